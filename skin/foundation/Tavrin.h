@@ -1,0 +1,4 @@
+// Tavrin: skinned Win32 controls. Include this header to use the library.
+#pragma once
+
+#include "SkinFoundation.h"
