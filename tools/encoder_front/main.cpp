@@ -1,7 +1,9 @@
 // The encoder front: a winelib program installed as ffmpeg.exe beside the
 // converter when it runs under Wine. Wine starts it as a real Windows process
 // (pipes, exit code and TerminateProcess work), while its own code runs the
-// system's ffmpeg as a Linux child and relays that child's output.
+// system's ffmpeg as a Linux child and relays that child's output. A copy
+// named ffprobe.exe runs the system's ffprobe the same way, with its Windows
+// paths mapped but its options untouched.
 //
 // In a winelib module wchar_t is two bytes but the C++ library was built for
 // four, so this file uses WCHAR buffers and Win32 calls only, and all text
@@ -9,6 +11,7 @@
 
 #include <windows.h>
 
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -24,8 +27,18 @@
 
 namespace {
 
-const char kDefaultEncoder[] = "/usr/bin/ffmpeg";
+// The same module also answers as ffprobe.exe (a copy under that name), so
+// that Windows programs can ask the system's ffprobe about a file.
+struct Tool {
+    const char* unixDefault;
+    const WCHAR* variable;
+    bool translates;
+};
 const WCHAR kEncoderVariable[] = {'Q', 'U', 'O', 'R', 'V', 'E', 'X', '_', 'F', 'F', 'M', 'P', 'E', 'G', 0};
+const WCHAR kProberVariable[] = {'Q', 'U', 'O', 'R', 'V', 'E', 'X', '_',
+                                 'F', 'F', 'P', 'R', 'O', 'B', 'E', 0};
+const Tool kEncoder = {"/usr/bin/ffmpeg", kEncoderVariable, true};
+const Tool kProber = {"/usr/bin/ffprobe", kProberVariable, false};
 
 std::string ToUtf8(const WCHAR* text) {
     int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
@@ -68,11 +81,24 @@ std::string UnixPathOf(const std::string& windowsPath) {
     return unixFolder + windowsPath.substr(cut + 1);
 }
 
-std::string EncoderPath() {
-    WCHAR buffer[4096];
-    DWORD length = GetEnvironmentVariableW(kEncoderVariable, buffer, sizeof(buffer) / sizeof(buffer[0]));
+const Tool& ThisTool() {
+    WCHAR buffer[MAX_PATH * 4];
+    DWORD length = GetModuleFileNameW(nullptr, buffer, sizeof(buffer) / sizeof(buffer[0]));
     if (length == 0 || length >= sizeof(buffer) / sizeof(buffer[0]))
-        return kDefaultEncoder;
+        return kEncoder;
+    std::string path = ToUtf8(buffer);
+    std::size_t slash = path.find_last_of("\\/");
+    std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
+    for (char& c : name)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name == "ffprobe.exe" ? kProber : kEncoder;
+}
+
+std::string ToolPath(const Tool& tool) {
+    WCHAR buffer[4096];
+    DWORD length = GetEnvironmentVariableW(tool.variable, buffer, sizeof(buffer) / sizeof(buffer[0]));
+    if (length == 0 || length >= sizeof(buffer) / sizeof(buffer[0]))
+        return tool.unixDefault;
     std::string path = ToUtf8(buffer);
     if (EncoderFront::IsWindowsPath(path)) {
         std::string unixPath = UnixPathOf(path);
@@ -140,13 +166,19 @@ int Run() {
     std::vector<std::string> args = EncoderFront::SplitCommandLine(ToUtf8(GetCommandLineW()));
     if (!args.empty())
         args.erase(args.begin());
-    std::vector<std::string> translated = EncoderFront::TranslateArguments(args, UnixPathOf);
-
+    const Tool& tool = ThisTool();
     std::vector<std::string> command;
-    command.push_back(EncoderPath());
-    // The encoder's stdin is /dev/null; it must not wait for keys there.
-    command.push_back("-nostdin");
-    command.insert(command.end(), translated.begin(), translated.end());
+    command.push_back(ToolPath(tool));
+    if (tool.translates) {
+        // The encoder's stdin is /dev/null; it must not wait for keys there.
+        command.push_back("-nostdin");
+        std::vector<std::string> translated = EncoderFront::TranslateArguments(args, UnixPathOf);
+        command.insert(command.end(), translated.begin(), translated.end());
+    } else {
+        for (const auto& arg : args)
+            command.push_back(EncoderFront::IsWindowsPath(arg) && !UnixPathOf(arg).empty() ? UnixPathOf(arg)
+                                                                                           : arg);
+    }
     std::vector<char*> argv;
     for (auto& arg : command)
         argv.push_back(&arg[0]);
