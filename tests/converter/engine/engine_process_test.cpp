@@ -1,0 +1,666 @@
+// The conversion engine on the fake encoder (ffmpeg.exe beside this program),
+// through the real CreateProcessW and pipes. Each input file gets its own
+// script "<input>.fake" that tells the fake what to print, how long to wait,
+// whether to write the output file and which exit code to end with.
+#include "AppContext.h"
+#include "ConversionEngine.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+const DWORD kPatience = 20000; // bound on every wait; the encoders here take milliseconds
+
+std::string Utf8(const std::wstring& text) {
+    if (text.empty())
+        return std::string();
+    int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                nullptr);
+    std::string bytes(n, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &bytes[0], n, nullptr,
+                        nullptr);
+    return bytes;
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file) << Utf8(path);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+bool ReadBytes(const std::wstring& path, std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    bytes.clear();
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0)
+        bytes.append(buffer, read);
+    CloseHandle(file);
+    return true;
+}
+
+bool Exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Waits for a condition that the engine's workers bring about.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kPatience) {
+    DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Sleep(5);
+    }
+    return true;
+}
+
+bool ProcessGone(DWORD pid) {
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    if (!process)
+        return true;
+    bool gone = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return gone;
+}
+
+bool ProcessRunning(DWORD pid) {
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    if (!process)
+        return false;
+    bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return running;
+}
+
+bool ThreadGone(DWORD tid) {
+    HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, tid);
+    if (!thread)
+        return true;
+    bool gone = WaitForSingleObject(thread, 0) == WAIT_OBJECT_0;
+    CloseHandle(thread);
+    return gone;
+}
+
+std::wstring FileName(const std::wstring& path) {
+    return path.substr(path.find_last_of(L'\\') + 1);
+}
+
+// A private folder for one test's inputs, scripts and outputs.
+class TempFolder {
+public:
+    TempFolder() {
+        static int counter = 0;
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        m_path = std::wstring(temp) + L"quorvex_engine_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                 std::to_wstring(++counter);
+        CreateDirectoryW(m_path.c_str(), nullptr);
+        CreateDirectoryW(Out().c_str(), nullptr);
+    }
+    ~TempFolder() { RemoveTree(m_path); }
+    const std::wstring& Path() const { return m_path; }
+    std::wstring Out() const { return m_path + L"\\out"; }
+    std::wstring operator/(const std::wstring& name) const { return m_path + L"\\" + name; }
+
+    // An input file with the fake encoder's script for it.
+    std::wstring Input(const std::wstring& name, const std::string& script) const {
+        std::wstring path = *this / name;
+        WriteBytes(path, "input data");
+        WriteBytes(path + L".fake", script);
+        return path;
+    }
+
+private:
+    static void RemoveTree(const std::wstring& folder) {
+        WIN32_FIND_DATAW data;
+        HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+        if (find != INVALID_HANDLE_VALUE) {
+            do {
+                std::wstring name = data.cFileName;
+                if (name == L"." || name == L"..")
+                    continue;
+                std::wstring path = folder + L"\\" + name;
+                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                    RemoveTree(path);
+                else
+                    DeleteFileW(path.c_str());
+            } while (FindNextFileW(find, &data));
+            FindClose(find);
+        }
+        RemoveDirectoryW(folder.c_str());
+    }
+    std::wstring m_path;
+};
+
+// A script path (for pidfile and waitfile) with the backslashes the script
+// language wants doubled.
+std::string ScriptPath(const std::wstring& path) {
+    std::string bytes = Utf8(path), escaped;
+    for (char c : bytes) {
+        escaped += c;
+        if (c == '\\')
+            escaped += '\\';
+    }
+    return escaped;
+}
+
+DWORD ReadPid(const std::wstring& pidFile) {
+    std::string bytes;
+    return ReadBytes(pidFile, bytes) ? static_cast<DWORD>(std::stoul(bytes)) : 0;
+}
+
+const char kDuration10[] = "err   Duration: 00:00:10.50, start: 0.000000, bitrate: 1000 kb/s\\r\\n\n";
+
+class EngineProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        AppContext::DestroyInstance();
+        ASSERT_TRUE(AppContext::Instance().Initialize());
+        m_log = AppContext::ExecutableFolder() + L"log.txt";
+        DeleteFileW(m_log.c_str());
+        engine = std::make_unique<ConversionEngine>();
+        EngineCallbacks callbacks;
+        callbacks.OnFileStarted = [this](const std::wstring& path) { Record(L"started ", path); };
+        callbacks.OnFileFinished = [this](const std::wstring& path) { Record(L"finished ", path); };
+        callbacks.OnFileStopped = [this](const std::wstring& path) { Record(L"stopped ", path); };
+        callbacks.OnFileFailed = [this](const std::wstring& path) { Record(L"failed ", path); };
+        callbacks.OnProbeFinished = [this](const std::wstring& path) { Record(L"probed ", path); };
+        callbacks.OnBatchFinished = [this] { Record(L"batch", L""); };
+        engine->SetCallbacks(callbacks);
+    }
+
+    void TearDown() override {
+        engine.reset();
+        AppContext::DestroyInstance();
+        DeleteFileW(m_log.c_str());
+    }
+
+    void Record(const wchar_t* what, const std::wstring& path) {
+        std::lock_guard<std::mutex> guard(m_mutex);
+        m_events.push_back(what + (path.empty() ? std::wstring() : FileName(path)));
+        m_threads.push_back(GetCurrentThreadId());
+    }
+
+    std::vector<std::wstring> Events() {
+        std::lock_guard<std::mutex> guard(m_mutex);
+        return m_events;
+    }
+
+    std::vector<DWORD> Threads() {
+        std::lock_guard<std::mutex> guard(m_mutex);
+        return m_threads;
+    }
+
+    bool Convert(const std::vector<std::wstring>& files, const std::wstring& target = L"AVI") {
+        return engine->StartConversion(target, files, m_folder.Out(), L"Normal", L"FullScreen");
+    }
+
+    std::string LogText() {
+        std::string bytes;
+        return ReadBytes(m_log, bytes) ? bytes : std::string("<no log.txt>");
+    }
+
+    std::unique_ptr<ConversionEngine> engine;
+    TempFolder m_folder;
+    std::wstring m_log;
+
+private:
+    std::mutex m_mutex;
+    std::vector<std::wstring> m_events;
+    std::vector<DWORD> m_threads;
+};
+
+using EventList = std::vector<std::wstring>;
+
+TEST_F(EngineProcessTest, ConvertsEveryFileOfABatchInOrder) {
+    // No scripts: the fake's default prints a duration and two status lines and writes the output.
+    std::vector<std::wstring> files;
+    for (const wchar_t* name : {L"one.avi", L"two.mov", L"three.mkv"}) {
+        files.push_back(m_folder / name);
+        WriteBytes(files.back(), "input");
+    }
+    ASSERT_TRUE(Convert(files));
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_EQ((EventList{L"started one.avi", L"finished one.avi", L"started two.mov", L"finished two.mov",
+                         L"started three.mkv", L"finished three.mkv", L"batch"}),
+              Events());
+    EXPECT_TRUE(engine->LastBatchSucceeded());
+    EXPECT_FALSE(engine->IsConverting());
+    EXPECT_EQ(1000, engine->GetProgress());
+    EXPECT_EQ(10, engine->GetDurationSeconds());
+    EXPECT_EQ(files.back(), engine->GetCurrentInput());
+    for (const wchar_t* name : {L"one.avi", L"two.avi", L"three.avi"})
+        EXPECT_TRUE(Exists(m_folder.Out() + L"\\" + name)) << Utf8(name);
+    EXPECT_FALSE(Exists(m_log)) << "a batch that converted every file writes no log";
+    // The callbacks ran on the worker, never on the caller's thread.
+    for (DWORD tid : Threads())
+        EXPECT_NE(GetCurrentThreadId(), tid);
+    AppContext* context = AppContext::Current();
+    EXPECT_EQ(files, context->Settings()->ConvertFiles);
+    EXPECT_EQ(L"AVI", context->Settings()->Target);
+    EXPECT_EQ(m_folder.Out(), context->Settings()->OutputFolder);
+}
+
+TEST_F(EngineProcessTest, ProgressFollowsBothTimeFormsAndIsCapped) {
+    std::wstring gate = m_folder / L"gate";
+    std::string script = std::string(kDuration10) +
+                         "err frame=   1 fps=0.0 q=2.0 size=  1kB time=2.00 bitrate= 1.0kbits/s\\r\n"
+                         "waitfile " +
+                         ScriptPath(gate + L"1") +
+                         "\n"
+                         "err frame=   2 fps=0.0 q=2.0 size=  2kB time=00:00:05.00 bitrate= 1.0kbits/s\\r\n"
+                         "waitfile " +
+                         ScriptPath(gate + L"2") +
+                         "\n"
+                         "err frame=   3 fps=0.0 q=2.0 size=  3kB time=00:00:12.00 bitrate= 1.0kbits/s\\r\n"
+                         "waitfile " +
+                         ScriptPath(gate + L"3") +
+                         "\n"
+                         "output\n";
+    std::wstring input = m_folder.Input(L"clip.avi", script);
+    ASSERT_TRUE(Convert({input}));
+    for (int step = 1; step <= 3; ++step) {
+        const int expected[] = {200, 500, 1000};
+        EXPECT_TRUE(WaitUntil([&] { return engine->GetProgress() == expected[step - 1]; }))
+            << "step " << step << " progress " << engine->GetProgress();
+        EXPECT_TRUE(engine->IsConverting());
+        WriteBytes(gate + std::to_wstring(step), "go");
+    }
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_EQ((EventList{L"started clip.avi", L"finished clip.avi", L"batch"}), Events());
+}
+
+TEST_F(EngineProcessTest, LongDurationsInHoursMinutesSeconds) {
+    std::wstring gate = m_folder / L"gate";
+    std::string script = "err   Duration: 123:20:00.00, start: 0.0\\r\\n\n"
+                         "err size= 1kB time=61:40:00.00 bitrate=1\\r\n"
+                         "waitfile " +
+                         ScriptPath(gate) +
+                         "\n"
+                         "output\n";
+    ASSERT_TRUE(Convert({m_folder.Input(L"long.avi", script)}));
+    EXPECT_TRUE(WaitUntil([&] { return engine->GetProgress() == 500; })) << engine->GetProgress();
+    EXPECT_EQ(444000, engine->GetDurationSeconds());
+    WriteBytes(gate, "go");
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_TRUE(engine->LastBatchSucceeded());
+}
+
+// The encoder's output arrives in pipe reads of a few hundred bytes: lines with
+// every kind of end, lines longer than one read, non-ASCII text cut between
+// reads, both standard streams, and a last line without an end.
+TEST_F(EngineProcessTest, ReadsEveryLineWhateverItsEndOrLength) {
+    std::string script = "err Input #0, avi, from 'C:\\\\vidéos\\\\日本語 ñ.avi':\\r\\n\n"
+                         "out   Duration: 01:02:03.45, start: 0.000000\\n\n"
+                         "repeat 200 日\n"
+                         "out \\r\\n\n"
+                         "sleep 20\n"
+                         "repeat 131 é\n"
+                         "out x\\r\n"
+                         "sleep 20\n"
+                         "out \\nfirst\\rsecond\\nthird\\r\\n\n"
+                         "err status time=1.00 \\r\n"
+                         "sleep 20\n"
+                         "out \\ntail without end\n"
+                         "probe: exit 1\n";
+    std::wstring input = m_folder.Input(L"lines.avi", script);
+    ASSERT_TRUE(engine->StartProbe({input}));
+    ASSERT_TRUE(engine->WaitForProbe(kPatience));
+    std::wstring longCjk(200, L'\u65E5'), longLatin(131, L'\u00E9');
+    EXPECT_EQ((EventList{L"Input #0, avi, from 'C:\\vid\u00E9os\\\u65E5\u672C\u8A9E \u00F1.avi':",
+                         L"  Duration: 01:02:03.45, start: 0.000000", longCjk, longLatin + L"x", L"first",
+                         L"second", L"third", L"status time=1.00 ", L"tail without end"}),
+              engine->GetProbeLines());
+    EXPECT_EQ(L"01:02:03", engine->GetDurationText());
+    EXPECT_EQ((EventList{L"probed lines.avi"}), Events());
+}
+
+TEST_F(EngineProcessTest, StopDuringTheSecondOfThreeFiles) {
+    // An older, longer log must not survive under the new one.
+    WriteBytes(m_log, std::string(5000, 'o'));
+    std::wstring pidB = m_folder / L"b.pid", pidC = m_folder / L"c.pid";
+    std::wstring a =
+        m_folder.Input(L"a.avi", std::string(kDuration10) + "err time=00:00:05.00 \\r\noutput\n");
+    std::wstring b = m_folder.Input(L"b.avi", "err Input #0, avi, from 'b-vidéo.avi':\\r\\n\n"
+                                              "err   Duration: 00:00:10.00, start: 0.0\\r\\n\n"
+                                              "err frame=  1 time=00:00:04.00 bitrate=1\\r\n"
+                                              "pidfile " +
+                                                  ScriptPath(pidB) +
+                                                  "\n"
+                                                  "sleep 30000\n"
+                                                  "output\n");
+    std::wstring c = m_folder.Input(L"c.avi", "pidfile " + ScriptPath(pidC) + "\noutput\n");
+    ASSERT_TRUE(Convert({a, b, c}));
+    ASSERT_TRUE(WaitUntil([&] { return Exists(pidB) && engine->GetProgress() == 400; }));
+    DWORD pid = ReadPid(pidB);
+    ASSERT_NE(0u, pid);
+    EXPECT_EQ(pid, engine->GetEncoderProcessId());
+    EXPECT_EQ(b, engine->GetCurrentInput());
+
+    EXPECT_TRUE(engine->Stop());
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_EQ((EventList{L"started a.avi", L"finished a.avi", L"started b.avi", L"stopped b.avi"}), Events());
+    EXPECT_FALSE(Exists(pidC)) << "the third file never started";
+    EXPECT_FALSE(Exists(m_folder.Out() + L"\\c.avi"));
+    EXPECT_TRUE(ProcessGone(pid)) << "no encoder is left running";
+    EXPECT_EQ(0u, engine->GetEncoderProcessId());
+    EXPECT_FALSE(engine->IsConverting());
+    EXPECT_FALSE(engine->LastBatchSucceeded());
+    EXPECT_EQ("Input #0, avi, from 'b-vid\xC3\xA9o.avi':\r\n"
+              "  Duration: 00:00:10.00, start: 0.0\r\n"
+              "frame=  1 time=00:00:04.00 bitrate=1\r\n",
+              LogText());
+    EXPECT_TRUE(engine->Stop()) << "Stop when nothing runs";
+    EXPECT_EQ(4u, Events().size());
+}
+
+TEST_F(EngineProcessTest, StopBetweenTwoFilesStartsNoFurtherEncoder) {
+    ConversionEngine* raw = engine.get();
+    raw->SetOnFileFinished([this, raw](const std::wstring& path) {
+        Record(L"finished ", path);
+        raw->Stop(); // after the first file's encoder has ended, before the next starts
+    });
+    std::wstring pidB = m_folder / L"b.pid";
+    std::wstring a = m_folder.Input(L"a.avi", std::string(kDuration10) + "output\n");
+    std::wstring b = m_folder.Input(L"b.avi", "pidfile " + ScriptPath(pidB) + "\noutput\n");
+    ASSERT_TRUE(Convert({a, b}));
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_EQ((EventList{L"started a.avi", L"finished a.avi"}), Events());
+    EXPECT_FALSE(Exists(pidB));
+    EXPECT_FALSE(engine->LastBatchSucceeded());
+}
+
+TEST_F(EngineProcessTest, FailedEncoderIsNeverReportedAsFinished) {
+    struct Case {
+        const char* name;
+        std::string script;
+        int progress; // what the encoder's own output gave
+    };
+    const Case cases[] = {
+        {"non-zero exit code",
+         std::string(kDuration10) +
+             "err time=00:00:05.00 \\r\noutput\nerr Conversion failed!\\r\\n\nexit 3\n",
+         500},
+        {"exit 0 without an output file", std::string(kDuration10) + "err time=00:00:02.00 \\r\n", 200},
+        {"exit 0 with an empty output file", std::string(kDuration10) + "output-empty\n", 0},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        TempFolder folder;
+        std::wstring pidNext = folder / L"next.pid";
+        std::wstring bad = folder.Input(L"bad.avi", test.script);
+        std::wstring next = folder.Input(L"next.avi", "pidfile " + ScriptPath(pidNext) + "\noutput\n");
+        DeleteFileW(m_log.c_str());
+        size_t before = Events().size();
+        ASSERT_TRUE(engine->StartConversion(L"AVI", {bad, next}, folder.Out(), L"Normal", L"FullScreen"));
+        ASSERT_TRUE(engine->WaitForConversion(kPatience));
+        EventList events = Events();
+        EXPECT_EQ((EventList{L"started bad.avi", L"failed bad.avi"}),
+                  EventList(events.begin() + before, events.end()));
+        EXPECT_EQ(test.progress, engine->GetProgress()) << "progress is not forced to 1000";
+        EXPECT_FALSE(engine->LastBatchSucceeded());
+        EXPECT_FALSE(Exists(pidNext)) << "the batch ends at the failed file";
+        EXPECT_NE(std::string::npos,
+                  LogText().find("  Duration: 00:00:10.50, start: 0.000000, bitrate: 1000 kb/s\r\n"))
+            << "log.txt holds the failed file's output";
+    }
+}
+
+TEST_F(EngineProcessTest, FilesThatCannotBeConvertedFailWithoutAnEncoder) {
+    std::wstring pid = m_folder / L"ran.pid";
+    std::string script = "pidfile " + ScriptPath(pid) + "\noutput\n";
+    std::wstring clip = m_folder.Input(L"Clip.avi", script);
+    std::wstring noDot = m_folder.Input(L"nodot", script);
+    struct Case {
+        const char* name;
+        std::wstring target, file, folder, expectedFailure;
+    };
+    std::wstring upperFolder = m_folder.Path();
+    std::transform(upperFolder.begin(), upperFolder.end(), upperFolder.begin(), ::towupper);
+    const Case cases[] = {
+        {"unknown target", L"Nothing", clip, m_folder.Out(), L"failed Clip.avi"},
+        {"no string for the size", L"IPhone", clip, m_folder.Out(), L"failed Clip.avi"},
+        {"file name without a dot", L"AVI", noDot, m_folder.Out(), L"failed nodot"},
+        {"path without a backslash", L"AVI", L"relative.avi", m_folder.Out(), L"failed relative.avi"},
+        // The output would be the input itself: the encoder would overwrite it.
+        {"output is the input", L"AVI", clip, m_folder.Path(), L"failed Clip.avi"},
+        {"output is the input, other case", L"AVI", clip, upperFolder, L"failed Clip.avi"},
+        {"output is the input, doubled backslash", L"AVI", clip, m_folder.Path() + L"\\", L"failed Clip.avi"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        size_t before = Events().size();
+        ASSERT_TRUE(
+            engine->StartConversion(test.target, {test.file, clip}, test.folder, L"Normal", L"FullScreen"));
+        ASSERT_TRUE(engine->WaitForConversion(kPatience));
+        EventList events = Events();
+        EXPECT_EQ((EventList{test.expectedFailure}), EventList(events.begin() + before, events.end()));
+        EXPECT_FALSE(engine->LastBatchSucceeded());
+        EXPECT_FALSE(Exists(pid)) << "no encoder started";
+    }
+    std::string contents;
+    ASSERT_TRUE(ReadBytes(clip, contents));
+    EXPECT_EQ("input data", contents) << "the input was not overwritten";
+}
+
+TEST_F(EngineProcessTest, MissingEncoderFailsTheFileAndEmptiesTheProbe) {
+    AppContext::Current()->SetProgramFolder(m_folder.Path()); // no ffmpeg.exe there
+    std::wstring input = m_folder / L"a.avi";
+    WriteBytes(input, "input");
+    ASSERT_TRUE(Convert({input, input}));
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_EQ((EventList{L"started a.avi", L"failed a.avi"}), Events());
+    EXPECT_FALSE(engine->LastBatchSucceeded());
+
+    ASSERT_TRUE(engine->StartProbe({input}));
+    ASSERT_TRUE(engine->WaitForProbe(kPatience));
+    EXPECT_EQ(L"probed a.avi", Events().back()) << "the window hears of the file and can reject it";
+    std::wstring duration = L"stale";
+    ASSERT_TRUE(engine->GetProbedDuration(input, duration));
+    EXPECT_EQ(L"", duration);
+}
+
+TEST_F(EngineProcessTest, RefusesIncompleteRequests) {
+    std::wstring file = m_folder / L"a.avi";
+    EXPECT_FALSE(engine->StartConversion(L"", {file}, L"C:\\out", L"Normal", L"FullScreen"));
+    EXPECT_FALSE(engine->StartConversion(L"AVI", {}, L"C:\\out", L"Normal", L"FullScreen"));
+    EXPECT_FALSE(engine->StartConversion(L"AVI", {file, L""}, L"C:\\out", L"Normal", L"FullScreen"));
+    EXPECT_FALSE(engine->StartConversion(L"AVI", {file}, L"", L"Normal", L"FullScreen"));
+    EXPECT_FALSE(engine->StartConversion(L"AVI", {file}, L"C:\\out", L"", L"FullScreen"));
+    EXPECT_FALSE(engine->StartConversion(L"AVI", {file}, L"C:\\out", L"Normal", L""));
+    EXPECT_FALSE(engine->StartProbe({}));
+    EXPECT_FALSE(engine->StartProbe({file, L""}));
+    EXPECT_FALSE(engine->IsConverting());
+    EXPECT_FALSE(engine->IsProbing());
+    EXPECT_TRUE(engine->Stop());
+
+    AppContext::DestroyInstance();
+    EXPECT_FALSE(engine->StartConversion(L"AVI", {file}, L"C:\\out", L"Normal", L"FullScreen"));
+    EXPECT_FALSE(engine->StartProbe({file}));
+    EXPECT_TRUE(Events().empty());
+}
+
+TEST_F(EngineProcessTest, SecondStartWhileConvertingStartsNothing) {
+    std::wstring gate = m_folder / L"gate", pid = m_folder / L"a.pid";
+    std::wstring a = m_folder.Input(L"a.avi", "pidfile " + ScriptPath(pid) + "\nwaitfile " +
+                                                  ScriptPath(gate) + "\noutput\n");
+    std::wstring other = m_folder.Input(L"other.avi", "output\n");
+    ASSERT_TRUE(Convert({a}));
+    ASSERT_TRUE(WaitUntil([&] { return Exists(pid); }));
+    EXPECT_TRUE(Convert({other}, L"FLV"));
+    WriteBytes(gate, "go");
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_EQ((EventList{L"started a.avi", L"finished a.avi", L"batch"}), Events());
+    EXPECT_FALSE(Exists(m_folder.Out() + L"\\other.flv"));
+}
+
+TEST_F(EngineProcessTest, ProbeReadsTheDurationText) {
+    std::wstring input = m_folder.Input(L"movie.mp4", std::string(kDuration10) + "probe: exit 1\n");
+    ASSERT_TRUE(engine->StartProbe({input}));
+    ASSERT_TRUE(engine->WaitForProbe(kPatience));
+    EXPECT_EQ((EventList{L"probed movie.mp4"}), Events());
+    EXPECT_EQ(L"00:00:10", engine->GetDurationText());
+    std::wstring duration;
+    ASSERT_TRUE(engine->GetProbedDuration(input, duration));
+    EXPECT_EQ(L"00:00:10", duration);
+    EXPECT_FALSE(engine->GetProbedDuration(m_folder / L"never.mp4", duration));
+    EXPECT_FALSE(engine->IsProbing());
+    EXPECT_EQ(m_folder.Path() + L"\\movie.mp4", AppContext::Current()->Settings()->ProbeFiles.at(0));
+}
+
+TEST_F(EngineProcessTest, ProbeRequestedDuringAProbeIsQueued) {
+    std::wstring gate = m_folder / L"gate", pid = m_folder / L"first.pid";
+    std::wstring first =
+        m_folder.Input(L"first.avi", "pidfile " + ScriptPath(pid) + "\nwaitfile " + ScriptPath(gate) +
+                                         "\nerr   Duration: 00:01:00.25, start: 0\\r\\n\n");
+    std::wstring second = m_folder.Input(L"second.avi", "err   Duration: 00:02:00.75, start: 0\\r\\n\n");
+    std::wstring third = m_folder.Input(L"third.avi", "err   Duration: N/A, bitrate: N/A\\r\\n\n");
+    ASSERT_TRUE(engine->StartProbe({first}));
+    ASSERT_TRUE(WaitUntil([&] { return Exists(pid); }));
+    EXPECT_TRUE(engine->IsProbing());
+    EXPECT_TRUE(engine->StartProbe({second, third}));
+    WriteBytes(gate, "go");
+    ASSERT_TRUE(engine->WaitForProbe(kPatience));
+    EXPECT_EQ((EventList{L"probed first.avi", L"probed second.avi", L"probed third.avi"}), Events());
+    std::wstring duration;
+    ASSERT_TRUE(engine->GetProbedDuration(first, duration));
+    EXPECT_EQ(L"00:01:00", duration);
+    ASSERT_TRUE(engine->GetProbedDuration(second, duration));
+    EXPECT_EQ(L"00:02:00", duration);
+    ASSERT_TRUE(engine->GetProbedDuration(third, duration));
+    EXPECT_EQ(L"N/A", duration);
+    EXPECT_FALSE(engine->IsProbing());
+
+    // A later request starts a new worker.
+    ASSERT_TRUE(engine->StartProbe({second}));
+    ASSERT_TRUE(engine->WaitForProbe(kPatience));
+    EXPECT_EQ(L"probed second.avi", Events().back());
+}
+
+TEST_F(EngineProcessTest, StopEndsTheConversionButNotAProbe) {
+    std::wstring gate = m_folder / L"gate", probePid = m_folder / L"probe.pid",
+                 convertPid = m_folder / L"convert.pid";
+    std::wstring probed =
+        m_folder.Input(L"probed.avi", "pidfile " + ScriptPath(probePid) + "\nwaitfile " + ScriptPath(gate) +
+                                          "\nerr   Duration: 00:03:00.00, start: 0\\r\\n\n");
+    std::wstring converted =
+        m_folder.Input(L"converted.avi", std::string(kDuration10) + "pidfile " + ScriptPath(convertPid) +
+                                             "\nsleep 30000\noutput\n");
+    ASSERT_TRUE(engine->StartProbe({probed}));
+    ASSERT_TRUE(Convert({converted}));
+    ASSERT_TRUE(WaitUntil([&] { return Exists(probePid) && Exists(convertPid); }));
+    DWORD probeProcess = ReadPid(probePid), convertProcess = ReadPid(convertPid);
+    EXPECT_EQ(convertProcess, engine->GetEncoderProcessId());
+
+    EXPECT_TRUE(engine->Stop());
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_TRUE(ProcessGone(convertProcess));
+    EXPECT_TRUE(ProcessRunning(probeProcess)) << "Stop left the probe's encoder alone";
+    EXPECT_TRUE(engine->IsProbing());
+    EXPECT_EQ((EventList{L"started converted.avi", L"stopped converted.avi"}), Events());
+
+    WriteBytes(gate, "go");
+    ASSERT_TRUE(engine->WaitForProbe(kPatience));
+    EXPECT_EQ(L"probed probed.avi", Events().back());
+    std::wstring duration;
+    ASSERT_TRUE(engine->GetProbedDuration(probed, duration));
+    EXPECT_EQ(L"00:03:00", duration);
+    EXPECT_NE(std::string::npos, LogText().find("  Duration: 00:00:10.50"))
+        << "log.txt holds the conversion's lines only";
+    EXPECT_EQ(std::string::npos, LogText().find("00:03:00"));
+}
+
+TEST_F(EngineProcessTest, StartAgainAfterStop) {
+    std::wstring pid = m_folder / L"slow.pid";
+    std::wstring slow = m_folder.Input(L"slow.avi", "pidfile " + ScriptPath(pid) + "\nsleep 30000\noutput\n");
+    std::wstring quick = m_folder.Input(L"quick.avi", std::string(kDuration10) + "output\n");
+    ASSERT_TRUE(Convert({slow}));
+    ASSERT_TRUE(WaitUntil([&] { return Exists(pid); }));
+    EXPECT_TRUE(engine->Stop());
+    // At once, while the stopped worker may still be winding down.
+    ASSERT_TRUE(Convert({quick}));
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_EQ((EventList{L"started slow.avi", L"stopped slow.avi", L"started quick.avi",
+                         L"finished quick.avi", L"batch"}),
+              Events());
+    EXPECT_TRUE(engine->LastBatchSucceeded());
+}
+
+TEST_F(EngineProcessTest, DestroyingTheEngineStopsAndJoinsItsWorkers) {
+    std::wstring convertPid = m_folder / L"convert.pid", probePid = m_folder / L"probe.pid";
+    std::wstring converted =
+        m_folder.Input(L"converted.avi", "pidfile " + ScriptPath(convertPid) + "\nsleep 30000\noutput\n");
+    std::wstring quick = m_folder.Input(L"quick.avi", std::string(kDuration10));
+    std::wstring slowProbe =
+        m_folder.Input(L"slow.avi", "pidfile " + ScriptPath(probePid) + "\nsleep 30000\n");
+    std::wstring never = m_folder.Input(L"never.avi", std::string(kDuration10));
+    ASSERT_TRUE(Convert({converted, quick}));
+    ASSERT_TRUE(engine->StartProbe({quick, slowProbe, never}));
+    ASSERT_TRUE(WaitUntil([&] { return Exists(convertPid) && Exists(probePid); }));
+    DWORD convertProcess = ReadPid(convertPid), probeProcess = ReadPid(probePid);
+    std::vector<DWORD> workers = Threads(); // started converted.avi, probed quick.avi
+    ASSERT_EQ(2u, workers.size());
+
+    engine.reset();
+
+    EXPECT_TRUE(ProcessGone(convertProcess));
+    EXPECT_TRUE(ProcessGone(probeProcess));
+    for (DWORD tid : workers)
+        EXPECT_TRUE(ThreadGone(tid)) << "worker " << tid << " outlived the engine";
+    std::set<std::wstring> events;
+    for (const std::wstring& event : Events())
+        events.insert(event);
+    EXPECT_EQ(
+        (std::set<std::wstring>{L"started converted.avi", L"probed quick.avi", L"stopped converted.avi"}),
+        events);
+}
+
+TEST(EngineInstanceTest, ProcessWideObjectIsCreatedOnFirstUseAndDestroyed) {
+    ConversionEngine::DestroyInstance();
+    EXPECT_EQ(nullptr, ConversionEngine::Current());
+    ConversionEngine& engine = ConversionEngine::Instance();
+    EXPECT_EQ(&engine, ConversionEngine::Current());
+    EXPECT_EQ(&engine, &ConversionEngine::Instance());
+    EXPECT_FALSE(engine.IsConverting());
+    EXPECT_EQ(0, engine.GetProgress());
+    EXPECT_EQ(L"", engine.GetDurationText());
+    EXPECT_EQ(L"", engine.GetCurrentInput());
+    EXPECT_FALSE(engine.LastBatchSucceeded());
+    ConversionEngine::DestroyInstance();
+    EXPECT_EQ(nullptr, ConversionEngine::Current());
+}
+
+TEST(EngineInstanceTest, EmptyCallbackSlotsLeaveTheSlotUnchanged) {
+    AppContext::DestroyInstance();
+    AppContext::Instance().Initialize();
+    std::vector<std::wstring> seen;
+    {
+        ConversionEngine engine;
+        engine.SetOnProbeFinished([&](const std::wstring& path) { seen.push_back(path); });
+        engine.SetCallbacks(EngineCallbacks()); // all empty
+        engine.SetOnProbeFinished(nullptr);
+        ASSERT_TRUE(engine.StartProbe({L"C:\\nowhere\\x.avi"}));
+        ASSERT_TRUE(engine.WaitForProbe(kPatience));
+    }
+    EXPECT_EQ(std::vector<std::wstring>{L"C:\\nowhere\\x.avi"}, seen);
+    AppContext::DestroyInstance();
+}
+
+} // namespace
