@@ -135,3 +135,27 @@ TEST_F(EncoderFrontProcess, TerminatingTheFrontLeavesNoEncoderRunning) {
     EXPECT_TRUE(leftAtStop.empty()) << leftAtStop.front();
     EXPECT_NE(0u, run.exitCode);
 }
+
+TEST_F(EncoderFrontProcess, ReaderGoneEndsTheEncoder) {
+    // The converter may go away without stopping its encoder; the front then
+    // ends ffmpeg, as a broken pipe ends a program on Linux.
+    std::string marker =
+        "gone-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
+    std::wstring output = *folder_ + L"\\" + std::wstring(marker.begin(), marker.end()) + L".mp4";
+    std::vector<std::string> runningBeforeStop, leftAfterExit;
+    RunResult run = RunCommand(
+        Quoted(Front()) + L" -f lavfi -i testsrc=size=640x480:rate=25:duration=600 -vcodec libx264 -y " +
+            Quoted(output),
+        "time=",
+        [&](bool ended) {
+            if (ended)
+                leftAfterExit = LinuxProcessesLeftAfter(marker, 1000);
+            else
+                runningBeforeStop = LinuxProcessesWith(marker);
+        },
+        StopBy::CloseOutput);
+    ASSERT_TRUE(run.started);
+    ASSERT_EQ(2u, runningBeforeStop.size());
+    EXPECT_TRUE(leftAfterExit.empty()) << leftAfterExit.front();
+    EXPECT_EQ(128u + 9u, run.exitCode); // killed: never reported as a success
+}

@@ -69,12 +69,19 @@ struct RunResult {
     std::string output; // standard output and standard error together, as read
 };
 
+// How a test interrupts a running command.
+enum class StopBy {
+    Terminate,   // TerminateProcess, then wait for the process
+    CloseOutput, // close the reading end of the output pipe, then wait
+};
+
 // Runs a command with both output streams on one pipe and reads it to the
-// end. When stopWhen is not empty, the process is terminated as soon as its
-// output contains that text; onStop(false) runs just before the termination
-// and onStop(true) right after it.
+// end. When stopWhen is not empty, the process is stopped as soon as its
+// output contains that text; onStop(false) runs just before the stop and
+// onStop(true) once the process has ended.
 template <typename OnStop>
-RunResult RunCommand(const std::wstring& commandLine, const std::string& stopWhen, OnStop onStop) {
+RunResult RunCommand(const std::wstring& commandLine, const std::string& stopWhen, OnStop onStop,
+                     StopBy stopBy = StopBy::Terminate) {
     RunResult result;
     SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
@@ -105,9 +112,16 @@ RunResult RunCommand(const std::wstring& commandLine, const std::string& stopWhe
         result.output.append(chunk, got);
         if (!stopped && !stopWhen.empty() && result.output.find(stopWhen) != std::string::npos) {
             onStop(false);
+            stopped = true;
+            if (stopBy == StopBy::CloseOutput) {
+                CloseHandle(readEnd);
+                readEnd = nullptr;
+                WaitForSingleObject(pi.hProcess, INFINITE);
+                onStop(true);
+                break;
+            }
             TerminateProcess(pi.hProcess, 1);
             WaitForSingleObject(pi.hProcess, INFINITE);
-            stopped = true;
             onStop(true);
         }
     }
@@ -115,7 +129,8 @@ RunResult RunCommand(const std::wstring& commandLine, const std::string& stopWhe
     GetExitCodeProcess(pi.hProcess, &result.exitCode);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
-    CloseHandle(readEnd);
+    if (readEnd)
+        CloseHandle(readEnd);
     return result;
 }
 

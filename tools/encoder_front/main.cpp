@@ -108,16 +108,22 @@ std::string ToolPath(const Tool& tool) {
     return path;
 }
 
-void WriteAll(HANDLE out, const std::string& data) {
+// False when the reader has closed its end of the pipe.
+bool WriteAll(HANDLE out, const std::string& data) {
     const char* p = data.data();
     std::size_t left = data.size();
     while (left > 0) {
         DWORD written = 0;
-        if (!WriteFile(out, p, static_cast<DWORD>(left), &written, nullptr) || written == 0)
-            return; // the reader has gone: keep draining the encoder, drop its text
+        if (!WriteFile(out, p, static_cast<DWORD>(left), &written, nullptr)) {
+            DWORD error = GetLastError();
+            return error != ERROR_NO_DATA && error != ERROR_BROKEN_PIPE;
+        }
+        if (written == 0)
+            return true;
         p += written;
         left -= written;
     }
+    return true;
 }
 
 void ChildFail(const char* what) {
@@ -204,14 +210,19 @@ int Run() {
     // status lines while the encoder runs.
     EncoderFront::LineEndConverter lineEnds;
     std::vector<char> buffer(16384);
+    bool relaying = out != nullptr && out != INVALID_HANDLE_VALUE;
     for (;;) {
         ssize_t got = read(fds[0], buffer.data(), buffer.size());
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0)
             break;
-        if (out != nullptr && out != INVALID_HANDLE_VALUE)
-            WriteAll(out, lineEnds.Convert(buffer.data(), static_cast<std::size_t>(got)));
+        if (relaying && !WriteAll(out, lineEnds.Convert(buffer.data(), static_cast<std::size_t>(got)))) {
+            // Nobody reads any more (the converter has gone): end the encoder
+            // as a broken pipe ends it on Linux, rather than leave it running.
+            relaying = false;
+            kill(child, SIGKILL);
+        }
     }
     close(fds[0]);
 
