@@ -51,10 +51,14 @@ bool AppContext::Initialize() {
 }
 
 std::wstring AppContext::ExecutableFolder() {
+    return ModuleFolder(nullptr);
+}
+
+std::wstring AppContext::ModuleFolder(HMODULE module) {
     // Long paths do not fit MAX_PATH: grow the buffer until the whole name fits.
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        DWORD length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        DWORD length = GetModuleFileNameW(module, &path[0], static_cast<DWORD>(path.size()));
         if (length == 0)
             return std::wstring();
         if (length < path.size()) {

@@ -4,6 +4,8 @@
 
 #include "ProfileCatalogue.h"
 
+#include <windows.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,6 +54,9 @@ public:
 
     // The executable's own folder, independent of any AppContext.
     static std::wstring ExecutableFolder();
+    // The folder of a loaded module (null: the executable), with a trailing
+    // backslash, however long its path.
+    static std::wstring ModuleFolder(HMODULE module);
 
 private:
     std::unique_ptr<JobSettings> m_settings;

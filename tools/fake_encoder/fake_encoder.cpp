@@ -16,7 +16,11 @@
 //   sleep MS        wait MS milliseconds
 //   output          write a small output file (the last argument)
 //   output-empty    create the output file with nothing in it
-//   pidfile PATH    write this process's id (decimal) to PATH
+//   pidfile PATH    write this process's id (decimal) to PATH; the file
+//                   appears complete (as do those of the next two commands)
+//   cmdfile PATH    write this process's command line (UTF-8) to PATH
+//   folderfile PATH write the folder of this program, as the engine reads
+//                   its own program folder, to PATH (UTF-8)
 //   waitfile PATH   wait (up to 20 s) until PATH exists
 //   exit CODE       end now with CODE (the end of the script exits with 0)
 //   probe: COMMAND    run COMMAND only when probing (no output argument)
@@ -30,6 +34,8 @@
 // each piece as soon as it is written.
 #include <windows.h>
 #include <shellapi.h>
+
+#include "AppContext.h"
 
 #include <string>
 #include <vector>
@@ -45,6 +51,18 @@ const char kDefaultScript[] =
     "convert: output\n"
     "probe: err At least one output file must be specified\\r\\n\n"
     "probe: exit 1\n";
+
+std::string ToUtf8(const std::wstring& text) {
+    if (text.empty())
+        return std::string();
+    int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                     nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(length > 0 ? length : 0), '\0');
+    if (length > 0)
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &bytes[0], length,
+                            nullptr, nullptr);
+    return bytes;
+}
 
 std::wstring FromUtf8(const std::string& bytes) {
     if (bytes.empty())
@@ -80,6 +98,13 @@ bool WriteWholeFile(const std::wstring& path, const std::string& contents) {
                written == contents.size());
     CloseHandle(file);
     return ok;
+}
+
+// Files a test waits for appear only when complete: written aside, then renamed.
+bool PublishFile(const std::wstring& path, const std::string& contents) {
+    std::wstring aside = path + L".part";
+    return WriteWholeFile(aside, contents) &&
+           MoveFileExW(aside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
 int HexDigit(char c) {
@@ -197,7 +222,11 @@ int main() {
                 WriteWholeFile(output,
                                command == "output" ? std::string("fake encoded data\n") : std::string());
         } else if (command == "pidfile") {
-            WriteWholeFile(FromUtf8(rest), std::to_string(GetCurrentProcessId()));
+            PublishFile(FromUtf8(rest), std::to_string(GetCurrentProcessId()));
+        } else if (command == "cmdfile") {
+            PublishFile(FromUtf8(rest), ToUtf8(GetCommandLineW()));
+        } else if (command == "folderfile") {
+            PublishFile(FromUtf8(rest), ToUtf8(AppContext::ExecutableFolder()));
         } else if (command == "waitfile") {
             std::wstring path = FromUtf8(rest);
             for (int waited = 0;

@@ -98,6 +98,46 @@ bool ThreadGone(DWORD tid) {
     return gone;
 }
 
+// This process's open handles, counted in the system's handle list
+// (GetProcessHandleCount answers 0 under Wine).
+long CountOwnHandles() {
+    struct Entry {
+        ULONG ProcessId;
+        BYTE ObjectTypeNumber;
+        BYTE Flags;
+        USHORT Handle;
+        PVOID Object;
+        ACCESS_MASK GrantedAccess;
+    };
+    struct Table {
+        ULONG Count;
+        Entry Handles[1];
+    };
+    using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+    auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+    if (!query)
+        return -1;
+    std::vector<char> buffer(1 << 20);
+    for (;;) {
+        ULONG needed = 0;
+        LONG status = query(16 /* SystemHandleInformation */, buffer.data(),
+                            static_cast<ULONG>(buffer.size()), &needed);
+        if (status == 0)
+            break;
+        if (buffer.size() >= (1u << 28))
+            return -1;
+        buffer.resize(buffer.size() * 4);
+    }
+    const Table* table = reinterpret_cast<const Table*>(buffer.data());
+    long count = 0;
+    for (ULONG i = 0; i < table->Count; ++i) {
+        if (table->Handles[i].ProcessId == GetCurrentProcessId())
+            ++count;
+    }
+    return count;
+}
+
 std::wstring FileName(const std::wstring& path) {
     return path.substr(path.find_last_of(L'\\') + 1);
 }
@@ -661,6 +701,87 @@ TEST(EngineInstanceTest, EmptyCallbackSlotsLeaveTheSlotUnchanged) {
     }
     EXPECT_EQ(std::vector<std::wstring>{L"C:\\nowhere\\x.avi"}, seen);
     AppContext::DestroyInstance();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(EngineProcessTest, CommandLinesReachTheEncoderWhole) {
+    std::wstring folder = m_folder / L"vid\u00E9os \u65E5\u672C";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    std::wstring cmdFile = m_folder / L"command.txt";
+    std::wstring input = folder + L"\\my clip.v1.mov";
+    WriteBytes(input, "input");
+    WriteBytes(input + L".fake", "cmdfile " + ScriptPath(cmdFile) + "\nprobe: exit 1\nconvert: output\n");
+    const std::wstring encoder = AppContext::ExecutableFolder() + L"ffmpeg.exe";
+
+    ASSERT_TRUE(
+        engine->StartConversion(L"IPod", {input}, m_folder.Out(), L"Normal", L"WideScreen ( for TV )"));
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    std::wstring expected =
+        encoder + L" -i \"" + input + L"\" " +
+        AppContext::Current()->Catalogue()->GetArguments(L"IPod", L"", L"WideScreen ( for TV )") + L" \"" +
+        m_folder.Out() + L"\\my clip.v1.m4v\"";
+    EXPECT_GT(expected.size(), 260u) << "longer than a fixed 260-character buffer";
+    std::string received;
+    ASSERT_TRUE(ReadBytes(cmdFile, received));
+    EXPECT_EQ(Utf8(expected), received);
+    EXPECT_TRUE(engine->LastBatchSucceeded());
+
+    ASSERT_TRUE(engine->StartProbe({input}));
+    ASSERT_TRUE(engine->WaitForProbe(kPatience));
+    ASSERT_TRUE(ReadBytes(cmdFile, received));
+    EXPECT_EQ(Utf8(encoder + L" -i \"" + input + L"\""), received);
+}
+
+// A program folder longer than MAX_PATH is read whole. (Programs cannot be
+// started from there, but modules can be loaded from there.)
+TEST_F(EngineProcessTest, ProgramFolderOfAnyLength) {
+    std::wstring deep = m_folder.Path();
+    while (deep.size() < 300) {
+        deep += L"\\a-rather-long-folder-name";
+        ASSERT_TRUE(CreateDirectoryW(deep.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    }
+    std::wstring module = deep + L"\\ffmpeg.exe";
+    ASSERT_TRUE(CopyFileW((AppContext::ExecutableFolder() + L"ffmpeg.exe").c_str(), module.c_str(), FALSE));
+    HMODULE loaded = LoadLibraryExW(module.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    ASSERT_NE(nullptr, loaded);
+    EXPECT_EQ(deep + L"\\", AppContext::ModuleFolder(loaded));
+    FreeLibrary(loaded);
+
+    AppContext::Current()->SetProgramFolder(deep);
+    EXPECT_EQ(deep + L"\\", AppContext::Current()->ProgramFolder());
+    EXPECT_EQ(module, AppContext::Current()->EncoderPath());
+}
+
+TEST_F(EngineProcessTest, LeavesNoHandlesBehind) {
+    std::vector<std::wstring> files;
+    for (const wchar_t* name : {L"h1.avi", L"h2.avi"})
+        files.push_back(m_folder.Input(name, std::string(kDuration10) + "output\n"));
+    std::wstring stopped = m_folder.Input(L"h3.avi", std::string(kDuration10) + "sleep 30000\n");
+    engine.reset();
+    // A batch beside a probe, then a stopped batch. The first round lets the
+    // runtime make what it keeps for good (a contended lock's event, say).
+    auto round = [&] {
+        ConversionEngine local;
+        ASSERT_TRUE(local.StartConversion(L"AVI", files, m_folder.Out(), L"Normal", L"FullScreen"));
+        ASSERT_TRUE(local.StartProbe(files));
+        ASSERT_TRUE(local.WaitForConversion(kPatience));
+        ASSERT_TRUE(local.WaitForProbe(kPatience));
+        EXPECT_TRUE(local.LastBatchSucceeded());
+        ASSERT_TRUE(local.StartConversion(L"AVI", {stopped}, m_folder.Out(), L"Normal", L"FullScreen"));
+        ASSERT_TRUE(WaitUntil([&] { return local.GetEncoderProcessId() != 0; }));
+        local.Stop();
+        ASSERT_TRUE(local.WaitForConversion(kPatience));
+        EXPECT_FALSE(local.LastBatchSucceeded());
+    };
+    round();
+    long before = CountOwnHandles();
+    ASSERT_GT(before, 0);
+    round();
+    round();
+    EXPECT_EQ(before, CountOwnHandles());
 }
 
 } // namespace
