@@ -4,14 +4,20 @@
 //
 // Threads: the caller (the GUI thread), at most one conversion worker and at
 // most one probe worker. The callbacks run on the worker threads and should
-// only post messages. Every reader below takes the engine's lock.
+// only post messages: destroying the engine, or starting a batch while a
+// stopped one winds down, waits for the workers, so a callback must never
+// wait for the calling thread (SendMessage to the window, say). Every reader below takes the engine's lock.
+//
+// Probes: each probe's duration text is kept per input path
+// (GetProbedDuration), so a window that reads it when OnProbeFinished's
+// message arrives gets the right value even when further probes ran since.
 //
 // Typical use:
 //   AppContext::Instance().Initialize();
 //   ConversionEngine& engine = ConversionEngine::Instance();
 //   engine.SetCallbacks(callbacks);
 //   engine.StartProbe({L"C:\\in\\a.mov"});          // OnProbeFinished(path)
-//   engine.GetProbedDuration(L"C:\\in\\a.mov");      // "00:01:23"
+//   engine.GetProbedDuration(L"C:\\in\\a.mov", text); // "00:01:23"
 //   engine.StartConversion(L"FLV", {L"C:\\in\\a.mov"}, L"C:\\MyVideo", L"Normal", L"FullScreen");
 //   ... GetProgress() (permille), Stop() ...
 #pragma once
