@@ -393,9 +393,16 @@ TEST_F(EngineProcessTest, StopDuringTheSecondOfThreeFiles) {
     ASSERT_NE(0u, pid);
     EXPECT_EQ(pid, engine->GetEncoderProcessId());
     EXPECT_EQ(b, engine->GetCurrentInput());
+    HANDLE watched = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    ASSERT_NE(nullptr, watched);
 
     EXPECT_TRUE(engine->Stop());
     ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    DWORD exitCode = 0;
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(watched, 0));
+    EXPECT_TRUE(GetExitCodeProcess(watched, &exitCode));
+    EXPECT_EQ(4u, exitCode) << "the encoder was terminated";
+    CloseHandle(watched);
     EXPECT_EQ((EventList{L"started a.avi", L"finished a.avi", L"started b.avi", L"stopped b.avi"}), Events());
     EXPECT_FALSE(Exists(pidC)) << "the third file never started";
     EXPECT_FALSE(Exists(m_folder.Out() + L"\\c.avi"));
