@@ -1,0 +1,12 @@
+/* Resource script constants of the framework (for .rc files and C++). */
+#ifndef AFXRES_H_INCLUDED
+#define AFXRES_H_INCLUDED
+#include <winresrc.h>
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+#define ID_APP_ABOUT 0xE140
+#define ID_APP_EXIT 0xE141
+#define ID_HELP 0xE146
+#define AFX_IDS_APP_TITLE 0xE000
+#endif

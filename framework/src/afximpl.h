@@ -1,0 +1,59 @@
+// Internal state shared by the framework's source files.
+#pragma once
+
+#include <afxwin.h>
+#include <afxcmn.h>
+#include <vector>
+#include <atomic>
+
+// Kinds of temporary wrapper objects.
+enum AfxTempKind { afxTempWnd, afxTempDC, afxTempGdi, afxTempMenu, afxTempImageList };
+
+struct AfxTempEntry {
+    AfxTempKind kind;
+    void* handle;
+    CObject* object;
+    int level; // lock depth at which it was made
+};
+
+// Per-thread state: the message being dispatched (for Default), the
+// temporary objects and the window-creation hook.
+struct AfxThreadState {
+    MSG lastSentMsg = {};
+    int tempLockDepth = 0;
+    std::vector<AfxTempEntry> temps;
+    CWnd* pWndInit = nullptr;
+    HHOOK hHookCbt = nullptr;
+    int hookNesting = 0;
+};
+
+AfxThreadState* AfxGetThreadState();
+
+// Temporary map helpers
+CObject* AfxFindTemp(AfxTempKind kind, void* handle);
+void AfxAddTemp(AfxTempKind kind, void* handle, CObject* object);
+void AfxDeleteTemps(AfxThreadState* state, int aboveLevel, int kind = -1);
+
+// Permanent maps
+void AfxMapWindow(HWND hWnd, CWnd* pWnd);
+void AfxUnmapWindow(HWND hWnd);
+void AfxMapMenu(HMENU hMenu, CMenu* pMenu);
+void AfxUnmapMenu(HMENU hMenu);
+CMenu* AfxFindPermanentMenu(HMENU hMenu);
+CMenu* AfxFindMenuWithItem(UINT nID);
+
+extern std::atomic<LONG> afxLiveGdiObjects;
+
+// Window creation hook (binds the next window created on this thread).
+void AfxHookWindowCreate(CWnd* pWnd);
+BOOL AfxUnhookWindowCreate();
+void AfxEnsureCommonControls();
+
+// Extension modules
+struct AfxModuleChain;
+HINSTANCE AfxFindStringResourceHandle(UINT nID);
+void AfxSocketTerm();
+
+// Sets a control's text only when it differs (no flicker, no needless
+// change notifications).
+void AfxSetWindowText(HWND hWndCtrl, LPCTSTR lpszNew);

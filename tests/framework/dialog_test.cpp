@@ -1,0 +1,539 @@
+// CDialog from a resource template with controls attached by DDX_Control,
+// driven by real messages: reflection, the modal loop, data exchange, the
+// extension-module chain and leak checks over many cycles.
+#include <afxwin.h>
+#include <afxcmn.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include "resource.h"
+#include "testutil.h"
+
+extern "C" __declspec(dllimport) HMODULE FwTestExtensionModule();
+extern "C" __declspec(dllimport) void FwTestExtensionLeaveChain();
+extern "C" __declspec(dllimport) void FwTestExtensionJoinChain(HMODULE hModule);
+
+namespace {
+
+CWinApp theTestApp(L"FrameworkTest");
+
+UINT g_endMessage = RegisterWindowMessageW(L"FRAMEWORK_TEST_END_DIALOG_MSG");
+
+// Who saw which message, in order, across the controls and the dialog.
+struct Event {
+    const wchar_t* who;
+    UINT message;
+};
+std::vector<Event> g_events;
+
+bool Saw(const wchar_t* who, UINT message) {
+    return std::any_of(g_events.begin(), g_events.end(),
+                       [&](const Event& e) { return wcscmp(e.who, who) == 0 && e.message == message; });
+}
+
+int IndexOf(const wchar_t* who, UINT message) {
+    for (size_t i = 0; i < g_events.size(); ++i)
+        if (wcscmp(g_events[i].who, who) == 0 && g_events[i].message == message)
+            return (int)i;
+    return -1;
+}
+
+class CRecordingButton : public CButton {
+public:
+    explicit CRecordingButton(const wchar_t* name) : m_name(name) {}
+    const wchar_t* m_name;
+    int drawn = 0;
+    int clickedReflected = 0;
+    bool preSubclassed = false;
+    bool messageBeforePreSubclass = false;
+
+    BOOL PreTranslateMessage(MSG* pMsg) override {
+        if (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST)
+            g_events.push_back({m_name, pMsg->message});
+        return CButton::PreTranslateMessage(pMsg);
+    }
+    void DrawItem(LPDRAWITEMSTRUCT) override { ++drawn; }
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
+        g_events.push_back({L"child-notify", message});
+        return CButton::OnChildNotify(message, wParam, lParam, pResult);
+    }
+    void PreSubclassWindow() override { preSubclassed = true; }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (!preSubclassed)
+            messageBeforePreSubclass = true;
+        return CButton::WindowProc(message, wParam, lParam);
+    }
+    // The parent still sees the click: the handler returns FALSE.
+    afx_msg BOOL OnClickedReflect() {
+        ++clickedReflected;
+        return FALSE;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CRecordingButton, CButton)
+ON_CONTROL_REFLECT_EX(BN_CLICKED, &CRecordingButton::OnClickedReflect)
+END_MESSAGE_MAP()
+
+class CReflectLabel : public CStatic {
+public:
+    CBrush m_brush{RGB(10, 200, 30)};
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
+        g_events.push_back({L"label-child-notify", message});
+        return CStatic::OnChildNotify(message, wParam, lParam, pResult);
+    }
+    afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor) {
+        g_events.push_back({L"label-ctlcolor", WM_CTLCOLORSTATIC});
+        EXPECT_EQ((UINT)CTLCOLOR_STATIC, nCtlColor);
+        pDC->SetTextColor(RGB(1, 2, 3));
+        return m_brush;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CReflectLabel, CStatic)
+ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+class CRecordingList : public CListCtrl {
+public:
+    int itemChanged = 0;
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
+        g_events.push_back({L"list-child-notify", message});
+        return CListCtrl::OnChildNotify(message, wParam, lParam, pResult);
+    }
+    afx_msg void OnItemChanged(NMHDR*, LRESULT* pResult) {
+        ++itemChanged;
+        *pResult = 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CRecordingList, CListCtrl)
+ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, &CRecordingList::OnItemChanged)
+END_MESSAGE_MAP()
+
+class CTestDialog : public CDialog {
+public:
+    explicit CTestDialog(CWnd* pParent = nullptr) : CDialog(IDD_TEST, pParent) {}
+
+    CRecordingButton m_ownerDraw{L"owner-draw"};
+    CRecordingButton m_push{L"push"};
+    CReflectLabel m_label;
+    CRecordingList m_list;
+    CComboBox m_combo;
+    CEdit m_edit;
+    CProgressCtrl m_progress;
+    CBrush m_parentBrush{RGB(90, 90, 90)};
+
+    CString m_text = L"initial";
+    int m_number = 5;
+    CString m_comboText;
+    int m_comboIndex = -1;
+
+    std::function<void(CTestDialog&)> onInit;
+    int parentCtlColor = 0;
+    int parentDrawItem = 0;
+    int parentItemChanged = 0;
+    int parentClick = 0;
+    int pushClicked = 0;
+    int selChanged = 0;
+
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        for (const wchar_t* s : {L"AVI", L"FLV", L"PSP", L"Zune"})
+            m_combo.AddString(s);
+        m_list.InsertColumn(0, L"Name", LVCFMT_LEFT, 80);
+        if (onInit)
+            onInit(*this);
+        return TRUE;
+    }
+    BOOL PreTranslateMessage(MSG* pMsg) override {
+        if (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST)
+            g_events.push_back({L"dialog", pMsg->message});
+        return CDialog::PreTranslateMessage(pMsg);
+    }
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        CDialog::DoDataExchange(pDX);
+        DDX_Control(pDX, IDC_OWNERDRAW, m_ownerDraw);
+        DDX_Control(pDX, IDC_PUSH, m_push);
+        DDX_Control(pDX, IDC_LABEL, m_label);
+        DDX_Control(pDX, IDC_LIST, m_list);
+        DDX_Control(pDX, IDC_COMBO, m_combo);
+        DDX_Control(pDX, IDC_EDIT, m_edit);
+        DDX_Control(pDX, IDC_PROGRESS, m_progress);
+        DDX_Text(pDX, IDC_EDIT, m_text);
+        DDX_Text(pDX, IDC_NUMBER, m_number);
+        DDX_CBString(pDX, IDC_COMBO, m_comboText);
+        DDX_CBIndex(pDX, IDC_COMBO, m_comboIndex);
+    }
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+        if (pWnd->GetDlgCtrlID() == IDC_LABEL || pWnd->GetDlgCtrlID() == IDC_PLAIN_LABEL)
+            ++parentCtlColor;
+        if (pWnd->GetDlgCtrlID() == IDC_PLAIN_LABEL)
+            return m_parentBrush;
+        return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    }
+    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct) {
+        ++parentDrawItem;
+        CDialog::OnDrawItem(nIDCtl, lpDrawItemStruct);
+    }
+    afx_msg void OnListItemChanged(NMHDR*, LRESULT*) { ++parentItemChanged; }
+    afx_msg void OnListClick(NMHDR* pNMHDR, LRESULT* pResult) {
+        EXPECT_EQ((UINT)NM_CLICK, pNMHDR->code);
+        ++parentClick;
+        *pResult = 0;
+    }
+    afx_msg void OnPush() { ++pushClicked; }
+    afx_msg void OnComboSelChange() { ++selChanged; }
+    afx_msg LRESULT OnEnd(WPARAM wParam, LPARAM) {
+        EndDialog((int)wParam);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CTestDialog, CDialog)
+ON_WM_CTLCOLOR()
+ON_WM_DRAWITEM()
+ON_NOTIFY(LVN_ITEMCHANGED, IDC_LIST, &CTestDialog::OnListItemChanged)
+ON_NOTIFY(NM_CLICK, IDC_LIST, &CTestDialog::OnListClick)
+ON_BN_CLICKED(IDC_PUSH, &CTestDialog::OnPush)
+ON_CBN_SELCHANGE(IDC_COMBO, &CTestDialog::OnComboSelChange)
+ON_REGISTERED_MESSAGE(g_endMessage, &CTestDialog::OnEnd)
+END_MESSAGE_MAP()
+
+// A dialog of any template whose initialisation is given by the test.
+class CScriptedDialog : public CDialog {
+public:
+    CScriptedDialog(UINT nID, std::function<void(CScriptedDialog&)> init)
+        : CDialog(nID), m_init(std::move(init)) {}
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        m_init(*this);
+        return TRUE;
+    }
+    using CDialog::EndDialog;
+
+private:
+    std::function<void(CScriptedDialog&)> m_init;
+};
+
+int g_messageBoxes = 0;
+CString g_lastMessageBox;
+int CALLBACK RecordMessageBox(LPCTSTR lpszText, UINT) {
+    ++g_messageBoxes;
+    g_lastMessageBox = lpszText;
+    return IDOK;
+}
+
+class DialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_events.clear();
+        AfxSetMessageBoxHook(RecordMessageBox);
+        g_messageBoxes = 0;
+        gdiBase = AfxGetLiveGdiObjectCount();
+        windowBase = AfxGetLiveWindowCount();
+        threadWindowBase = CountThreadWindows();
+    }
+    void TearDown() override {
+        PumpUntilIdle();
+        EXPECT_EQ(windowBase, AfxGetLiveWindowCount());
+        EXPECT_EQ(threadWindowBase, CountThreadWindows());
+        EXPECT_EQ(0, AfxGetTempObjectCount());
+        AfxSetMessageBoxHook(nullptr);
+    }
+    LONG gdiBase = 0, windowBase = 0;
+    int threadWindowBase = 0;
+};
+
+TEST_F(DialogTest, DataExchangeSubclassesEveryControl) {
+    CTestDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_TEST));
+    CWnd* controls[] = {&dlg.m_ownerDraw, &dlg.m_push, &dlg.m_label,   &dlg.m_list,
+                        &dlg.m_combo,     &dlg.m_edit, &dlg.m_progress};
+    int ids[] = {IDC_OWNERDRAW, IDC_PUSH, IDC_LABEL, IDC_LIST, IDC_COMBO, IDC_EDIT, IDC_PROGRESS};
+    for (size_t i = 0; i < std::size(ids); ++i) {
+        HWND hWnd = ::GetDlgItem(dlg.m_hWnd, ids[i]);
+        EXPECT_EQ(hWnd, controls[i]->m_hWnd) << ids[i];
+        EXPECT_EQ(controls[i], CWnd::FromHandlePermanent(hWnd)) << ids[i];
+        EXPECT_EQ((LONG_PTR)AfxGetAfxWndProc(), GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) << ids[i];
+    }
+    EXPECT_TRUE(dlg.m_push.preSubclassed);
+    EXPECT_FALSE(dlg.m_push.messageBeforePreSubclass);
+    CString text;
+    dlg.m_edit.GetWindowText(text);
+    EXPECT_STREQ(L"initial", (LPCTSTR)text) << "members went into the controls";
+    dlg.GetDlgItemText(IDC_NUMBER, text);
+    EXPECT_STREQ(L"5", (LPCTSTR)text);
+
+    dlg.m_comboText = L"PSP";
+    dlg.m_comboIndex = 2;
+    EXPECT_TRUE(dlg.UpdateData(FALSE));
+    EXPECT_EQ(2, dlg.m_combo.GetCurSel());
+    dlg.m_combo.SetCurSel(3);
+    EXPECT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_STREQ(L"Zune", (LPCTSTR)dlg.m_comboText);
+    EXPECT_EQ(3, dlg.m_comboIndex);
+
+    EXPECT_TRUE(dlg.DestroyWindow());
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+    for (CWnd* c : controls)
+        EXPECT_EQ(nullptr, c->m_hWnd) << "each control let go of its dead window";
+}
+
+TEST_F(DialogTest, DrawItemIsReflectedToTheControl) {
+    CTestDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_TEST));
+    CClientDC dc(&dlg);
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_BUTTON;
+    dis.CtlID = IDC_OWNERDRAW;
+    dis.hwndItem = dlg.m_ownerDraw.m_hWnd;
+    dis.hDC = dc.m_hDC;
+    EXPECT_EQ(TRUE, dlg.SendMessage(WM_DRAWITEM, IDC_OWNERDRAW, (LPARAM)&dis));
+    EXPECT_EQ(1, dlg.m_ownerDraw.drawn);
+    EXPECT_EQ(0, dlg.parentDrawItem) << "the parent sees it only when the child did not handle it";
+    EXPECT_TRUE(Saw(L"child-notify", WM_DRAWITEM)) << "OnChildNotify saw it first";
+
+    // A real paint of the owner-drawn button goes the same way.
+    dlg.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    dlg.m_ownerDraw.Invalidate();
+    dlg.m_ownerDraw.UpdateWindow();
+    PumpUntilIdle();
+    EXPECT_GE(dlg.m_ownerDraw.drawn, 2);
+    EXPECT_EQ(0, dlg.parentDrawItem);
+    dlg.DestroyWindow();
+}
+
+TEST_F(DialogTest, CtlColorIsReflectedAndFallsBackToTheParent) {
+    CTestDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_TEST));
+    CClientDC dc(&dlg);
+    LRESULT reflected = dlg.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)dlg.m_label.m_hWnd);
+    EXPECT_EQ((LRESULT)(HBRUSH)dlg.m_label.m_brush, reflected);
+    EXPECT_EQ(RGB(1, 2, 3), dc.GetTextColor());
+    EXPECT_EQ(0, dlg.parentCtlColor);
+    EXPECT_LT(IndexOf(L"label-child-notify", WM_CTLCOLORSTATIC),
+              IndexOf(L"label-ctlcolor", WM_CTLCOLORSTATIC));
+
+    HWND plain = ::GetDlgItem(dlg.m_hWnd, IDC_PLAIN_LABEL);
+    LRESULT parent = dlg.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)plain);
+    EXPECT_EQ((LRESULT)(HBRUSH)dlg.m_parentBrush, parent);
+    EXPECT_EQ(1, dlg.parentCtlColor);
+    dlg.DestroyWindow();
+}
+
+TEST_F(DialogTest, NotificationsGoToTheControlThenTheParent) {
+    CTestDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_TEST));
+    ASSERT_EQ(0, dlg.m_list.InsertItem(0, L"clip.avi"));
+    dlg.m_list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_GT(dlg.m_list.itemChanged, 0) << "LVN_ITEMCHANGED reflected to the list's own map";
+    EXPECT_EQ(0, dlg.parentItemChanged);
+    EXPECT_TRUE(Saw(L"list-child-notify", WM_NOTIFY));
+
+    NMHDR hdr = {dlg.m_list.m_hWnd, IDC_LIST, (UINT)NM_CLICK};
+    dlg.SendMessage(WM_NOTIFY, IDC_LIST, (LPARAM)&hdr);
+    EXPECT_EQ(1, dlg.parentClick) << "no reflected handler: the parent's map gets it";
+
+    dlg.m_push.SendMessage(BM_CLICK);
+    EXPECT_EQ(1, dlg.m_push.clickedReflected);
+    EXPECT_EQ(1, dlg.pushClicked) << "ON_CONTROL_REFLECT_EX returning FALSE lets the parent see it";
+
+    dlg.m_combo.SetFocus();
+    dlg.m_combo.SetCurSel(0);
+    dlg.m_combo.SendMessage(WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(1, dlg.m_combo.GetCurSel());
+    EXPECT_EQ(1, dlg.selChanged);
+    dlg.DestroyWindow();
+}
+
+TEST_F(DialogTest, DoModalRunsPreTranslateAlongTheChainAndReturnsTheEndCode) {
+    CTestDialog dlg;
+    dlg.onInit = [](CTestDialog& d) {
+        d.m_push.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        d.m_push.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        d.PostMessage(g_endMessage, 42);
+    };
+    EXPECT_EQ(42, dlg.DoModal());
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+    int controlDown = IndexOf(L"push", WM_LBUTTONDOWN);
+    int dialogDown = IndexOf(L"dialog", WM_LBUTTONDOWN);
+    ASSERT_GE(controlDown, 0) << "the control's PreTranslateMessage saw the mouse";
+    EXPECT_GT(dialogDown, controlDown) << "then its parent's";
+    EXPECT_TRUE(Saw(L"push", WM_LBUTTONUP));
+    EXPECT_EQ(1, dlg.pushClicked) << "the click reached the button after pre-translation";
+}
+
+TEST_F(DialogTest, OkExchangesDataAndEscapeCancels) {
+    {
+        CTestDialog dlg;
+        dlg.onInit = [](CTestDialog& d) {
+            d.m_edit.SetWindowText(L"C:\\MyVideo");
+            d.SetDlgItemText(IDC_NUMBER, L" -17 ");
+            d.m_combo.SetCurSel(1);
+            d.PostMessage(WM_COMMAND, IDOK, (LPARAM)::GetDlgItem(d.m_hWnd, IDOK));
+        };
+        EXPECT_EQ(IDOK, dlg.DoModal());
+        EXPECT_STREQ(L"C:\\MyVideo", (LPCTSTR)dlg.m_text);
+        EXPECT_EQ(-17, dlg.m_number);
+        EXPECT_STREQ(L"FLV", (LPCTSTR)dlg.m_comboText);
+        EXPECT_EQ(1, dlg.m_comboIndex);
+    }
+    {
+        CTestDialog dlg;
+        dlg.onInit = [](CTestDialog& d) {
+            d.m_edit.SetWindowText(L"changed");
+            d.m_edit.SetFocus();
+            d.m_edit.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+        };
+        EXPECT_EQ(IDCANCEL, dlg.DoModal()) << "the dialog manager in the loop turned Esc into IDCANCEL";
+        EXPECT_STREQ(L"initial", (LPCTSTR)dlg.m_text) << "cancel exchanges nothing";
+    }
+}
+
+TEST_F(DialogTest, InvalidInputKeepsTheDialogOpen) {
+    CTestDialog dlg;
+    dlg.onInit = [](CTestDialog& d) {
+        d.SetDlgItemText(IDC_NUMBER, L"12abc");
+        d.PostMessage(WM_COMMAND, IDOK, 0);
+        d.PostMessage(g_endMessage, 7);
+    };
+    EXPECT_EQ(7, dlg.DoModal());
+    EXPECT_EQ(1, g_messageBoxes);
+    EXPECT_STREQ(L"Please enter an integer.", (LPCTSTR)g_lastMessageBox);
+    EXPECT_EQ(5, dlg.m_number) << "the member keeps its value";
+}
+
+TEST_F(DialogTest, ModalDialogDisablesItsOwner) {
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+    bool ownerEnabledInside = true;
+    CScriptedDialog dlg(IDD_SMALL, [&](CScriptedDialog& d) {
+        ownerEnabledInside = owner.IsWindowEnabled() != FALSE;
+        d.EndDialog(3);
+    });
+    dlg.m_pParentWnd = &owner;
+    EXPECT_EQ(3, dlg.DoModal()) << "EndDialog during initialisation ends without a loop";
+    EXPECT_FALSE(ownerEnabledInside);
+    EXPECT_TRUE(owner.IsWindowEnabled());
+    owner.DestroyWindow();
+}
+
+TEST_F(DialogTest, MissingTemplateFailsWithMinusOne) {
+    CDialog dlg(9999);
+    EXPECT_EQ(-1, dlg.DoModal());
+    EXPECT_FALSE(dlg.Create(9999));
+}
+
+TEST_F(DialogTest, MainWindowIsForgottenWhenItDies) {
+    CScriptedDialog dlg(IDD_SMALL, [](CScriptedDialog& d) {
+        EXPECT_EQ(&d, AfxGetMainWnd());
+        d.PostMessage(WM_COMMAND, IDCANCEL, 0);
+    });
+    theTestApp.m_pMainWnd = &dlg;
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    EXPECT_EQ(nullptr, theTestApp.m_pMainWnd);
+    // The dying main window asked the program to end; this test goes on.
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+}
+
+TEST_F(DialogTest, ResourcesAreFoundAlongTheExtensionChain) {
+    HMODULE ext = FwTestExtensionModule();
+    ASSERT_NE(nullptr, ext);
+    EXPECT_EQ((HINSTANCE)ext, AfxFindResourceHandle(MAKEINTRESOURCEW(IDD_EXTENSION), RT_DIALOG));
+    EXPECT_EQ(GetModuleHandleW(nullptr), AfxFindResourceHandle(MAKEINTRESOURCEW(IDD_TEST), RT_DIALOG));
+    CString s;
+    EXPECT_TRUE(s.LoadString(IDS_EXTENSION_TEXT));
+    EXPECT_STREQ(L"Text from the extension", (LPCTSTR)s);
+    EXPECT_STREQ(L"Text from the program", (LPCTSTR)CString(MAKEINTRESOURCEW(IDS_PROGRAM_TEXT)));
+
+    bool initialised = false;
+    CScriptedDialog fromExtension(IDD_EXTENSION, [&](CScriptedDialog& d) {
+        CString caption;
+        d.GetWindowText(caption);
+        initialised = caption == L"From the extension";
+        d.EndDialog(5);
+    });
+    EXPECT_EQ(5, fromExtension.DoModal());
+    EXPECT_TRUE(initialised);
+
+    FwTestExtensionLeaveChain();
+    EXPECT_FALSE(s.LoadString(IDS_EXTENSION_TEXT));
+    EXPECT_TRUE(s.IsEmpty());
+    CScriptedDialog unreachable(IDD_EXTENSION, [](CScriptedDialog& d) { d.EndDialog(5); });
+    EXPECT_EQ(-1, unreachable.DoModal());
+    FwTestExtensionJoinChain(ext);
+    EXPECT_TRUE(s.LoadString(IDS_EXTENSION_TEXT));
+}
+
+TEST_F(DialogTest, ThousandCreateDestroyCyclesLeakNothing) {
+    for (int i = 0; i < 1000; ++i) {
+        CTestDialog dlg;
+        ASSERT_TRUE(dlg.Create(IDD_TEST));
+        dlg.m_list.InsertItem(0, L"clip.avi");
+        CClientDC dc(&dlg);
+        dlg.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)dlg.m_label.m_hWnd);
+        dlg.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC,
+                        (LPARAM)::GetDlgItem(dlg.m_hWnd, IDC_PLAIN_LABEL));
+        dlg.DestroyWindow();
+    }
+    for (int i = 0; i < 50; ++i) {
+        CTestDialog dlg;
+        dlg.onInit = [](CTestDialog& d) { d.PostMessage(g_endMessage, 1); };
+        ASSERT_EQ(1, dlg.DoModal());
+    }
+    EXPECT_EQ(gdiBase, AfxGetLiveGdiObjectCount());
+    EXPECT_EQ(windowBase, AfxGetLiveWindowCount());
+    EXPECT_EQ(threadWindowBase, CountThreadWindows());
+}
+
+TEST(MenuTest, AttachedMenusAreFoundAgainAndTemporariesAreNot) {
+    CMenu bar;
+    ASSERT_TRUE(bar.CreateMenu());
+    CMenu popup;
+    ASSERT_TRUE(popup.CreatePopupMenu());
+    popup.AppendMenu(MF_STRING, IDC_MENU_ITEM, L"&Add File(s)");
+    popup.AppendMenu(MF_SEPARATOR);
+    HMENU hPopup = popup.Detach();
+    bar.AppendMenu(MF_POPUP, (UINT_PTR)hPopup, L"&File");
+    EXPECT_EQ(&bar, CMenu::FromHandle(bar.m_hMenu));
+    AfxLockTempMaps();
+    CMenu* sub = bar.GetSubMenu(0);
+    ASSERT_NE(nullptr, sub);
+    EXPECT_EQ(hPopup, sub->m_hMenu);
+    EXPECT_EQ(2u, sub->GetMenuItemCount());
+    CString text;
+    sub->GetMenuString(IDC_MENU_ITEM, text, MF_BYCOMMAND);
+    EXPECT_STREQ(L"&Add File(s)", (LPCTSTR)text);
+    sub->CheckMenuItem(IDC_MENU_ITEM, MF_BYCOMMAND | MF_CHECKED);
+    sub->EnableMenuItem(IDC_MENU_ITEM, MF_BYCOMMAND | MF_GRAYED);
+    UINT state = sub->GetMenuState(IDC_MENU_ITEM, MF_BYCOMMAND);
+    EXPECT_TRUE(state & MF_CHECKED);
+    EXPECT_TRUE(state & MF_GRAYED);
+    sub->ModifyMenu(IDC_MENU_ITEM, MF_BYCOMMAND | MF_STRING, IDC_MENU_ITEM, L"Remove");
+    sub->GetMenuString(0, text, MF_BYPOSITION);
+    EXPECT_STREQ(L"Remove", (LPCTSTR)text);
+    AfxUnlockTempMaps();
+    EXPECT_TRUE(IsMenu(hPopup)) << "the temporary left the sub-menu alone";
+    EXPECT_TRUE(bar.DestroyMenu());
+    EXPECT_FALSE(IsMenu(hPopup)) << "destroying the bar took its sub-menu";
+}
+
+} // namespace

@@ -1,0 +1,254 @@
+// CWnd: binding, message maps along the class chain, registered messages,
+// exceptions in handlers, unsubclassing and temporary objects.
+#include <afxwin.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+#include "testutil.h"
+
+namespace {
+
+const UINT WM_TEST_BASE_ONLY = WM_APP + 1;
+const UINT WM_TEST_OVERRIDDEN = WM_APP + 2;
+const UINT WM_TEST_THROW = WM_APP + 3;
+const UINT WM_TEST_TEMP = WM_APP + 4;
+UINT g_registeredMessage = RegisterWindowMessageW(L"FRAMEWORK_TEST_REGISTERED_MSG");
+
+class CBaseWnd : public CWnd {
+public:
+    std::vector<CString> calls;
+    int lastSizeCx = -1;
+
+protected:
+    afx_msg LRESULT OnBaseOnly(WPARAM wParam, LPARAM) {
+        calls.push_back(L"base-only");
+        return 100 + (LRESULT)wParam;
+    }
+    afx_msg LRESULT OnOverridden(WPARAM, LPARAM) {
+        calls.push_back(L"base-overridden");
+        return 1;
+    }
+    afx_msg LRESULT OnRegistered(WPARAM wParam, LPARAM lParam) {
+        calls.push_back(L"registered");
+        return (LRESULT)(wParam + lParam);
+    }
+    afx_msg void OnSize(UINT nType, int cx, int cy) {
+        calls.push_back(L"size");
+        lastSizeCx = cx;
+        CWnd::OnSize(nType, cx, cy);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CBaseWnd, CWnd)
+ON_MESSAGE(WM_TEST_BASE_ONLY, OnBaseOnly)
+ON_MESSAGE(WM_TEST_OVERRIDDEN, &CBaseWnd::OnOverridden)
+ON_REGISTERED_MESSAGE(g_registeredMessage, &CBaseWnd::OnRegistered)
+ON_WM_SIZE()
+END_MESSAGE_MAP()
+
+class CDerivedWnd : public CBaseWnd {
+public:
+    std::vector<UINT> seenBeforeSubclass;
+    bool preSubclassed = false;
+    UINT firstMessage = 0;
+    bool createSeen = false;
+    bool postNcDestroyed = false;
+
+protected:
+    void PreSubclassWindow() override {
+        preSubclassed = true;
+        CBaseWnd::PreSubclassWindow();
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (!firstMessage)
+            firstMessage = message;
+        if (!preSubclassed)
+            seenBeforeSubclass.push_back(message);
+        return CBaseWnd::WindowProc(message, wParam, lParam);
+    }
+    void PostNcDestroy() override { postNcDestroyed = true; }
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs) {
+        createSeen = true;
+        return CBaseWnd::OnCreate(lpcs);
+    }
+    afx_msg LRESULT OnOverridden(WPARAM, LPARAM) {
+        calls.push_back(L"derived-overridden");
+        return 2;
+    }
+    afx_msg LRESULT OnThrow(WPARAM, LPARAM) {
+        calls.push_back(L"throw");
+        throw std::runtime_error("handler failure");
+    }
+    afx_msg LRESULT OnTemp(WPARAM, LPARAM lParam) {
+        // A temporary for a window no object owns, used within the handler.
+        CWnd* pTemp = CWnd::FromHandle(reinterpret_cast<HWND>(lParam));
+        CString text;
+        pTemp->GetWindowText(text);
+        calls.push_back(text);
+        return AfxGetTempObjectCount();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
+ON_WM_CREATE()
+ON_MESSAGE(WM_TEST_OVERRIDDEN, &CDerivedWnd::OnOverridden)
+ON_MESSAGE(WM_TEST_THROW, &CDerivedWnd::OnThrow)
+ON_MESSAGE(WM_TEST_TEMP, &CDerivedWnd::OnTemp)
+END_MESSAGE_MAP()
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        baseWindows = AfxGetLiveWindowCount();
+        ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"test", WS_POPUP, 10, 10, 100, 80, nullptr, nullptr));
+    }
+    void TearDown() override {
+        if (wnd.m_hWnd)
+            wnd.DestroyWindow();
+        EXPECT_EQ(baseWindows, AfxGetLiveWindowCount());
+        EXPECT_EQ(0, AfxGetTempObjectCount());
+    }
+    CDerivedWnd wnd;
+    LONG baseWindows = 0;
+};
+
+TEST_F(WindowTest, CreationBindsBeforeTheFirstMessage) {
+    EXPECT_TRUE(wnd.preSubclassed);
+    EXPECT_TRUE(wnd.seenBeforeSubclass.empty());
+    EXPECT_NE(0u, wnd.firstMessage);
+    EXPECT_TRUE(wnd.createSeen) << "WM_CREATE reaches the object's map";
+    EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(wnd.m_hWnd));
+    EXPECT_EQ(&wnd, CWnd::FromHandle(wnd.m_hWnd));
+    EXPECT_EQ((LONG_PTR)AfxGetAfxWndProc(), GetWindowLongPtrW(wnd.m_hWnd, GWLP_WNDPROC));
+}
+
+TEST_F(WindowTest, DerivedMapFallsBackToItsBase) {
+    struct Case {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        LRESULT expected;
+        const wchar_t* call;
+    } cases[] = {
+        {WM_TEST_BASE_ONLY, 5, 0, 105, L"base-only"},
+        {WM_TEST_OVERRIDDEN, 0, 0, 2, L"derived-overridden"},
+        {g_registeredMessage, 3, 4, 7, L"registered"},
+    };
+    for (const Case& c : cases) {
+        wnd.calls.clear();
+        EXPECT_EQ(c.expected, wnd.SendMessage(c.message, c.wParam, c.lParam));
+        ASSERT_EQ(1u, wnd.calls.size());
+        EXPECT_STREQ(c.call, (LPCTSTR)wnd.calls[0]);
+    }
+    wnd.calls.clear();
+    wnd.SetWindowPos(nullptr, 0, 0, 123, 50, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(123, wnd.lastSizeCx) << "ON_WM_SIZE in the base map cracks the size";
+    // An id registered later but not in any map goes to the default procedure.
+    UINT other = RegisterWindowMessageW(L"FRAMEWORK_TEST_UNMAPPED_MSG");
+    wnd.calls.clear();
+    EXPECT_EQ(0, wnd.SendMessage(other, 1, 2));
+    EXPECT_TRUE(wnd.calls.empty());
+}
+
+TEST_F(WindowTest, PostedRegisteredMessageArrivesThroughTheQueue) {
+    wnd.calls.clear();
+    wnd.PostMessage(g_registeredMessage, 1, 1);
+    PumpUntilIdle();
+    ASSERT_EQ(1u, wnd.calls.size());
+    EXPECT_STREQ(L"registered", (LPCTSTR)wnd.calls[0]);
+}
+
+TEST_F(WindowTest, AThrowingHandlerEndsQuietly) {
+    EXPECT_EQ(0, wnd.SendMessage(WM_TEST_THROW));
+    wnd.PostMessage(WM_TEST_THROW);
+    PumpUntilIdle();
+    EXPECT_EQ(2, std::count(wnd.calls.begin(), wnd.calls.end(), CString(L"throw")));
+    EXPECT_EQ(105, wnd.SendMessage(WM_TEST_BASE_ONLY, 5)) << "the window still works";
+}
+
+TEST_F(WindowTest, TemporariesLiveOnlyForTheirMessage) {
+    HWND other =
+        CreateWindowExW(0, L"STATIC", L"unbound", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, other);
+    LRESULT during = wnd.SendMessage(WM_TEST_TEMP, 0, (LPARAM)other);
+    EXPECT_EQ(1, during) << "one temporary while the handler ran";
+    EXPECT_STREQ(L"unbound", (LPCTSTR)wnd.calls.back());
+    EXPECT_EQ(0, AfxGetTempObjectCount()) << "gone when the message was done";
+
+    // Code outside any message scopes its own temporaries.
+    AfxLockTempMaps();
+    CWnd* pTemp = CWnd::FromHandle(other);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(other));
+    EXPECT_EQ(pTemp, CWnd::FromHandle(other));
+    wnd.SendMessage(WM_TEST_TEMP, 0, (LPARAM)other); // a nested message keeps the outer temporary
+    EXPECT_EQ(pTemp, CWnd::FromHandle(other));
+    EXPECT_EQ(other, pTemp->GetSafeHwnd());
+    AfxUnlockTempMaps();
+    EXPECT_EQ(0, AfxGetTempObjectCount());
+    EXPECT_TRUE(IsWindow(other)) << "a temporary never destroys its window";
+    DestroyWindow(other);
+}
+
+TEST_F(WindowTest, DestroyTearsDownInOrder) {
+    HWND hWnd = wnd.m_hWnd;
+    EXPECT_TRUE(wnd.DestroyWindow());
+    EXPECT_EQ(nullptr, wnd.m_hWnd);
+    EXPECT_FALSE(IsWindow(hWnd));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+    EXPECT_TRUE(wnd.postNcDestroyed);
+}
+
+LRESULT CALLBACK PlainProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_TEST_BASE_ONLY)
+        return 77; // answered by the original procedure
+    return DefWindowProcW(hWnd, msg, wParam, lParam);
+}
+
+TEST(SubclassTest, UnsubclassRestoresTheOriginalProcedure) {
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = PlainProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"FrameworkTestPlain";
+    RegisterClassW(&wc);
+    HWND hWnd = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                wc.hInstance, nullptr);
+    ASSERT_NE(nullptr, hWnd);
+    LONG_PTR original = GetWindowLongPtrW(hWnd, GWLP_WNDPROC);
+    {
+        CDerivedWnd obj;
+        ASSERT_TRUE(obj.SubclassWindow(hWnd));
+        EXPECT_TRUE(obj.preSubclassed);
+        EXPECT_TRUE(obj.seenBeforeSubclass.empty());
+        EXPECT_FALSE(CDerivedWnd().SubclassWindow(hWnd)) << "one object per window";
+        EXPECT_EQ(105, SendMessageW(hWnd, WM_TEST_BASE_ONLY, 5, 0));
+        EXPECT_EQ(1, SendMessageW(hWnd, WM_SETTEXT, 0, (LPARAM)L"x"))
+            << "unhandled messages reach the original";
+        EXPECT_EQ(hWnd, obj.UnsubclassWindow());
+        EXPECT_EQ(nullptr, obj.m_hWnd);
+        EXPECT_EQ(original, GetWindowLongPtrW(hWnd, GWLP_WNDPROC));
+        EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+        EXPECT_EQ(77, SendMessageW(hWnd, WM_TEST_BASE_ONLY, 5, 0));
+    }
+    EXPECT_TRUE(IsWindow(hWnd)) << "an unsubclassed object leaves the window alone";
+    DestroyWindow(hWnd);
+    UnregisterClassW(wc.lpszClassName, wc.hInstance);
+}
+
+TEST(SubclassTest, ObjectDestroyedFirstTakesItsWindow) {
+    HWND hWnd;
+    {
+        CDerivedWnd obj;
+        ASSERT_TRUE(obj.CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+        hWnd = obj.m_hWnd;
+    }
+    EXPECT_FALSE(IsWindow(hWnd)) << "no message may reach a dead object";
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+}
+
+} // namespace
