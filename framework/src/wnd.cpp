@@ -293,16 +293,26 @@ void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT) {
 
 // Teardown in a fixed order: stop dispatching to the object, restore the
 // original procedure, let the window finish dying, then PostNcDestroy.
-static void FinishNcDestroy(CWnd* pWnd, HWND hWnd, WPARAM wParam, LPARAM lParam) {
+struct AfxWndInternals {
+    static void FinishNcDestroy(CWnd* pWnd, HWND hWnd, WPARAM wParam, LPARAM lParam);
+};
+
+void AfxWndInternals::FinishNcDestroy(CWnd* pWnd, HWND hWnd, WPARAM wParam, LPARAM lParam) {
     WNDPROC pfnSuper = pWnd->m_pfnSuper;
     if (pWnd->m_nFlags & WF_CONTINUEMODAL) {
-        // A window destroyed under its own modal loop ends the loop.
+        // A window destroyed under its own modal loop ends the loop (instead
+        // of leaving it waiting for an EndDialog that can no longer come).
+        if (pWnd->m_nModalResult == -1)
+            pWnd->m_nModalResult = IDABORT;
         pWnd->m_nFlags &= ~WF_CONTINUEMODAL;
         ::PostMessageW(nullptr, WM_NULL, 0, 0);
     }
     if (CWinApp* pApp = AfxGetApp()) {
-        if (pApp->m_pMainWnd == pWnd)
+        if (pApp->m_pMainWnd == pWnd) {
+            // The program's main window is gone: its message loop ends.
             pApp->m_pMainWnd = nullptr;
+            ::PostQuitMessage(0);
+        }
         if (pApp->m_pActiveWnd == pWnd)
             pApp->m_pActiveWnd = nullptr;
     }
@@ -360,7 +370,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) 
     }
     if (nMsg == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd) {
         try {
-            FinishNcDestroy(pWnd, hWnd, wParam, lParam);
+            AfxWndInternals::FinishNcDestroy(pWnd, hWnd, wParam, lParam);
         } catch (...) {
         }
     }

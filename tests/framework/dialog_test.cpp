@@ -3,6 +3,7 @@
 // extension-module chain and leak checks over many cycles.
 #include <afxwin.h>
 #include <afxcmn.h>
+#include <afxsock.h>
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,16 @@ extern "C" __declspec(dllimport) void FwTestExtensionJoinChain(HMODULE hModule);
 
 namespace {
 
-CWinApp theTestApp(L"FrameworkTest");
+// The program's application object; tests give it their own initialisation.
+class CTestApp : public CWinApp {
+public:
+    CTestApp() : CWinApp(L"FrameworkTest") {}
+    std::function<BOOL(CTestApp&)> init;
+    std::function<int(CTestApp&)> exit;
+    BOOL InitInstance() override { return init ? init(*this) : FALSE; }
+    int ExitInstance() override { return exit ? exit(*this) : CWinApp::ExitInstance(); }
+};
+CTestApp theTestApp;
 
 UINT g_endMessage = RegisterWindowMessageW(L"FRAMEWORK_TEST_END_DIALOG_MSG");
 
@@ -230,6 +240,30 @@ public:
 private:
     std::function<void(CScriptedDialog&)> m_init;
 };
+
+class CCreateDialog : public CDialog {
+public:
+    CCreateDialog() : CDialog(IDD_SMALL) {}
+    bool nccalc = false, created = false, preSubclassedFirst = false, preSubclassed = false;
+
+protected:
+    void PreSubclassWindow() override { preSubclassed = true; }
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs) {
+        created = true;
+        preSubclassedFirst = preSubclassed;
+        return CDialog::OnCreate(lpcs);
+    }
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp) {
+        nccalc = true;
+        CDialog::OnNcCalcSize(bCalcValidRects, lpncsp);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCreateDialog, CDialog)
+ON_WM_CREATE()
+ON_WM_NCCALCSIZE()
+END_MESSAGE_MAP()
 
 int g_messageBoxes = 0;
 CString g_lastMessageBox;
@@ -452,6 +486,77 @@ TEST_F(DialogTest, MainWindowIsForgottenWhenItDies) {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
+}
+
+TEST_F(DialogTest, WindowDestroyedInsideItsModalLoopEndsTheLoop) {
+    struct Killer {
+        static void CALLBACK Proc(HWND hWnd, UINT, UINT_PTR id, DWORD) {
+            KillTimer(hWnd, id);
+            DestroyWindow(hWnd);
+        }
+    };
+    CScriptedDialog killed(IDD_SMALL, [](CScriptedDialog& d) { d.SetTimer(2, 1, &Killer::Proc); });
+    EXPECT_EQ(IDABORT, killed.DoModal()) << "no EndDialog can come any more";
+    EXPECT_EQ(nullptr, killed.m_hWnd);
+}
+
+TEST_F(DialogTest, CreationMessagesReachTheDialogObject) {
+    CCreateDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_SMALL));
+    EXPECT_TRUE(dlg.created) << "a dialog's WM_CREATE reaches its map";
+    EXPECT_TRUE(dlg.preSubclassedFirst);
+    EXPECT_TRUE(dlg.nccalc);
+    dlg.DestroyWindow();
+}
+
+TEST_F(DialogTest, WinMainRunsADialogBasedProgram) {
+    bool socketsStarted = false;
+    theTestApp.init = [&](CTestApp& app) {
+        socketsStarted = AfxSocketInit() != FALSE;
+        AfxEnableControlContainer();
+        CScriptedDialog dlg(IDD_TEST, [](CScriptedDialog& d) { d.PostMessage(WM_COMMAND, IDCANCEL, 0); });
+        app.m_pMainWnd = &dlg;
+        dlg.DoModal();
+        return FALSE; // no message loop after the dialog
+    };
+    theTestApp.exit = [](CTestApp&) { return 12; };
+    EXPECT_EQ(12, AfxWinMain(GetModuleHandleW(nullptr), nullptr, (LPTSTR)L"", SW_SHOWNORMAL));
+    EXPECT_TRUE(socketsStarted);
+    EXPECT_EQ(nullptr, theTestApp.m_pMainWnd);
+    EXPECT_STREQ(L"FrameworkTest", AfxGetAppName());
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    theTestApp.init = nullptr;
+    theTestApp.exit = nullptr;
+}
+
+TEST_F(DialogTest, WinMainRunsTheMessageLoopUntilTheMainWindowDies) {
+    CScriptedDialog* pMain = nullptr;
+    theTestApp.init = [&](CTestApp& app) {
+        pMain = new CScriptedDialog(IDD_SMALL, [](CScriptedDialog& d) { d.PostMessage(WM_CLOSE); });
+        if (!pMain->Create(IDD_SMALL))
+            return FALSE;
+        app.m_pMainWnd = pMain;
+        return TRUE;
+    };
+    // WM_CLOSE on a modeless dialog becomes IDCANCEL: EndDialog only hides it,
+    // so the program ends it here.
+    theTestApp.exit = [&](CTestApp& app) { return (int)app.m_msgCur.wParam + 20; };
+    struct Closer {
+        static void CALLBACK Proc(HWND hWnd, UINT, UINT_PTR id, DWORD) {
+            KillTimer(hWnd, id);
+            if (CWnd* pMain = AfxGetMainWnd())
+                pMain->DestroyWindow();
+        }
+    };
+    UINT_PTR timer = SetTimer(nullptr, 0, 10, &Closer::Proc);
+    EXPECT_EQ(20, AfxWinMain(GetModuleHandleW(nullptr), nullptr, (LPTSTR)L"", SW_SHOWNORMAL))
+        << "the dying main window posted WM_QUIT(0) and Run returned";
+    KillTimer(nullptr, timer);
+    delete pMain;
+    theTestApp.init = nullptr;
+    theTestApp.exit = nullptr;
 }
 
 TEST_F(DialogTest, ResourcesAreFoundAlongTheExtensionChain) {
