@@ -2,3 +2,4 @@
 #pragma once
 
 #include "SkinFoundation.h"
+#include "NeloDialog.h"

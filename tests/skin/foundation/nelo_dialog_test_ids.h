@@ -1,0 +1,8 @@
+#pragma once
+#define IDD_CLOSE_MIN 101
+#define IDD_NO_SYSMENU 102
+#define IDD_CLOSE_ONLY 103
+#define IDD_ALL_BUTTONS 104
+#define IDD_RESIZABLE 105
+#define IDD_NO_CAPTION 106
+#define IDD_MISSING 199
