@@ -485,6 +485,111 @@ TEST_F(NeloDialogTest, FixedPositionKeepsTheTitleBarFromDragging) {
     EXPECT_FALSE(IsZoomed(d.hwnd));
 }
 
+namespace {
+
+// Presses the left button at a window point, moves by (dx, dy) and releases,
+// as real input.
+void Drag(HWND hwnd, int x, int y, int dx, int dy) {
+    POINT from = ScreenPoint(hwnd, x, y);
+    SetCursorPos(from.x, from.y);
+    Pump();
+    auto absolute = [](int v, int metric) {
+        return static_cast<LONG>((v * 65535LL + GetSystemMetrics(metric) / 2) /
+                                 (GetSystemMetrics(metric) - 1));
+    };
+    INPUT input[4] = {};
+    for (INPUT& i : input)
+        i.type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input[1].mi.dx = absolute(from.x + dx / 2, SM_CXSCREEN);
+    input[1].mi.dy = absolute(from.y + dy / 2, SM_CYSCREEN);
+    input[2].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input[2].mi.dx = absolute(from.x + dx, SM_CXSCREEN);
+    input[2].mi.dy = absolute(from.y + dy, SM_CYSCREEN);
+    input[3].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(4, input, sizeof(INPUT));
+    Pump();
+}
+
+} // namespace
+
+TEST_F(NeloDialogTest, TitleBarDragsUnlessThePositionIsFixed) {
+    Open d(IDD_CLOSE_MIN, 60, 60);
+    ASSERT_TRUE(d.hwnd);
+    RECT before, after;
+    GetWindowRect(d.hwnd, &before);
+    Drag(d.hwnd, d.W() / 3, 12, 40, 30);
+    GetWindowRect(d.hwnd, &after);
+    EXPECT_EQ(before.left + 40, after.left);
+    EXPECT_EQ(before.top + 30, after.top);
+
+    d.dialog->FixDialogPosition(1);
+    GetWindowRect(d.hwnd, &before);
+    Drag(d.hwnd, d.W() / 3, 12, 40, 30);
+    GetWindowRect(d.hwnd, &after);
+    EXPECT_EQ(before.left, after.left);
+    EXPECT_EQ(before.top, after.top);
+}
+
+TEST_F(NeloDialogTest, FadeOutLeavesTheOpacityForTheNextShow) {
+    Open d(IDD_CLOSE_MIN);
+    ASSERT_TRUE(d.hwnd);
+    ASSERT_EQ(1, d.dialog->SetTransparency(90));
+    EXPECT_EQ(1, d.dialog->ShowWindow(SW_HIDE, 1));
+    EXPECT_FALSE(IsWindowVisible(d.hwnd));
+    EXPECT_EQ(90, d.dialog->GetTransparency());
+    // Hidden at the end of the fade, but not left at opacity 0.
+    BYTE alpha = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(d.hwnd, nullptr, &alpha, nullptr));
+    EXPECT_EQ(229, alpha);
+
+    // A fade-in goes back up to the stored opacity.
+    EXPECT_EQ(1, d.dialog->ShowWindow(SW_SHOW, 1));
+    EXPECT_TRUE(IsWindowVisible(d.hwnd));
+    EXPECT_EQ(90, d.dialog->GetTransparency());
+    ASSERT_TRUE(GetLayeredWindowAttributes(d.hwnd, nullptr, &alpha, nullptr));
+    EXPECT_EQ(229, alpha);
+}
+
+TEST_F(NeloDialogTest, StyleChangesKeepTheDrawnTitle) {
+    Open d(IDD_CLOSE_MIN);
+    ASSERT_TRUE(d.hwnd);
+    const int x = d.W() / 2;
+    // Asking for the system caption again: the dialog keeps drawing its own.
+    SetWindowLongW(d.hwnd, GWL_STYLE, GetWindowLongW(d.hwnd, GWL_STYLE) | WS_CAPTION);
+    SetWindowPos(d.hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    Pump();
+    EXPECT_EQ(0, GetWindowLongW(d.hwnd, GWL_STYLE) & WS_CAPTION);
+    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, 27), kColours.crTitleLineActive1));
+    // An unrelated style change leaves the title alone.
+    SetWindowLongW(d.hwnd, GWL_STYLE, GetWindowLongW(d.hwnd, GWL_STYLE) | WS_CLIPCHILDREN);
+    SetWindowPos(d.hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    Pump();
+    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, 27), kColours.crTitleLineActive1));
+    POINT origin{0, 0};
+    ClientToScreen(d.hwnd, &origin);
+    RECT window;
+    GetWindowRect(d.hwnd, &window);
+    EXPECT_EQ(29, origin.y - window.top);
+}
+
+TEST_F(NeloDialogTest, LeavingTheTitleBarEndsTheHoverLook) {
+    Open d(IDD_CLOSE_MIN);
+    ASSERT_TRUE(d.hwnd);
+    const int x = ButtonLeft(d.W(), 0) + 3, y = kButtonTop + 3;
+    const COLORREF normal = Pixel(d.hwnd, x, y);
+    d.MouseMove(x, y);
+    EXPECT_FALSE(Exactly(Pixel(d.hwnd, x, y), normal));
+    // The pointer goes away for real: the system reports the leave.
+    SetCursorPos(1270, 1015);
+    for (int i = 0; i < 10 && Pixel(d.hwnd, x, y) != normal; ++i) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        Pump();
+    }
+    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, y), normal));
+}
+
 TEST_F(NeloDialogTest, DoubleClickNeedsTheMaximizeButton) {
     Open d(IDD_CLOSE_MIN);
     ASSERT_TRUE(d.hwnd);
