@@ -3,3 +3,8 @@
 
 #include "SkinFoundation.h"
 #include "NeloDialog.h"
+
+#include "NeloButton.h"
+#include "NeloProgressCtrl.h"
+#include "NeloStatic.h"
+#include "NeloToolTipCtrl.h"

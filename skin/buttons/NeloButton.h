@@ -1,0 +1,140 @@
+// An owner-drawn push button: gradient face, two-ring frame, optional image,
+// word-wrapped text in one of nine placements, dotted focus rectangle, hover
+// look, a window region of one of six shapes and its own skinned tooltip.
+// A stopped button ignores the mouse without looking disabled.
+#pragma once
+
+#include "NeloToolTipCtrl.h"
+#include "TavrinExport.h"
+
+#include <afxwin.h>
+#include <afxcmn.h>
+
+namespace Tavrin {
+
+struct _ButtonColorInfo {
+    COLORREF crNormalTop;
+    COLORREF crNormalBottom;
+    COLORREF crPressedTop;
+    COLORREF crPressedBottom;
+    COLORREF crHoverTop;
+    COLORREF crHoverBottom;
+    COLORREF crDisabledTop;
+    COLORREF crDisabledBottom;
+    COLORREF crOuterNormal;
+    COLORREF crOuterPressed;
+    COLORREF crOuterHover;
+    COLORREF crOuterDisabled;
+    COLORREF crFocus;
+    COLORREF crInnerNormal;
+    COLORREF crInnerPressed;
+    COLORREF crInnerHover;
+    COLORREF crInnerDisabled;
+    COLORREF crTextNormal;
+    COLORREF crTextPressed;
+    COLORREF crTextHover;
+    COLORREF crTextDisabled;
+    _ToolTipCtrlColorInfo toolTipColorInfo;
+};
+
+// Window region and frame shape.
+typedef int ButtonStyle;
+enum : int {
+    ButtonStyleRectangle = 0,
+    ButtonStyleRounded = 1,
+    ButtonStyleLeftRounded = 2,
+    ButtonStyleRightRounded = 3,
+    ButtonStyleTopRounded = 4,
+    ButtonStyleBottomRounded = 5,
+};
+
+// Text placement: horizontal = value / 3 (left, centre, right), vertical =
+// value % 3 (top, middle, bottom).
+typedef int ButtonTextAlignmentStyle;
+enum : int {
+    ButtonTextLeftTop = 0,
+    ButtonTextLeftMiddle = 1,
+    ButtonTextLeftBottom = 2,
+    ButtonTextCenterTop = 3,
+    ButtonTextCenterMiddle = 4,
+    ButtonTextCenterBottom = 5,
+    ButtonTextRightTop = 6,
+    ButtonTextRightMiddle = 7,
+    ButtonTextRightBottom = 8,
+};
+
+class TAVRIN_API NeloButton : public CButton {
+public:
+    NeloButton();
+    virtual ~NeloButton();
+
+    static _ButtonColorInfo DefaultColorInfo();
+
+    // Fails (0) until the button is subclassed: its tooltip does not exist yet.
+    int SetButtonColorInfo(const _ButtonColorInfo& info);
+    int GetButtonColorInfo(_ButtonColorInfo& info);
+    int SetButtonStyle(ButtonStyle style);
+    int SetIcon(HICON icon, int small);
+    HICON GetIcon();
+    HBITMAP GetBitmap();
+    // The bitmap stays the caller's; maskColour pixels become transparent.
+    int SetBitmap(HBITMAP bitmap, COLORREF maskColour);
+    int SetPicturePos(const int& x, const int& y);
+    int GetPicturePos(int& x, int& y);
+    int SetFont(const CString& face, const int& pointSize, int bold);
+    int SetTextAlignment(ButtonTextAlignmentStyle alignment);
+    int SetTextPos(const int& x, const int& y);
+    int ShowHoverEffect(int show);
+    int ShowFocusEffect(int show);
+    int SetToolTipText(const CString& text);
+    CString GetToolTipText();
+    int SetToolTipCtrlFont(const CString& face, const int& pointSize, int bold);
+    int Stop(int stop);
+    int IsStop();
+    int Invalidate(int erase);
+
+    virtual BOOL PreTranslateMessage(MSG* msg);
+    virtual void DrawItem(LPDRAWITEMSTRUCT item);
+
+protected:
+    virtual void PreSubclassWindow();
+
+    afx_msg BOOL OnEraseBkgnd(CDC* dc);
+    afx_msg void OnSize(UINT type, int cx, int cy);
+    afx_msg void OnWindowPosChanging(WINDOWPOS* pos);
+    afx_msg void OnLButtonDblClk(UINT flags, CPoint point);
+    afx_msg void OnMouseMove(UINT flags, CPoint point);
+    afx_msg void OnMouseLeave();
+    afx_msg LRESULT OnSetStyle(WPARAM wParam, LPARAM lParam);
+    afx_msg UINT OnGetDlgCode();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void ResetMembers();
+    void AddButtonTool();
+    void ApplyRegion();
+    void PaintFace(HDC dc, const RECT& item, UINT state);
+
+    _ButtonColorInfo m_colorInfo;
+    ButtonStyle m_buttonStyle;
+    CImageList m_imageList;
+    int m_pictureX;
+    int m_pictureY;
+    HICON m_icon;
+    HBITMAP m_bitmap;
+    ButtonTextAlignmentStyle m_textAlignment;
+    int m_textX;
+    int m_textY;
+    HFONT m_font;
+    int m_useTextPos;
+    int m_hoverEffect;
+    int m_focusEffect;
+    int m_hover;
+    int m_eraseOnce;
+    int m_defaultButton;
+    NeloToolTipCtrl* m_toolTip;
+    CString m_toolTipText;
+    int m_stop;
+};
+
+} // namespace Tavrin

@@ -1,0 +1,48 @@
+// A tooltip that paints itself: vertical gradient, one-pixel frame, centred
+// text, no non-client area, sized to its text and placed below the pointer.
+#pragma once
+
+#include "TavrinExport.h"
+
+#include <afxwin.h>
+#include <afxcmn.h>
+
+namespace Tavrin {
+
+struct _ToolTipCtrlColorInfo {
+    COLORREF crTipTop;    // background gradient, top
+    COLORREF crTipBottom; // background gradient, bottom
+    COLORREF crTipText;   // text (kept in the control with TTM_SETTIPTEXTCOLOR)
+    COLORREF crTipFrame;  // one-pixel frame
+};
+
+class TAVRIN_API NeloToolTipCtrl : public CToolTipCtrl {
+public:
+    NeloToolTipCtrl();
+    virtual ~NeloToolTipCtrl();
+
+    static _ToolTipCtrlColorInfo DefaultColorInfo();
+
+    int SetToolTipCtrlColorInfo(const _ToolTipCtrlColorInfo& info);
+    // The text colour is read back from the control, so a colour set with
+    // TTM_SETTIPTEXTCOLOR by anyone is reported.
+    int GetToolTipCtrlColorInfo(_ToolTipCtrlColorInfo& info);
+    int SetFont(const CString& face, const int& pointSize, int bold);
+    int Invalidate(int erase);
+
+protected:
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    afx_msg void OnCustomDraw(NMHDR* header, LRESULT* result);
+    afx_msg void OnWindowPosChanging(WINDOWPOS* pos);
+    afx_msg void OnTTNShow(NMHDR* header, LRESULT* result);
+    afx_msg void OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void PaintTip(HDC dc);
+
+    _ToolTipCtrlColorInfo m_colorInfo;
+};
+
+} // namespace Tavrin
