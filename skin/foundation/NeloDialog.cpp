@@ -830,6 +830,7 @@ void NeloDialog::OnNcLButtonUp(UINT nHitTest, CPoint point) {
                     CWnd::ShowWindow(SW_SHOWMINIMIZED);
                     m_stateBeforeMinimize = m_windowState;
                     m_windowState = StateMinimized;
+                    RepaintNonClient();
                 }
                 break;
             case MaxButton:
@@ -838,6 +839,9 @@ void NeloDialog::OnNcLButtonUp(UINT nHitTest, CPoint point) {
                 } else {
                     CWnd::ShowWindow(SW_MAXIMIZE);
                     m_windowState = StateMaximized;
+                    // The frame painted during the resize still showed the
+                    // maximize glyph; the state now asks for the restore glyph.
+                    RepaintNonClient();
                 }
                 break;
             default:

@@ -291,6 +291,35 @@ TEST_F(NeloDialogTest, ButtonGeometryForTitleHeight25) {
     EXPECT_FALSE(FaceAt(d.hwnd, 3));
 }
 
+TEST_F(NeloDialogTest, GlyphsOfTheThreeButtons) {
+    Open d(IDD_ALL_BUTTONS);
+    ASSERT_TRUE(d.hwnd);
+    const int w = d.W();
+    const COLORREF glyph = kColours.crCloseGlyphNormal;
+    auto isGlyph = [&](int x, int y) { return Near(Pixel(d.hwnd, x, y), glyph, 30); };
+    const int close = ButtonLeft(w, 0), max = ButtonLeft(w, 1), min = ButtonLeft(w, 2);
+    // Close: an X whose strokes cross one pixel up and left of the centre.
+    EXPECT_TRUE(isGlyph(close + 9, kButtonTop + 9));
+    EXPECT_FALSE(isGlyph(close + 9, kButtonTop + 4));
+    // Minimize: a bar two pixels above the bottom quarter line.
+    EXPECT_TRUE(isGlyph(min + 10, kButtonTop + 13));
+    EXPECT_FALSE(isGlyph(min + 10, kButtonTop + 8));
+    // Maximize: a box one pixel left of the quarter lines, with a thick top.
+    EXPECT_TRUE(isGlyph(max + 9, kButtonTop + 5));
+    EXPECT_TRUE(isGlyph(max + 9, kButtonTop + 6));
+    EXPECT_TRUE(isGlyph(max + 4, kButtonTop + 10));
+    EXPECT_FALSE(isGlyph(max + 9, kButtonTop + 11));
+
+    // Maximized, the middle button shows the narrower restore glyph: the
+    // box's right side is gone.
+    EXPECT_TRUE(isGlyph(max + 14, kButtonTop + 12));
+    d.Click(max + 10, 14);
+    ASSERT_TRUE(IsZoomed(d.hwnd));
+    const int maxNow = ButtonLeft(d.W(), 1);
+    EXPECT_FALSE(isGlyph(maxNow + 14, kButtonTop + 12));
+    EXPECT_TRUE(isGlyph(maxNow + 15, kButtonTop + 8));
+}
+
 TEST_F(NeloDialogTest, TemplateDecidesTheButtons) {
     struct {
         UINT id;
