@@ -57,6 +57,8 @@ enum AfxSig : UINT_PTR {
     AfxSig_vis,       // void (int, LPDELETEITEMSTRUCT)
     AfxSig_vDw,       // void (CDC*, UINT)            WM_PRINTCLIENT
     AfxSig_vWh,       // void (CWnd*, HANDLE)         unused, reserved
+    AfxSig_wp,        // UINT (CPoint)                WM_NCHITTEST, MFC 4.2's form
+    AfxSig_vTIMER32,  // void (UINT)                  WM_TIMER, MFC 4.2's form
 };
 
 // WM_CTLCOLOR is the single message id that stands for every WM_CTLCOLOR*
@@ -103,8 +105,14 @@ template <class F> inline AFX_PMSG AfxMapFunction(F f) {
     {WM_PRINTCLIENT, 0, 0, 0, AfxSig_vDw, AFX_MAP_FN(void(CWnd::*)(CDC*, UINT), &ThisClass::OnPrintClient)},
 #define ON_WM_NCACTIVATE()                                                                                   \
     {WM_NCACTIVATE, 0, 0, 0, AfxSig_bb, AFX_MAP_FN(BOOL(CWnd::*)(BOOL), &ThisClass::OnNcActivate)},
-#define ON_WM_NCHITTEST()                                                                                    \
-    {WM_NCHITTEST, 0, 0, 0, AfxSig_lp, AFX_MAP_FN(LRESULT(CWnd::*)(CPoint), &ThisClass::OnNcHitTest)},
+// OnNcHitTest may return LRESULT (later MFC) or UINT (MFC 4.2).
+template <class T> inline AFX_MSGMAP_ENTRY AfxNcHitTestEntry(LRESULT (T::*pfn)(CPoint)) {
+    return {WM_NCHITTEST, 0, 0, 0, AfxSig_lp, AfxMapFunction(static_cast<LRESULT (CWnd::*)(CPoint)>(pfn))};
+}
+template <class T> inline AFX_MSGMAP_ENTRY AfxNcHitTestEntry(UINT (T::*pfn)(CPoint)) {
+    return {WM_NCHITTEST, 0, 0, 0, AfxSig_wp, AfxMapFunction(static_cast<UINT (CWnd::*)(CPoint)>(pfn))};
+}
+#define ON_WM_NCHITTEST() AfxNcHitTestEntry(&ThisClass::OnNcHitTest),
 #define ON_WM_NCCALCSIZE()                                                                                   \
     {WM_NCCALCSIZE,                                                                                          \
      0,                                                                                                      \
@@ -171,8 +179,14 @@ template <class F> inline AFX_PMSG AfxMapFunction(F f) {
      0,                                                                                                      \
      AfxSig_vMINMAX,                                                                                         \
      AFX_MAP_FN(void(CWnd::*)(MINMAXINFO*), &ThisClass::OnGetMinMaxInfo)},
-#define ON_WM_TIMER()                                                                                        \
-    {WM_TIMER, 0, 0, 0, AfxSig_vTIMER, AFX_MAP_FN(void(CWnd::*)(UINT_PTR), &ThisClass::OnTimer)},
+// OnTimer may take UINT_PTR (later MFC) or UINT (MFC 4.2).
+template <class T> inline AFX_MSGMAP_ENTRY AfxTimerEntry(void (T::*pfn)(UINT_PTR)) {
+    return {WM_TIMER, 0, 0, 0, AfxSig_vTIMER, AfxMapFunction(static_cast<void (CWnd::*)(UINT_PTR)>(pfn))};
+}
+template <class T> inline AFX_MSGMAP_ENTRY AfxTimerEntry(void (T::*pfn)(UINT)) {
+    return {WM_TIMER, 0, 0, 0, AfxSig_vTIMER32, AfxMapFunction(static_cast<void (CWnd::*)(UINT)>(pfn))};
+}
+#define ON_WM_TIMER() AfxTimerEntry(&ThisClass::OnTimer),
 #define ON_WM_CTLCOLOR()                                                                                     \
     {WM_CTLCOLOR, 0,           0,                                                                            \
      0,           AfxSig_hDWw, AFX_MAP_FN(HBRUSH(CWnd::*)(CDC*, CWnd*, UINT), &ThisClass::OnCtlColor)},

@@ -58,6 +58,7 @@ union AfxMessageMapFunctions {
     BOOL (CWnd::*pfn_bD)(CDC*);
     BOOL (CWnd::*pfn_bb)(BOOL);
     LRESULT (CWnd::*pfn_lp)(CPoint);
+    UINT (CWnd::*pfn_wp)(CPoint);
     void (CWnd::*pfn_vbNC)(BOOL, NCCALCSIZE_PARAMS*);
     void (CWnd::*pfn_vwp)(UINT, CPoint);
     BOOL (CWnd::*pfn_bwsp)(UINT, short, CPoint);
@@ -68,6 +69,7 @@ union AfxMessageMapFunctions {
     void (CWnd::*pfn_vii)(int, int);
     void (CWnd::*pfn_vMINMAX)(MINMAXINFO*);
     void (CWnd::*pfn_vTIMER)(UINT_PTR);
+    void (CWnd::*pfn_vTIMER32)(UINT);
     HBRUSH (CWnd::*pfn_hDWw)(CDC*, CWnd*, UINT);
     HBRUSH (CWnd::*pfn_hDw)(CDC*, UINT);
     void (CWnd::*pfn_vDRAW)(int, LPDRAWITEMSTRUCT);
@@ -141,6 +143,9 @@ BOOL AfxDispatchWindowEntry(CWnd* pWnd, const AFX_MSGMAP_ENTRY* e, UINT message,
     case AfxSig_lp:
         lResult = (pWnd->*mmf.pfn_lp)(CPoint(lParam));
         break;
+    case AfxSig_wp:
+        lResult = (pWnd->*mmf.pfn_wp)(CPoint(lParam));
+        break;
     case AfxSig_vbNC:
         (pWnd->*mmf.pfn_vbNC)((BOOL)wParam, reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam));
         break;
@@ -171,6 +176,9 @@ BOOL AfxDispatchWindowEntry(CWnd* pWnd, const AFX_MSGMAP_ENTRY* e, UINT message,
         break;
     case AfxSig_vTIMER:
         (pWnd->*mmf.pfn_vTIMER)((UINT_PTR)wParam);
+        break;
+    case AfxSig_vTIMER32:
+        (pWnd->*mmf.pfn_vTIMER32)((UINT)wParam);
         break;
     case AfxSig_hDWw:
         lResult = (LRESULT)(pWnd->*mmf.pfn_hDWw)(CDC::FromHandle(reinterpret_cast<HDC>(wParam)),

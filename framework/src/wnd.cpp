@@ -99,7 +99,10 @@ HWND CWnd::Detach() {
 static void BindNewWindow(CWnd* pWnd, HWND hWnd) {
     if (!pWnd->Attach(hWnd))
         return;
+    // Temporaries made by PreSubclassWindow end with it.
+    AfxLockTempMaps();
     pWnd->PreSubclassWindow();
+    AfxUnlockTempMaps();
     WNDPROC old = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
     if (old != &AfxWndProc)
@@ -244,7 +247,9 @@ BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
     if (!::IsWindow(hWnd) || !Attach(hWnd))
         return FALSE;
+    AfxLockTempMaps();
     PreSubclassWindow();
+    AfxUnlockTempMaps();
     WNDPROC old = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
     if (old != &AfxWndProc)

@@ -204,6 +204,52 @@ TEST_F(WindowTest, DestroyTearsDownInOrder) {
     EXPECT_TRUE(wnd.postNcDestroyed);
 }
 
+// OnNcHitTest in both the later (LRESULT) and MFC 4.2's (UINT) form.
+class CHitLresultWnd : public CWnd {
+protected:
+    afx_msg LRESULT OnNcHitTest(CPoint point) { return point.x < 50 ? HTCAPTION : CWnd::OnNcHitTest(point); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CHitLresultWnd, CWnd)
+ON_WM_NCHITTEST()
+END_MESSAGE_MAP()
+
+class CHitUintWnd : public CWnd {
+public:
+    UINT lastTimer = 0;
+
+protected:
+    afx_msg void OnTimer(UINT nIDEvent) {
+        lastTimer = nIDEvent;
+        KillTimer(nIDEvent);
+    }
+    afx_msg UINT OnNcHitTest(CPoint point) { return point.y > 1000 ? HTBOTTOM : HTNOWHERE; }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CHitUintWnd, CWnd)
+ON_WM_NCHITTEST()
+ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+TEST(HitTestTest, BothHandlerFormsAnswer) {
+    CHitLresultWnd a;
+    CHitUintWnd b;
+    ASSERT_TRUE(a.CreateEx(0, nullptr, L"", WS_POPUP, 100, 100, 100, 100, nullptr, nullptr));
+    ASSERT_TRUE(b.CreateEx(0, nullptr, L"", WS_POPUP, 100, 100, 100, 100, nullptr, nullptr));
+    EXPECT_EQ(HTCAPTION, a.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(10, 150)));
+    EXPECT_EQ(HTCLIENT, a.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(150, 150))) << "the default still answers";
+    EXPECT_EQ(HTBOTTOM, b.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(10, 1500)));
+    EXPECT_EQ(HTNOWHERE, b.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(10, 15)));
+    b.SetTimer(1000, 1, nullptr); // MFC 4.2's OnTimer(UINT) form
+    for (int i = 0; i < 100 && b.lastTimer == 0; ++i) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        PumpUntilIdle();
+    }
+    EXPECT_EQ(1000u, b.lastTimer);
+    a.DestroyWindow();
+    b.DestroyWindow();
+}
+
 LRESULT CALLBACK PlainProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_TEST_BASE_ONLY)
         return 77; // answered by the original procedure
