@@ -52,11 +52,18 @@ void CDialog::OnSetFont(CFont*) {}
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM) {
     if (message != WM_INITDIALOG)
         return FALSE;
+    CDialog* pDlg = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(hWnd));
+    if (!pDlg)
+        return TRUE;
     try {
-        CDialog* pDlg = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(hWnd));
-        return pDlg ? pDlg->OnInitDialog() : TRUE;
+        return pDlg->OnInitDialog();
     } catch (...) {
-        // nothing may unwind through the dialog manager
+        // Nothing may unwind through the dialog manager, and a dialog whose
+        // initialisation broke off is ended as one that failed to start.
+        try {
+            pDlg->EndDialog(-1);
+        } catch (...) {
+        }
         return FALSE;
     }
 }

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 #include "resource.h"
@@ -440,6 +441,32 @@ TEST_F(DialogTest, OkExchangesDataAndEscapeCancels) {
     }
 }
 
+// An edit that keeps Esc for itself: the walk stops at the first taker.
+class CEscapeEatingEdit : public CEdit {
+public:
+    int eaten = 0;
+    BOOL PreTranslateMessage(MSG* pMsg) override {
+        if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE) {
+            ++eaten;
+            return TRUE;
+        }
+        return CEdit::PreTranslateMessage(pMsg);
+    }
+};
+
+TEST_F(DialogTest, AControlThatTakesAMessageStopsTheWalk) {
+    CEscapeEatingEdit edit;
+    CScriptedDialog dlg(IDD_TEST, [&](CScriptedDialog& d) {
+        ASSERT_TRUE(edit.SubclassDlgItem(IDC_EDIT, &d));
+        edit.SetFocus();
+        edit.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+        d.PostMessage(WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(IDOK, dlg.DoModal()) << "Esc never reached the dialog manager";
+    EXPECT_EQ(1, edit.eaten);
+    EXPECT_EQ(nullptr, edit.m_hWnd);
+}
+
 TEST_F(DialogTest, InvalidInputKeepsTheDialogOpen) {
     CTestDialog dlg;
     dlg.onInit = [](CTestDialog& d) {
@@ -466,6 +493,13 @@ TEST_F(DialogTest, ModalDialogDisablesItsOwner) {
     EXPECT_FALSE(ownerEnabledInside);
     EXPECT_TRUE(owner.IsWindowEnabled());
     owner.DestroyWindow();
+}
+
+TEST_F(DialogTest, InitialisationThatThrowsEndsTheDialog) {
+    CScriptedDialog dlg(IDD_SMALL,
+                        [](CScriptedDialog&) { throw std::runtime_error("broken initialisation"); });
+    EXPECT_EQ(-1, dlg.DoModal());
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
 }
 
 TEST_F(DialogTest, MissingTemplateFailsWithMinusOne) {

@@ -250,6 +250,65 @@ TEST(HitTestTest, BothHandlerFormsAnswer) {
     b.DestroyWindow();
 }
 
+// Paints its client area and frame through the map with the scoped DCs.
+class CPaintingWnd : public CWnd {
+public:
+    int erased = 0, painted = 0, ncPainted = 0;
+
+protected:
+    afx_msg BOOL OnEraseBkgnd(CDC*) {
+        ++erased;
+        return TRUE; // the paint covers everything
+    }
+    afx_msg void OnPaint() {
+        CPaintDC dc(this);
+        CRect rc;
+        GetClientRect(&rc);
+        dc.FillSolidRect(&rc, RGB(12, 34, 56));
+        CBrush brush(RGB(200, 100, 0));
+        CBrush* pOld = dc.SelectObject(&brush);
+        dc.PatBlt(0, 0, 10, 10, PATCOPY);
+        dc.SelectObject(pOld);
+        ++painted;
+    }
+    afx_msg void OnNcPaint() {
+        CWindowDC dc(this);
+        CRect rc;
+        GetWindowRect(&rc);
+        rc.OffsetRect(-rc.left, -rc.top);
+        CBrush frame(RGB(0, 255, 0));
+        dc.FrameRect(&rc, &frame);
+        ++ncPainted;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CPaintingWnd, CWnd)
+ON_WM_ERASEBKGND()
+ON_WM_PAINT()
+ON_WM_NCPAINT()
+END_MESSAGE_MAP()
+
+TEST(PaintTest, PaintAndFrameReachTheScreen) {
+    LONG gdiBase = AfxGetLiveGdiObjectCount();
+    CPaintingWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(WS_EX_TOPMOST, nullptr, L"", WS_POPUP | WS_BORDER | WS_VISIBLE, 200, 200, 60, 40,
+                             nullptr, nullptr));
+    wnd.UpdateWindow();
+    PumpUntilIdle();
+    EXPECT_GT(wnd.painted, 0);
+    EXPECT_GT(wnd.ncPainted, 0);
+    CClientDC screen(nullptr);
+    CRect rc;
+    wnd.GetWindowRect(&rc);
+    EXPECT_EQ(RGB(0, 255, 0), screen.GetPixel(rc.left, rc.top)) << "the frame from OnNcPaint";
+    CPoint client(0, 0);
+    wnd.ClientToScreen(&client);
+    EXPECT_EQ(RGB(200, 100, 0), screen.GetPixel(client.x + 2, client.y + 2));
+    EXPECT_EQ(RGB(12, 34, 56), screen.GetPixel(client.x + 30, client.y + 20));
+    wnd.DestroyWindow();
+    EXPECT_EQ(gdiBase + 1, AfxGetLiveGdiObjectCount()) << "only the screen DC is still held";
+}
+
 LRESULT CALLBACK PlainProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_TEST_BASE_ONLY)
         return 77; // answered by the original procedure
