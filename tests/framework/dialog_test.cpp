@@ -593,6 +593,28 @@ TEST_F(DialogTest, WinMainRunsTheMessageLoopUntilTheMainWindowDies) {
     theTestApp.exit = nullptr;
 }
 
+TEST(ProgramTest, TheFrameworksWinMainRunsTheApplicationObject) {
+    // fw_app_main.exe lies beside this test; its exit code is its dialog's
+    // end code (from the command line) plus 1000.
+    WCHAR path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    wcscpy(wcsrchr(path, L'\\') + 1, L"fw_app_main.exe");
+    CString cmd;
+    cmd.Format(L"\"%s\" 37", path);
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    ASSERT_TRUE(
+        CreateProcessW(path, cmd.GetBuffer(0), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+    cmd.ReleaseBuffer();
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(pi.hProcess, 60000));
+    DWORD code = 0;
+    GetExitCodeProcess(pi.hProcess, &code);
+    EXPECT_EQ(1037u, code);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+}
+
 TEST_F(DialogTest, ResourcesAreFoundAlongTheExtensionChain) {
     HMODULE ext = FwTestExtensionModule();
     ASSERT_NE(nullptr, ext);
