@@ -447,23 +447,47 @@ TEST(SkinPaintBuffer, EmptyRectangleDrawsNothing) {
     ReleaseDC(nullptr, screen);
 }
 
-TEST(SkinPaintBuffer, ThousandsOfPaintsKeepWorking) {
-    // A leaked DC or bitmap per paint would exhaust the GDI handle table long
-    // before the last round.
+TEST(SkinPaintBuffer, RepeatedPaintsLeakNoGdiObject) {
     GdiplusScope gdiplus;
     HDC screen = GetDC(nullptr);
     HDC target = CreateCompatibleDC(screen);
     HBITMAP targetBitmap = CreateCompatibleBitmap(screen, 8, 8);
     HGDIOBJ oldTarget = SelectObject(target, targetBitmap);
-    for (int round = 0; round < 34000; ++round) {
+    auto paint = [&](int round) {
         SkinPaintBuffer buffer(target, RECT{0, 0, 8, 8}, Gdiplus::SmoothingModeNone);
-        ASSERT_TRUE(buffer.IsValid()) << "round " << round;
-        HBRUSH brush = SkinResourceCache::GetSolidBrush(RGB(round & 0xFF, 7, 9));
+        if (!buffer.IsValid())
+            return false;
+        HBRUSH brush = SkinResourceCache::GetSolidBrush(RGB(round & 0x3F, 7, 9));
         RECT local = buffer.LocalRect();
         FillRect(buffer.DC(), &local, brush);
-        ASSERT_TRUE(buffer.Present());
+        FillVerticalGradient(buffer.Graphics(), Gdiplus::Rect(0, 4, 8, 4), RGB(1, 1, 1), RGB(2, 2, 2));
+        return buffer.Present();
+    };
+    for (int round = 0; round < 64; ++round) // the cached brushes exist before counting
+        paint(round);
+
+    // Fill the process's GDI handle table but for a known number of free
+    // entries; a paint that leaks even one object per run eats them up.
+    std::vector<HBRUSH> filler;
+    while (HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3)))
+        filler.push_back(brush);
+    const int spare = 100;
+    ASSERT_GT(static_cast<int>(filler.size()), spare);
+    for (int i = 0; i < spare; ++i) {
+        DeleteObject(filler.back());
+        filler.pop_back();
     }
-    EXPECT_EQ(RGB(33999 & 0xFF, 7, 9), GetPixel(target, 4, 4));
+    int painted = 0;
+    for (int round = 0; round < 1000; ++round)
+        painted += paint(round) ? 1 : 0;
+    int free = 0;
+    for (HBRUSH brush; free < spare && (brush = CreateSolidBrush(RGB(1, 2, 3))) != nullptr; ++free)
+        filler.push_back(brush);
+    for (HBRUSH brush : filler)
+        DeleteObject(brush);
+    EXPECT_EQ(1000, painted);
+    EXPECT_EQ(spare, free);
+    EXPECT_EQ(RGB(999 & 0x3F, 7, 9), GetPixel(target, 4, 2));
     SelectObject(target, oldTarget);
     DeleteObject(targetBitmap);
     DeleteDC(target);

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <vector>
 
 using namespace Tavrin;
 
@@ -794,6 +795,54 @@ TEST_F(NeloDialogTest, DoModalReturnsOneForOkAndCancel) {
         NeloDialog missing(IDD_MISSING);
         EXPECT_EQ(0, missing.DoModal(0, 100));
     }
+}
+
+TEST_F(NeloDialogTest, PaintingTheFrameLeaksNoGdiObject) {
+    Open d(IDD_ALL_BUTTONS);
+    ASSERT_TRUE(d.hwnd);
+    const int w = d.W();
+    auto paintEverything = [&] {
+        RedrawWindow(d.hwnd, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_NOCHILDREN);
+    };
+    // Cached brushes and fonts are made on the first paints, before counting.
+    d.MouseMove(ButtonLeft(w, 0) + 10, 14);
+    paintEverything();
+    d.MouseMove(w / 3, 12);
+    paintEverything();
+
+    // Fill the process's GDI handle table but for a known number of free
+    // entries; a paint that leaks even one object per run eats them up.
+    std::vector<HBRUSH> filler;
+    while (HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3)))
+        filler.push_back(brush);
+    const int spare = 200;
+    ASSERT_GT(static_cast<int>(filler.size()), spare);
+    for (int i = 0; i < spare; ++i) {
+        DeleteObject(filler.back());
+        filler.pop_back();
+    }
+    for (int round = 0; round < 400; ++round) {
+        paintEverything();
+        SendMessageW(d.hwnd, WM_NCMOUSEMOVE, HTCAPTION,
+                     Packed(ScreenPoint(d.hwnd, ButtonLeft(w, round % 3) + 10, 14)));
+        SendMessageW(d.hwnd, WM_NCLBUTTONDOWN, HTCAPTION,
+                     Packed(ScreenPoint(d.hwnd, ButtonLeft(w, 0) + 10, 14)));
+        SendMessageW(d.hwnd, WM_NCLBUTTONUP, HTCAPTION, Packed(ScreenPoint(d.hwnd, w / 3, 12)));
+    }
+    int free = 0;
+    while (free < spare) {
+        HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+        if (!brush)
+            break;
+        filler.push_back(brush);
+        ++free;
+    }
+    for (HBRUSH brush : filler)
+        DeleteObject(brush);
+    EXPECT_EQ(spare, free);
+    paintEverything();
+    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w / 2, 27), kColours.crTitleLineActive1));
 }
 
 TEST(TavrinModule, JoinsTheFrameworksLibraryChainWhenLoaded) {
