@@ -52,6 +52,7 @@ void AfxEnsureCommonControls();
 // Extension modules
 struct AfxModuleChain;
 HINSTANCE AfxFindStringResourceHandle(UINT nID);
+HINSTANCE AfxFindClassModule(LPCTSTR lpszClassName, HINSTANCE hPreferred);
 void AfxSocketTerm();
 
 // Sets a control's text only when it differs (no flicker, no needless

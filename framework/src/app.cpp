@@ -73,6 +73,20 @@ HINSTANCE AfxFindStringResourceHandle(UINT nID) {
     return nullptr;
 }
 
+// The module whose local window class has this name: the program first,
+// then the extension DLLs (a class registered by a DLL is local to it).
+HINSTANCE AfxFindClassModule(LPCTSTR lpszClassName, HINSTANCE hPreferred) {
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    if (!lpszClassName || IS_INTRESOURCE(lpszClassName) || ::GetClassInfoExW(hPreferred, lpszClassName, &wc))
+        return hPreferred;
+    ChainLock lock;
+    for (CDynLinkLibrary* p = Chain().pFirst; p; p = p->m_pNextDLL)
+        if (p->m_hModule && ::GetClassInfoExW(p->m_hModule, lpszClassName, &wc))
+            return p->m_hModule;
+    return hPreferred;
+}
+
 int AFXAPI AfxLoadString(UINT nIDS, LPTSTR lpszBuf, UINT nMaxBuf) {
     if (!lpszBuf || nMaxBuf == 0)
         return 0;

@@ -18,6 +18,7 @@
 extern "C" __declspec(dllimport) HMODULE FwTestExtensionModule();
 extern "C" __declspec(dllimport) void FwTestExtensionLeaveChain();
 extern "C" __declspec(dllimport) void FwTestExtensionJoinChain(HMODULE hModule);
+extern "C" __declspec(dllimport) LPCWSTR FwTestExtensionRegisterClass();
 
 namespace {
 
@@ -634,6 +635,13 @@ TEST_F(DialogTest, ResourcesAreFoundAlongTheExtensionChain) {
     });
     EXPECT_EQ(5, fromExtension.DoModal());
     EXPECT_TRUE(initialised);
+
+    // A window class the extension registered for itself is found too.
+    CWnd local;
+    ASSERT_TRUE(
+        local.CreateEx(0, FwTestExtensionRegisterClass(), L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(4242, local.SendMessage(WM_APP + 50));
+    local.DestroyWindow();
 
     FwTestExtensionLeaveChain();
     EXPECT_FALSE(s.LoadString(IDS_EXTENSION_TEXT));

@@ -29,3 +29,19 @@ extern "C" __declspec(dllexport) void FwTestExtensionJoinChain(HMODULE hModule) 
     AfxInitExtensionModule(extensionModule, hModule);
     new CDynLinkLibrary(extensionModule);
 }
+
+// A window class local to this DLL, as a skin library may register its own.
+static LRESULT CALLBACK ExtensionClassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_APP + 50)
+        return 4242;
+    return DefWindowProcW(hWnd, msg, wParam, lParam);
+}
+
+extern "C" __declspec(dllexport) LPCWSTR FwTestExtensionRegisterClass() {
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = ExtensionClassProc;
+    wc.hInstance = extensionModule.hModule;
+    wc.lpszClassName = L"FwTestExtensionLocalClass";
+    RegisterClassW(&wc);
+    return wc.lpszClassName;
+}
