@@ -636,6 +636,34 @@ TEST_F(DialogTest, ResourcesAreFoundAlongTheExtensionChain) {
     EXPECT_EQ(5, fromExtension.DoModal());
     EXPECT_TRUE(initialised);
 
+    // Bitmaps, image lists and menus come from the chain as well.
+    {
+        CBitmap bmp;
+        ASSERT_TRUE(bmp.LoadBitmap(IDB_EXTENSION));
+        BITMAP bm;
+        ASSERT_TRUE(bmp.GetBitmap(&bm));
+        EXPECT_EQ(4, bm.bmWidth);
+        CClientDC screen(nullptr);
+        CDC mem;
+        mem.CreateCompatibleDC(&screen);
+        AfxLockTempMaps();
+        CBitmap* pOld = mem.SelectObject(&bmp);
+        EXPECT_EQ(RGB(10, 20, 30), mem.GetPixel(1, 1));
+        mem.SelectObject(pOld);
+        AfxUnlockTempMaps();
+        CImageList images;
+        ASSERT_TRUE(images.Create(IDB_EXTENSION, 2, 0, RGB(255, 255, 255)));
+        EXPECT_EQ(2, images.GetImageCount());
+        CMenu menu;
+        ASSERT_TRUE(menu.LoadMenu(IDM_EXTENSION));
+        CString item;
+        AfxLockTempMaps();
+        menu.GetSubMenu(0)->GetMenuString(IDC_MENU_ITEM, item, MF_BYCOMMAND);
+        AfxUnlockTempMaps();
+        EXPECT_STREQ(L"&Add File(s)", (LPCTSTR)item);
+    }
+    EXPECT_EQ(gdiBase, AfxGetLiveGdiObjectCount());
+
     // A window class the extension registered for itself is found too.
     CWnd local;
     ASSERT_TRUE(

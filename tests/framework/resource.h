@@ -17,3 +17,5 @@
 // Resources of the test extension DLL
 #define IDD_EXTENSION 400
 #define IDS_EXTENSION_TEXT 300
+#define IDB_EXTENSION 401
+#define IDM_EXTENSION 402
