@@ -2,6 +2,7 @@
 // its states, in one skinned dialog.
 #include <Tavrin.h>
 
+#include "ButtonsPage.h"
 #include "resource.h"
 
 using Tavrin::NeloDialog;
@@ -55,6 +56,19 @@ protected:
                                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             m_sample.CWnd::ShowWindow(SW_SHOWNOACTIVATE);
         }
+
+        // Push buttons, statics, group boxes, progress bars and tooltips.
+        if (CWnd* area = GetDlgItem(IDC_BUTTONS_AREA)) {
+            CRect at;
+            area->GetWindowRect(&at);
+            ScreenToClient(&at);
+            Tavrin::_DialogColorInfo colours;
+            GetDialogColorInfo(colours);
+            if (m_buttonsPage.CreatePage(this, at.TopLeft(), colours.crBackground)) {
+                m_buttonsPage.FocusSample();
+                return FALSE; // the focus is placed
+            }
+        }
         return TRUE;
     }
 
@@ -71,6 +85,7 @@ protected:
 
 private:
     SampleFrame m_sample;
+    ButtonsPage m_buttonsPage;
 };
 
 class GalleryApp : public CWinApp {

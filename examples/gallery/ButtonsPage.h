@@ -1,0 +1,42 @@
+// The gallery's page of push buttons, statics, group boxes, progress bars
+// and tooltips, each in every look it has. A child dialog of its own
+// template, laid into the gallery; its controls are attached by data
+// exchange.
+#pragma once
+
+#include <Tavrin.h>
+
+class ButtonsPage : public CDialog {
+public:
+    ButtonsPage();
+
+    // Creates the page as a child of 'gallery' with its top-left corner at
+    // 'origin' (gallery client pixels), on the gallery's background colour.
+    BOOL CreatePage(CWnd* gallery, CPoint origin, COLORREF background);
+    // Gives the keyboard focus to the sample that shows the focus look.
+    void FocusSample();
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override {}
+    void OnCancel() override {}
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void ShowPinnedTip();
+
+    COLORREF m_background;
+
+    Tavrin::NeloButton m_normal, m_hover, m_pressed, m_disabled, m_focused, m_stopped, m_icon, m_picture;
+    Tavrin::NeloButton m_shapes[6];
+    Tavrin::NeloButton m_leftTop, m_rightBottom;
+    Tavrin::NeloButton m_tipButton;
+    Tavrin::NeloStatic m_left, m_center, m_right, m_centerImage, m_iconStatic;
+    Tavrin::NeloGroupBox m_groupButtons, m_groupStatics, m_groupBars, m_groupThick, m_groupRight;
+    Tavrin::NeloProgressCtrl m_path, m_linear, m_barDisabled, m_verticalPath, m_verticalLinear;
+    Tavrin::NeloToolTipCtrl m_pinnedTip;
+    CBitmap m_pictureBitmap;
+};
