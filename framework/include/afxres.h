@@ -1,7 +1,11 @@
 /* Resource script constants of the framework (for .rc files and C++). */
 #ifndef AFXRES_H_INCLUDED
 #define AFXRES_H_INCLUDED
+#ifdef RC_INVOKED
 #include <winresrc.h>
+#else
+#include <windows.h>
+#endif
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)
 #endif

@@ -436,6 +436,8 @@ public:
     BOOL StrokeAndFillPath();
     BOOL SelectClipPath(int nMode);
 
+    BOOL IsPrinting() const { return FALSE; }
+
     // Internal: marks a temporary wrapper.
     BOOL m_bTemp;
 };
@@ -651,6 +653,15 @@ public:
     void Print(CDC* pDC, DWORD dwFlags) const;
     void PrintClient(CDC* pDC, DWORD dwFlags) const;
 
+    // Caret
+    void CreateCaret(CBitmap* pBitmap);
+    void CreateSolidCaret(int nWidth, int nHeight);
+    void CreateGrayCaret(int nWidth, int nHeight);
+    static CPoint PASCAL GetCaretPos();
+    static void PASCAL SetCaretPos(POINT point);
+    void HideCaret();
+    void ShowCaret();
+
     // Timers
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse,
                       void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD));
@@ -854,11 +865,13 @@ public:
     WNDPROC m_pfnSuper; // the window procedure this object subclassed
     HWND m_hWndOwner;
 
-protected:
-    // Modal loop support (dialogs and skinned popups)
+    // Modal loops (dialogs, and popups that run their own loop): runs until
+    // EndModalLoop, passing each message through WalkPreTranslateTree.
     int RunModalLoop(DWORD dwFlags = 0);
     virtual BOOL ContinueModal();
     virtual void EndModalLoop(int nResult);
+
+protected:
     int m_nModalResult;
 
     DECLARE_MESSAGE_MAP()

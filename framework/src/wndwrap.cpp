@@ -243,6 +243,30 @@ void CWnd::PrintClient(CDC* pDC, DWORD dwFlags) const {
     ::SendMessageW(m_hWnd, WM_PRINTCLIENT, (WPARAM)pDC->GetSafeHdc(), dwFlags);
 }
 
+void CWnd::CreateCaret(CBitmap* pBitmap) {
+    ::CreateCaret(m_hWnd, (HBITMAP)pBitmap->GetSafeHandle(), 0, 0);
+}
+void CWnd::CreateSolidCaret(int nWidth, int nHeight) {
+    ::CreateCaret(m_hWnd, nullptr, nWidth, nHeight);
+}
+void CWnd::CreateGrayCaret(int nWidth, int nHeight) {
+    ::CreateCaret(m_hWnd, (HBITMAP)1, nWidth, nHeight);
+}
+CPoint PASCAL CWnd::GetCaretPos() {
+    POINT pt = {0, 0};
+    ::GetCaretPos(&pt);
+    return pt;
+}
+void PASCAL CWnd::SetCaretPos(POINT point) {
+    ::SetCaretPos(point.x, point.y);
+}
+void CWnd::HideCaret() {
+    ::HideCaret(m_hWnd);
+}
+void CWnd::ShowCaret() {
+    ::ShowCaret(m_hWnd);
+}
+
 UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse,
                         void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD)) {
     return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);

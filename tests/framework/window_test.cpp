@@ -309,6 +309,38 @@ TEST(PaintTest, PaintAndFrameReachTheScreen) {
     EXPECT_EQ(gdiBase + 1, AfxGetLiveGdiObjectCount()) << "only the screen DC is still held";
 }
 
+// A popup that runs its own loop while it is open, as a skinned menu does.
+class CLoopingPopup : public CWnd {
+public:
+    std::vector<UINT> preTranslated;
+    BOOL PreTranslateMessage(MSG* pMsg) override {
+        if (pMsg->message == WM_KEYDOWN)
+            preTranslated.push_back((UINT)pMsg->wParam);
+        return CWnd::PreTranslateMessage(pMsg);
+    }
+
+protected:
+    afx_msg void OnKeyDown(UINT nChar, UINT, UINT) {
+        if (nChar == VK_ESCAPE)
+            EndModalLoop(9);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CLoopingPopup, CWnd)
+ON_WM_KEYDOWN()
+END_MESSAGE_MAP()
+
+TEST(ModalLoopTest, APopupRunsItsOwnLoopUntilItEndsIt) {
+    CLoopingPopup popup;
+    ASSERT_TRUE(popup.CreateEx(WS_EX_TOOLWINDOW, nullptr, L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+    popup.PostMessage(WM_KEYDOWN, 'A', 0);
+    popup.PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(9, popup.RunModalLoop());
+    EXPECT_EQ((std::vector<UINT>{'A', VK_ESCAPE}), popup.preTranslated);
+    EXPECT_FALSE(popup.ContinueModal());
+    popup.DestroyWindow();
+}
+
 LRESULT CALLBACK PlainProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_TEST_BASE_ONLY)
         return 77; // answered by the original procedure
