@@ -112,14 +112,17 @@ void NeloButton::ResetMembers() {
 void NeloButton::PreSubclassWindow() {
     ResetMembers();
     m_defaultButton = (GetStyle() & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-    if (!m_toolTip) {
+    // A button object may be attached again after its window died (a dialog
+    // shown a second time): a tip whose window died too is made anew, and
+    // the new button gets its tool either way.
+    if (!m_toolTip)
         m_toolTip = new NeloToolTipCtrl;
-        if (m_toolTip->Create(this)) {
-            // Shown at once; the autopop and reshow delays follow from it.
-            m_toolTip->SendMessage(TTM_SETDELAYTIME, TTDT_AUTOMATIC, MAKELPARAM(0, 0));
-            AddButtonTool();
-        }
+    if (!m_toolTip->GetSafeHwnd() && m_toolTip->Create(this)) {
+        // Shown at once; the autopop and reshow delays follow from it.
+        m_toolTip->SendMessage(TTM_SETDELAYTIME, TTDT_AUTOMATIC, MAKELPARAM(0, 0));
     }
+    if (m_toolTip->GetSafeHwnd())
+        AddButtonTool();
     ModifyStyle(0, BS_OWNERDRAW | WS_CLIPCHILDREN);
     SetButtonStyle(ButtonStyleRounded);
     SetFont(L"Arial", 10, 0);
@@ -135,6 +138,8 @@ void NeloButton::AddButtonTool() {
     info.uFlags = TTF_IDISHWND;
     info.hwnd = ::GetParent(m_hWnd);
     info.uId = reinterpret_cast<UINT_PTR>(m_hWnd);
+    // One tool per button, whatever was registered for it before.
+    ::SendMessageW(m_toolTip->GetSafeHwnd(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     info.lpszText = const_cast<LPWSTR>(m_toolTipText.GetString());
     ::SendMessageW(m_toolTip->GetSafeHwnd(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
@@ -273,10 +278,8 @@ int NeloButton::SetToolTipText(const CString& text) {
     m_toolTipText = text;
     // An empty text keeps the old tool registered; it is simply no longer
     // fed with mouse messages, so it never shows.
-    if (!text.IsEmpty() && m_toolTip && m_toolTip->GetSafeHwnd()) {
-        m_toolTip->DelTool(this);
+    if (!text.IsEmpty() && m_toolTip && m_toolTip->GetSafeHwnd() && m_hWnd)
         AddButtonTool();
-    }
     return 1;
 }
 

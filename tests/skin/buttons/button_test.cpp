@@ -617,3 +617,28 @@ TEST_F(ButtonTest, HoverLookComesAndGoesWithThePointer) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ButtonTest, ObjectAttachedAgainGetsAWorkingTip) {
+    NeloButton button;
+    HWND first = MakeButton(button, L"Once", 20, 20, 100, 40);
+    ASSERT_EQ(1, button.SetToolTipText(L"First window"));
+    // The tip belongs to the dialog: it dies with the dialog, as here.
+    HWND oldTip = FindToolTipOf(first);
+    ASSERT_NE(nullptr, oldTip);
+    ASSERT_TRUE(::DestroyWindow(first));
+    ASSERT_TRUE(::DestroyWindow(oldTip));
+    Pump();
+    // The same object on a new window: the dialog shown a second time.
+    HWND second = MakeButton(button, L"Twice", 20, 20, 100, 40);
+    EXPECT_EQ(1, button.SetButtonColorInfo(DistinctColours()));
+    HWND tip = FindToolTipOf(second);
+    ASSERT_NE(nullptr, tip);
+    ASSERT_EQ(1, button.SetToolTipText(L"Second window"));
+    EXPECT_EQ(1, ::SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0));
+    Repaint(second);
+    EXPECT_COLOUR(kNormal.outer, ClientPixel(second, 50, 0));
+}
+
+} // namespace

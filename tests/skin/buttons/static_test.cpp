@@ -302,3 +302,45 @@ TEST_F(GroupBoxTest, ThicknessAndCornersChangeTheFrame) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(StaticTest, FontsComeFromTheCacheAndBadSizesAreRefused) {
+    NeloStatic label;
+    HWND labelWindow = CreateChild(L"STATIC", L"Label", SS_LEFT, 20, 20, 100, 20);
+    ASSERT_TRUE(label.SubclassWindow(labelWindow));
+    NeloGroupBox group;
+    HWND groupWindow = CreateChild(L"BUTTON", L"Group", BS_GROUPBOX, 20, 50, 100, 60);
+    ASSERT_TRUE(group.SubclassWindow(groupWindow));
+    Tavrin::NeloButton button;
+    HWND buttonWindow = CreateChild(L"BUTTON", L"Button", 0, 20, 120, 100, 30);
+    ASSERT_TRUE(button.SubclassWindow(buttonWindow));
+    Tavrin::NeloToolTipCtrl tip;
+    ASSERT_TRUE(tip.Create(host));
+
+    for (int size : {0, 101, -3}) {
+        SCOPED_TRACE(size);
+        EXPECT_EQ(0, label.SetFont(L"Arial", size, 0));
+        EXPECT_EQ(0, group.SetFont(L"Arial", size, 0));
+        EXPECT_EQ(0, button.SetFont(L"Arial", size, 0));
+        EXPECT_EQ(0, button.SetToolTipCtrlFont(L"Arial", size, 0));
+        EXPECT_EQ(0, tip.SetFont(L"Arial", size, 0));
+    }
+    const HFONT big = Tavrin::SkinResourceCache::GetFont(Tavrin::FontKey(L"Arial", 14, 1));
+    EXPECT_EQ(1, label.SetFont(L"Arial", 14, 1));
+    EXPECT_EQ(1, group.SetFont(L"Arial", 14, 1));
+    EXPECT_EQ(1, tip.SetFont(L"Arial", 14, 1));
+    EXPECT_EQ(big, reinterpret_cast<HFONT>(::SendMessageW(labelWindow, WM_GETFONT, 0, 0)));
+    EXPECT_EQ(big, reinterpret_cast<HFONT>(::SendMessageW(groupWindow, WM_GETFONT, 0, 0)));
+    // The tooltip keeps its own copy of the font it is given.
+    LOGFONTW given{}, kept{};
+    GetObjectW(big, sizeof(given), &given);
+    GetObjectW(reinterpret_cast<HFONT>(tip.SendMessage(WM_GETFONT)), sizeof(kept), &kept);
+    EXPECT_EQ(given.lfHeight, kept.lfHeight);
+    EXPECT_EQ(given.lfWeight, kept.lfWeight);
+    EXPECT_STREQ(given.lfFaceName, kept.lfFaceName);
+    EXPECT_EQ(1, button.SetToolTipCtrlFont(L"Arial", 100, 0));
+    tip.DestroyWindow();
+}
+
+} // namespace
