@@ -122,7 +122,6 @@ ButtonTextLayout LayoutButtonText(int width, int height, SIZE textSize, int alig
         ++dy;
     }
     ButtonTextLayout layout{};
-    layout.bounds = r;
     layout.draw = r;
     OffsetRect(&layout.draw, dx, dy);
     // Moving never lets the text run past the margin on the right or bottom.

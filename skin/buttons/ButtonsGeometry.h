@@ -32,8 +32,7 @@ HRGN CreateShapeRegion(const RoundRectShape& shape);
 
 // Text placement inside a push button of size (width, height).
 struct ButtonTextLayout {
-    RECT bounds; // the rectangle shrunk by the margin (before any move)
-    RECT draw;   // where DrawTextW draws
+    RECT draw; // where DrawTextW draws
 };
 // alignment 0..8: horizontal = alignment / 3, vertical = alignment % 3.
 // textSize is the measured block; explicitPos is used when useExplicit is set.
