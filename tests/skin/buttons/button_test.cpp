@@ -16,13 +16,13 @@ constexpr int kOtherId = 2002;
 
 // Solid faces and distinct ring and text colours per look, so that each
 // look can be told from every other by exact pixels.
-struct LookSpec {
+struct LookPixels {
     COLORREF face, outer, inner, text;
 };
-const LookSpec kNormal{RGB(200, 200, 200), RGB(10, 20, 30), RGB(11, 22, 33), RGB(160, 0, 0)};
-const LookSpec kHover{RGB(190, 200, 210), RGB(40, 50, 60), RGB(44, 55, 66), RGB(0, 120, 0)};
-const LookSpec kPressed{RGB(180, 170, 160), RGB(70, 80, 90), RGB(77, 88, 99), RGB(0, 0, 170)};
-const LookSpec kDisabled{RGB(220, 220, 200), RGB(100, 110, 120), RGB(111, 122, 133), RGB(130, 0, 130)};
+const LookPixels kNormal{RGB(200, 200, 200), RGB(10, 20, 30), RGB(11, 22, 33), RGB(160, 0, 0)};
+const LookPixels kHover{RGB(190, 200, 210), RGB(40, 50, 60), RGB(44, 55, 66), RGB(0, 120, 0)};
+const LookPixels kPressed{RGB(180, 170, 160), RGB(70, 80, 90), RGB(77, 88, 99), RGB(0, 0, 170)};
+const LookPixels kDisabled{RGB(220, 220, 200), RGB(100, 110, 120), RGB(111, 122, 133), RGB(130, 0, 130)};
 
 _ButtonColorInfo DistinctColours() {
     _ButtonColorInfo c = NeloButton::DefaultColorInfo();
@@ -221,7 +221,7 @@ TEST_F(ButtonTest, StatePriorityIsDisabledPressedHoverNormal) {
     struct Case {
         const char* name;
         bool disabled, pressed, hover;
-        LookSpec expected;
+        LookPixels expected;
     };
     const Case cases[] = {
         {"normal", false, false, false, kNormal},
@@ -231,7 +231,7 @@ TEST_F(ButtonTest, StatePriorityIsDisabledPressedHoverNormal) {
         {"disabled", true, false, false, kDisabled},
         {"disabled over pressed and hover", true, true, true, kDisabled},
     };
-    const LookSpec all[] = {kNormal, kHover, kPressed, kDisabled};
+    const LookPixels all[] = {kNormal, kHover, kPressed, kDisabled};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         NeloButton button;
@@ -251,7 +251,7 @@ TEST_F(ButtonTest, StatePriorityIsDisabledPressedHoverNormal) {
         EXPECT_COLOUR(c.expected.inner, shot.At(60, 1));
         EXPECT_COLOUR(c.expected.face, shot.At(5, 20));
         const RECT inside{2, 2, 118, 38};
-        for (const LookSpec& look : all) {
+        for (const LookPixels& look : all) {
             const int n = shot.Count([&](COLORREF p) { return p == look.text; }, inside);
             if (look.text == c.expected.text)
                 EXPECT_GT(n, 10) << "text in the expected colour";
