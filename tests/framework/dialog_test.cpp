@@ -594,6 +594,76 @@ TEST_F(DialogTest, WinMainRunsTheMessageLoopUntilTheMainWindowDies) {
     theTestApp.exit = nullptr;
 }
 
+class COptionsDialog : public CDialog {
+public:
+    COptionsDialog() : CDialog(IDD_OPTIONS) {}
+    int m_check = BST_CHECKED;
+    int m_radio = 1;
+    int m_otherRadio = -1;
+    CString m_name = L"abc";
+    int m_number = 50;
+    int m_maxChars = 8;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        DDX_Check(pDX, IDC_CHECK, m_check);
+        DDX_Radio(pDX, IDC_RADIO1, m_radio);
+        DDX_Radio(pDX, IDC_AFTER_RADIOS, m_otherRadio);
+        DDX_Text(pDX, IDC_NAME, m_name);
+        DDV_MaxChars(pDX, m_name, m_maxChars);
+        DDX_Text(pDX, IDC_NUMBER, m_number);
+        DDV_MinMaxInt(pDX, m_number, 1, 100);
+    }
+};
+
+TEST_F(DialogTest, CheckRadioAndValidationExchange) {
+    COptionsDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_OPTIONS));
+    EXPECT_EQ(BST_CHECKED, (int)dlg.IsDlgButtonChecked(IDC_CHECK));
+    EXPECT_EQ(IDC_RADIO2, dlg.GetCheckedRadioButton(IDC_RADIO1, IDC_RADIO3));
+    EXPECT_FALSE(dlg.IsDlgButtonChecked(IDC_AFTER_RADIOS)) << "the group ends at the next WS_GROUP";
+    EXPECT_EQ(8, (int)dlg.SendDlgItemMessage(IDC_NAME, EM_GETLIMITTEXT)) << "DDV_MaxChars limits the edit";
+
+    dlg.CheckDlgButton(IDC_CHECK, BST_UNCHECKED);
+    dlg.CheckRadioButton(IDC_RADIO1, IDC_RADIO3, IDC_RADIO3);
+    dlg.SetDlgItemText(IDC_NUMBER, L"100");
+    EXPECT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(BST_UNCHECKED, dlg.m_check);
+    EXPECT_EQ(2, dlg.m_radio);
+    EXPECT_EQ(-1, dlg.m_otherRadio);
+    EXPECT_EQ(100, dlg.m_number);
+
+    struct Case {
+        const wchar_t* name;
+        const wchar_t* number;
+        const wchar_t* message;
+    } cases[] = {
+        {L"123456789", L"5", L"Enter no more than 8 characters."},
+        {L"ok", L"101", L"Enter an integer between 1 and 100."},
+        {L"ok", L"", L"Please enter an integer."},
+    };
+    for (const Case& c : cases) {
+        g_messageBoxes = 0;
+        dlg.m_maxChars = 100; // the loaded limit would stop the long name at the edit
+        dlg.SendDlgItemMessage(IDC_NAME, EM_LIMITTEXT, 0);
+        dlg.SetDlgItemText(IDC_NAME, c.name);
+        dlg.SetDlgItemText(IDC_NUMBER, c.number);
+        dlg.m_maxChars = 8;
+        dlg.m_number = 50;
+        EXPECT_FALSE(dlg.UpdateData(TRUE)) << c.message;
+        EXPECT_EQ(1, g_messageBoxes) << "one message per failed exchange";
+        EXPECT_STREQ(c.message, (LPCTSTR)g_lastMessageBox);
+    }
+    EXPECT_EQ(50, dlg.m_number) << "text that is not a number leaves the member alone";
+    dlg.DestroyWindow();
+}
+
+TEST(ResourceStringTest, FormatFromAStringResource) {
+    CString s;
+    s.Format(IDS_FORMAT, 3, CString(L"files"));
+    EXPECT_STREQ(L"3 of files", (LPCTSTR)s);
+}
+
 TEST(ProgramTest, TheFrameworksWinMainRunsTheApplicationObject) {
     // fw_app_main.exe lies beside this test; its exit code is its dialog's
     // end code (from the command line) plus 1000.

@@ -13,6 +13,14 @@
 #define IDC_PLAIN_LABEL 1008
 #define IDC_NUMBER 1009
 #define IDC_MENU_ITEM 5000
+#define IDD_OPTIONS 102
+#define IDS_FORMAT 201
+#define IDC_CHECK 1010
+#define IDC_RADIO1 1011
+#define IDC_RADIO2 1012
+#define IDC_RADIO3 1013
+#define IDC_NAME 1014
+#define IDC_AFTER_RADIOS 1015
 
 // Resources of the test extension DLL
 #define IDD_EXTENSION 400
