@@ -253,8 +253,9 @@ BOOL CWnd::SubclassWindow(HWND hWnd) {
     AfxUnlockTempMaps();
     WNDPROC old = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
-    if (old != &AfxWndProc)
-        m_pfnSuper = old;
+    // A window an earlier object detached from (without unsubclassing) still
+    // runs our procedure: its original one is the one that object kept.
+    m_pfnSuper = old != &AfxWndProc ? old : reinterpret_cast<WNDPROC>(::GetPropW(hWnd, kSuperProp));
     ::SetPropW(hWnd, kSuperProp, reinterpret_cast<HANDLE>(m_pfnSuper));
     return TRUE;
 }

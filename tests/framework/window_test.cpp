@@ -377,6 +377,32 @@ TEST(SubclassTest, UnsubclassRestoresTheOriginalProcedure) {
     UnregisterClassW(wc.lpszClassName, wc.hInstance);
 }
 
+TEST(SubclassTest, ADetachedWindowKeepsItsOriginalProcedureForTheNextObject) {
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = PlainProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"FrameworkTestPlain2";
+    RegisterClassW(&wc);
+    HWND hWnd = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                wc.hInstance, nullptr);
+    LONG_PTR original = GetWindowLongPtrW(hWnd, GWLP_WNDPROC);
+    CDerivedWnd first;
+    ASSERT_TRUE(first.SubclassWindow(hWnd));
+    EXPECT_EQ(hWnd, first.Detach()); // lets go but leaves the procedure in place
+    EXPECT_EQ(77, SendMessageW(hWnd, WM_TEST_BASE_ONLY, 5, 0))
+        << "an unbound window still reaches its original";
+    {
+        CDerivedWnd second;
+        ASSERT_TRUE(second.SubclassWindow(hWnd));
+        EXPECT_EQ(105, SendMessageW(hWnd, WM_TEST_BASE_ONLY, 5, 0));
+        EXPECT_EQ(1, SendMessageW(hWnd, WM_SETTEXT, 0, (LPARAM)L"y"));
+        second.UnsubclassWindow();
+    }
+    EXPECT_EQ(original, GetWindowLongPtrW(hWnd, GWLP_WNDPROC));
+    DestroyWindow(hWnd);
+    UnregisterClassW(wc.lpszClassName, wc.hInstance);
+}
+
 TEST(SubclassTest, ObjectDestroyedFirstTakesItsWindow) {
     HWND hWnd;
     {
