@@ -403,6 +403,37 @@ TEST(SubclassTest, ADetachedWindowKeepsItsOriginalProcedureForTheNextObject) {
     UnregisterClassW(wc.lpszClassName, wc.hInstance);
 }
 
+// A heap window that deletes itself when its window is gone.
+class CSelfDeletingWnd : public CWnd {
+public:
+    static int deleted;
+    ~CSelfDeletingWnd() override { ++deleted; }
+
+protected:
+    void PostNcDestroy() override { delete this; }
+};
+int CSelfDeletingWnd::deleted = 0;
+
+TEST(SubclassTest, PostNcDestroyMayDeleteTheObject) {
+    LONG base = AfxGetLiveWindowCount();
+    auto* p = new CSelfDeletingWnd;
+    ASSERT_TRUE(p->CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    HWND hWnd = p->m_hWnd;
+    EXPECT_TRUE(p->DestroyWindow()); // p is gone after this call
+    EXPECT_EQ(1, CSelfDeletingWnd::deleted);
+    EXPECT_FALSE(IsWindow(hWnd));
+    EXPECT_EQ(base, AfxGetLiveWindowCount());
+
+    // A window destroyed by the system (with its owner) goes the same way.
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    p = new CSelfDeletingWnd;
+    ASSERT_TRUE(p->CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 10, 10, owner.m_hWnd, nullptr));
+    owner.DestroyWindow();
+    EXPECT_EQ(2, CSelfDeletingWnd::deleted);
+    EXPECT_EQ(base, AfxGetLiveWindowCount());
+}
+
 TEST(SubclassTest, ObjectDestroyedFirstTakesItsWindow) {
     HWND hWnd;
     {
