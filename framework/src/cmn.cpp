@@ -681,8 +681,8 @@ BOOL CToolTipCtrl::AddTool(CWnd* pWnd, LPCTSTR lpszText, LPCRECT lpRectTool, UIN
         ti.rect = *lpRectTool;
     else if (nIDTool != 0)
         ::GetClientRect(pWnd->GetSafeHwnd(), &ti.rect);
-    if (nIDTool == 0)
-        ti.uFlags |= TTF_SUBCLASS;
+    // No TTF_SUBCLASS: the owner relays mouse messages itself (RelayEvent), so it
+    // decides when its tip may show; a subclassing tip would show regardless.
     ti.lpszText = (LPWSTR)lpszText;
     return (BOOL)SEND(TTM_ADDTOOLW, 0, &ti);
 }

@@ -133,15 +133,9 @@ void NeloButton::AddButtonTool() {
     // The tip learns about the mouse only from the relay in
     // PreTranslateMessage, never by subclassing the button itself: that is
     // what lets a stopped button, or one without tip text, keep it quiet.
-    TOOLINFOW info{};
-    info.cbSize = TTTOOLINFOW_V2_SIZE;
-    info.uFlags = TTF_IDISHWND;
-    info.hwnd = ::GetParent(m_hWnd);
-    info.uId = reinterpret_cast<UINT_PTR>(m_hWnd);
     // One tool per button, whatever was registered for it before.
-    ::SendMessageW(m_toolTip->GetSafeHwnd(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    info.lpszText = const_cast<LPWSTR>(m_toolTipText.GetString());
-    ::SendMessageW(m_toolTip->GetSafeHwnd(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    m_toolTip->DelTool(this);
+    m_toolTip->AddTool(this, m_toolTipText);
 }
 
 int NeloButton::SetButtonColorInfo(const _ButtonColorInfo& info) {
