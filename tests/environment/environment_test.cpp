@@ -1,25 +1,13 @@
 // The test machine itself: a 24-bit screen that gives back exact colours, and
 // "Arial" resolved to a metric-compatible face, so that pixel and text tests
 // elsewhere mean what they say.
+#include "support/screen.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-void PumpUntilIdle() {
-    for (int round = 0; round < 20; ++round) {
-        MSG msg;
-        bool any = false;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-            any = true;
-        }
-        if (!any && MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT) == WAIT_TIMEOUT)
-            break;
-    }
-}
 
 LRESULT CALLBACK FillProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_PAINT) {
@@ -52,11 +40,9 @@ TEST(Environment, ScreenGivesBackExactColours) {
                                 nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(nullptr, hwnd);
     UpdateWindow(hwnd);
-    PumpUntilIdle();
+    EXPECT_TRUE(quorvex_test::Settle()) << "the window did not reach the screen";
 
-    screen = GetDC(nullptr);
-    EXPECT_EQ(RGB(12, 34, 56), GetPixel(screen, 125, 125));
-    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(RGB(12, 34, 56), quorvex_test::ScreenPixel(125, 125));
     DestroyWindow(hwnd);
     UnregisterClassW(wc.lpszClassName, wc.hInstance);
 }

@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include "support/screen.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -102,44 +104,24 @@ HWND HostTest::CreateChild(const wchar_t* className, const wchar_t* text, DWORD 
                              ::GetModuleHandleW(nullptr), nullptr);
 }
 
+// Gives PreTranslateMessage its turn before a message is dispatched.
+void HostTest::DispatchThroughHost(MSG& msg) {
+    AfxLockTempMaps();
+    if (!host || !host->GetSafeHwnd() || !CWnd::WalkPreTranslateTree(Host(), &msg)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    AfxUnlockTempMaps();
+}
+
 void HostTest::Pump() {
     // Idle means: nothing arrived for a short while (timers of the tooltip
     // and of the system keep coming in for a few rounds after a change).
-    for (int round = 0; round < 200; ++round) {
-        MSG msg;
-        bool any = false;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            any = true;
-            AfxLockTempMaps();
-            if (!host || !host->GetSafeHwnd() || !CWnd::WalkPreTranslateTree(Host(), &msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-            AfxUnlockTempMaps();
-        }
-        if (!any && ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 30, QS_ALLINPUT) == WAIT_TIMEOUT)
-            break;
-    }
+    quorvex_test::PumpUntilIdle(30, 200, [this](MSG& msg) { DispatchThroughHost(msg); });
 }
 
 bool HostTest::PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const DWORD start = ::GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            AfxLockTempMaps();
-            if (!host || !host->GetSafeHwnd() || !CWnd::WalkPreTranslateTree(Host(), &msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-            AfxUnlockTempMaps();
-        }
-        if (done())
-            return true;
-        if (::GetTickCount() - start > timeoutMs)
-            return false;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
+    return quorvex_test::PumpUntil(done, timeoutMs, [this](MSG& msg) { DispatchThroughHost(msg); });
 }
 
 void HostTest::Repaint(HWND window) {
@@ -154,30 +136,13 @@ Capture Capture::Screen(const RECT& r) {
     capture.m_height = r.bottom - r.top;
     if (capture.m_width <= 0 || capture.m_height <= 0)
         return capture;
-    HDC screen = ::GetDC(nullptr);
-    HDC mem = ::CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = capture.m_width;
-    info.bmiHeader.biHeight = -capture.m_height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP dib = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(mem, dib);
-    ::BitBlt(mem, 0, 0, capture.m_width, capture.m_height, screen, r.left, r.top, SRCCOPY);
-    ::GdiFlush();
-    const auto* p = static_cast<const DWORD*>(bits);
-    capture.m_pixels.resize(static_cast<size_t>(capture.m_width) * capture.m_height);
-    for (size_t i = 0; i < capture.m_pixels.size(); ++i) {
-        const DWORD v = p[i]; // 0x00RRGGBB
+    quorvex_test::WaitUntilShownOnScreen();
+    const std::vector<DWORD> pixels = quorvex_test::GrabScreen(r);
+    capture.m_pixels.resize(pixels.size());
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        const DWORD v = pixels[i]; // 0x00RRGGBB
         capture.m_pixels[i] = RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
     }
-    ::SelectObject(mem, old);
-    ::DeleteObject(dib);
-    ::DeleteDC(mem);
-    ::ReleaseDC(nullptr, screen);
     return capture;
 }
 
@@ -231,10 +196,8 @@ int Capture::Count(const std::function<bool(COLORREF)>& test, const RECT& within
 COLORREF ClientPixel(HWND window, int x, int y) {
     POINT p{x, y};
     ::ClientToScreen(window, &p);
-    HDC screen = ::GetDC(nullptr);
-    const COLORREF c = ::GetPixel(screen, p.x, p.y);
-    ::ReleaseDC(nullptr, screen);
-    return c;
+    quorvex_test::WaitUntilShownOnScreen();
+    return quorvex_test::ScreenPixel(p.x, p.y);
 }
 
 bool Near(COLORREF a, COLORREF b, int tolerance) {

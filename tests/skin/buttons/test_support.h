@@ -41,9 +41,8 @@ protected:
     void OnCancel() override {}
 };
 
-// The one host dialog of the program, active at (0, 0). It is made once:
-// under Wine without a window manager, hiding or destroying a top-level
-// window waits two seconds for a withdrawal that never comes.
+// The one host dialog of the program, active at (0, 0), made once for all
+// cases (its template controls are set up once).
 HostDialog* SharedHost();
 
 // Base fixture: the cases add child controls to the shared host; every child
@@ -65,11 +64,13 @@ protected:
     bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000);
     // Repaints a window (client, frame, children) now and pumps.
     void Repaint(HWND window);
+    void DispatchThroughHost(MSG& msg);
 
     HostDialog* host = nullptr;
 };
 
-// A copy of the screen pixels under a window's client area (or whole window).
+// A copy of the screen pixels under a window's client area (or whole window),
+// taken once the screen shows what the windows drew.
 class Capture {
 public:
     static Capture Client(HWND window);
@@ -91,7 +92,8 @@ private:
     std::vector<COLORREF> m_pixels;
 };
 
-// Screen pixel at client coordinates of a window.
+// Screen pixel at client coordinates of a window, read once the screen shows
+// what the windows drew.
 COLORREF ClientPixel(HWND window, int x, int y);
 
 bool Near(COLORREF a, COLORREF b, int tolerance);

@@ -4,6 +4,7 @@
 #include <Tavrin.h>
 
 #include "nelo_dialog_test_ids.h"
+#include "support/screen.h"
 
 #include <gtest/gtest.h>
 
@@ -16,33 +17,10 @@ using namespace Tavrin;
 
 namespace {
 
-// Without a window manager (the tests' Xvfb has none) Wine waits two seconds
-// for the manager to withdraw every hidden window it believes managed. The
-// tests' windows are declared unmanaged for this program only, before its
-// first window reaches the display driver.
-const bool unmanagedWindows = [] {
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const wchar_t* name = path;
-    for (DWORD i = 0; i < n; ++i)
-        if (path[i] == L'\\' || path[i] == L'/')
-            name = path + i + 1;
-    std::wstring key = std::wstring(L"Software\\Wine\\AppDefaults\\") + name + L"\\X11 Driver";
-    return RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), L"Managed", REG_SZ, L"N", 4) == ERROR_SUCCESS;
-}();
-
+// Dispatches until idle, then waits until the screen shows what the windows
+// drew, so that the pixels read next are the painted ones.
 void Pump() {
-    for (int round = 0; round < 50; ++round) {
-        MSG msg;
-        bool any = false;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-            any = true;
-        }
-        if (!any && MsgWaitForMultipleObjects(0, nullptr, FALSE, 30, QS_ALLINPUT) == WAIT_TIMEOUT)
-            break;
-    }
+    quorvex_test::Settle();
 }
 
 std::string Rgb(COLORREF c) {
@@ -73,10 +51,7 @@ COLORREF Mix(COLORREF a, COLORREF b, double f) {
 COLORREF Pixel(HWND hwnd, int x, int y) {
     RECT rc;
     GetWindowRect(hwnd, &rc);
-    HDC screen = GetDC(nullptr);
-    COLORREF c = GetPixel(screen, rc.left + x, rc.top + y);
-    ReleaseDC(nullptr, screen);
-    return c;
+    return quorvex_test::ScreenPixel(rc.left + x, rc.top + y);
 }
 
 POINT ScreenPoint(HWND hwnd, int x, int y) {
