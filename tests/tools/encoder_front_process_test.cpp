@@ -18,7 +18,7 @@ protected:
         ASSERT_TRUE(MakeClip(Front(), *clip_, 2.0));
     }
     static void TearDownTestSuite() {
-        RemoveFolder(*folder_);
+        RemoveTree(*folder_);
         delete clip_;
         delete folder_;
     }

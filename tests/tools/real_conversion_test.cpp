@@ -144,7 +144,7 @@ protected:
         clipMade_ = MakeClip(ProgramFolder() + L"ffmpeg.exe", *clip_, 2.0);
     }
     static void TearDownTestSuite() {
-        RemoveFolder(*folder_);
+        RemoveTree(*folder_);
         delete clip_;
         delete folder_;
     }

@@ -2,6 +2,8 @@
 // module) and, behind it, the system's ffmpeg under Wine.
 #pragma once
 
+#include "support/files.h"
+
 #include <windows.h>
 
 #include <string>
@@ -44,24 +46,7 @@ inline std::wstring MakeTempFolder(const std::wstring& prefix) {
     return folder;
 }
 
-inline void RemoveFolder(const std::wstring& folder) {
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            std::wstring path = folder + L"\\" + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveFolder(path);
-            else
-                DeleteFileW(path.c_str());
-        } while (FindNextFileW(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryW(folder.c_str());
-}
+using quorvex_test::RemoveTree;
 
 struct RunResult {
     bool started = false;

@@ -4,6 +4,7 @@
 // whether to write the output file and which exit code to end with.
 #include "AppContext.h"
 #include "ConversionEngine.h"
+#include "support/files.h"
 
 #include <windows.h>
 
@@ -154,7 +155,7 @@ public:
         CreateDirectoryW(m_path.c_str(), nullptr);
         CreateDirectoryW(Out().c_str(), nullptr);
     }
-    ~TempFolder() { RemoveTree(m_path); }
+    ~TempFolder() { quorvex_test::RemoveTree(m_path); }
     const std::wstring& Path() const { return m_path; }
     std::wstring Out() const { return m_path + L"\\out"; }
     std::wstring operator/(const std::wstring& name) const { return m_path + L"\\" + name; }
@@ -168,24 +169,6 @@ public:
     }
 
 private:
-    static void RemoveTree(const std::wstring& folder) {
-        WIN32_FIND_DATAW data;
-        HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                std::wstring name = data.cFileName;
-                if (name == L"." || name == L"..")
-                    continue;
-                std::wstring path = folder + L"\\" + name;
-                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    RemoveTree(path);
-                else
-                    DeleteFileW(path.c_str());
-            } while (FindNextFileW(find, &data));
-            FindClose(find);
-        }
-        RemoveDirectoryW(folder.c_str());
-    }
     std::wstring m_path;
 };
 
