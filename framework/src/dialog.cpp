@@ -424,16 +424,22 @@ void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, double& value) {
     }
 }
 
-void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value) {
+// A control whose value is one integer read and written with a message pair
+// (check state, current selection).
+static void ExchangeIndex(CDataExchange* pDX, int nIDC, int& index, UINT msgGet, UINT msgSet) {
     if (pDX->m_bFailed)
         return;
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
     if (!hWndCtrl)
         return pDX->Fail();
     if (pDX->m_bSaveAndValidate)
-        value = (int)::SendMessageW(hWndCtrl, BM_GETCHECK, 0, 0);
+        index = (int)::SendMessageW(hWndCtrl, msgGet, 0, 0);
     else
-        ::SendMessageW(hWndCtrl, BM_SETCHECK, (WPARAM)value, 0);
+        ::SendMessageW(hWndCtrl, msgSet, (WPARAM)index, 0);
+}
+
+void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value) {
+    ExchangeIndex(pDX, nIDC, value, BM_GETCHECK, BM_SETCHECK);
 }
 
 void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
@@ -508,17 +514,6 @@ void AFXAPI DDX_LBString(CDataExchange* pDX, int nIDC, CString& value) {
                        LB_GETTEXTLEN, LB_GETTEXT, false, false);
 }
 
-static void ExchangeIndex(CDataExchange* pDX, int nIDC, int& index, UINT msgGet, UINT msgSet) {
-    if (pDX->m_bFailed)
-        return;
-    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (!hWndCtrl)
-        return pDX->Fail();
-    if (pDX->m_bSaveAndValidate)
-        index = (int)::SendMessageW(hWndCtrl, msgGet, 0, 0);
-    else
-        ::SendMessageW(hWndCtrl, msgSet, (WPARAM)index, 0);
-}
 
 void AFXAPI DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index) {
     ExchangeIndex(pDX, nIDC, index, CB_GETCURSEL, CB_SETCURSEL);
