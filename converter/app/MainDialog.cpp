@@ -1,0 +1,501 @@
+#include "MainDialog.h"
+
+#include "AboutDialog.h"
+#include "AppColours.h"
+#include "PostTaskAction.h"
+#include "SettingsDialog.h"
+#include "UiContext.h"
+#include "resource.h"
+
+#include <ConversionEngine.h>
+
+#include <shellapi.h>
+
+#include <vector>
+
+namespace {
+
+// Polls the progress while a batch runs.
+constexpr UINT_PTR kProgressTimer = 1000;
+// The About box and the settings dialog chosen from the menu open from these
+// one-shot timers, so that the menu has closed before their modal loop runs.
+constexpr UINT_PTR kAboutTimer = 2000;
+constexpr UINT_PTR kSettingsTimer = 4000;
+constexpr UINT kDeferredDialogDelayMs = 100;
+
+const wchar_t kSupportPage[] = L"https://quorvex.example.com/support";
+
+// Where each toolbar picture sits in its button. The 48 x 48 pictures hold
+// their drawing in the lower-left 32 x 32, hence the upward shift.
+struct PicturePosition {
+    int x;
+    int y;
+};
+constexpr PicturePosition kAddPicture{12, 3};
+constexpr PicturePosition kRemovePicture{0, -12};
+constexpr PicturePosition kConvertPicture{0, -12};
+constexpr PicturePosition kStopPicture{12, 4};
+constexpr PicturePosition kSettingsPicture{12, 3};
+
+// The "Convert to" pictures, in the catalogue's name order: AVI, Android,
+// Blackberry, DVD, FLV, IPhone, IPod, Mobile Phone, PSP, Xbox 360, Zune.
+const UINT kTargetBitmaps[] = {IDB_TARGET_AVI,     IDB_TARGET_ANDROID, IDB_TARGET_BLACKBERRY,   IDB_TARGET_DVD,
+                               IDB_TARGET_FLV,     IDB_TARGET_IPHONE,  IDB_TARGET_IPOD,         IDB_TARGET_MOBILE_PHONE,
+                               IDB_TARGET_PSP,     IDB_TARGET_XBOX360, IDB_TARGET_ZUNE};
+// Row images 0, 1 and 2: waiting or stopped, converting, converted.
+const UINT kRowBitmaps[] = {IDB_ROW_WAITING, IDB_ROW_CONVERTING, IDB_ROW_CONVERTED};
+
+struct Column {
+    const wchar_t* heading;
+    int width;
+};
+// "Path" holds the full path, the key of a row, without being shown.
+const Column kColumns[] = {
+    {L"State", 50}, {L"Name", 160}, {L"Duration", 90}, {L"Precent", 90}, {L"Path", 0},
+};
+
+struct PostTaskEntry {
+    UINT command;
+    const wchar_t* text;
+};
+// In the order of their action values.
+const PostTaskEntry kPostTaskEntries[] = {
+    {ID_POST_TASK_DO_NOTHING, L"Do Nothing"},
+    {ID_POST_TASK_SHUT_DOWN, L"Shut Down"},
+    {ID_POST_TASK_LOG_OFF, L"Log Off"},
+};
+
+// Fills a 16 x 16 image list from the bitmap cache, white as the mask. The
+// list masks a copy: adding a bitmap with a mask colour blackens the masked
+// pixels of the bitmap it is given, and the cached one is shared.
+bool FillImageList(CImageList& list, int grow, const UINT* ids, size_t count) {
+    UiContext* context = UiContext::Current();
+    if (!context || !list.Create(16, 16, ILC_COLOR32 | ILC_MASK, 0, grow))
+        return false;
+    for (size_t i = 0; i < count; ++i) {
+        HBITMAP cached = context->Bitmaps().Get(ids[i]);
+        if (!cached)
+            return false;
+        HBITMAP copy = static_cast<HBITMAP>(::CopyImage(cached, IMAGE_BITMAP, 0, 0, 0));
+        if (!copy)
+            return false;
+        const int added = ImageList_AddMasked(list.GetSafeHandle(), copy, kTransparentColour);
+        ::DeleteObject(copy);
+        if (added < 0)
+            return false;
+    }
+    return true;
+}
+
+void FillCombo(CComboBox& combo, const std::vector<std::wstring>& entries, const std::wstring& selected) {
+    combo.ResetContent();
+    int selection = 0;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        combo.AddString(entries[i].c_str());
+        if (entries[i] == selected)
+            selection = static_cast<int>(i);
+    }
+    combo.SetCurSel(selection);
+}
+
+const ProfileCatalogue* Catalogue() {
+    AppContext* context = AppContext::Current();
+    return context ? context->Catalogue() : nullptr;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(MainDialog, Tavrin::NeloDialog)
+ON_WM_SYSCOMMAND()
+ON_WM_PAINT()
+ON_WM_QUERYDRAGICON()
+ON_WM_DESTROY()
+ON_WM_TIMER()
+ON_BN_CLICKED(IDC_BUTTON_SETTINGS, &MainDialog::OnSettingsButton)
+ON_COMMAND(ID_FILE_SETTINGS, &MainDialog::OnMenuSettings)
+ON_COMMAND(ID_FILE_EXIT, &MainDialog::OnMenuExit)
+ON_COMMAND(ID_HELP_ABOUT, &MainDialog::OnMenuAbout)
+ON_COMMAND(ID_HELP_FEEDBACK, &MainDialog::OnMenuFeedback)
+ON_COMMAND(ID_OPTIONS_RUN_IN_BACKGROUND, &MainDialog::OnMenuRunInBackground)
+ON_COMMAND_RANGE(ID_POST_TASK_DO_NOTHING, ID_POST_TASK_LOG_OFF, &MainDialog::OnPostTaskCommand)
+ON_CBN_SELCHANGE(IDC_COMBO_TARGET, &MainDialog::OnTargetChanged)
+END_MESSAGE_MAP()
+
+MainDialog::MainDialog()
+    : NeloDialog(IDD_QUORVEX_DIALOG), m_icon(nullptr), m_lastProgress(0), m_removeEnabled(false),
+      m_convertEnabled(false), m_stopEnabled(false), m_outputFolder(L"C:\\MyVideo") {
+    LPCWSTR name = MAKEINTRESOURCEW(IDR_MAINFRAME);
+    // A shared icon: the system owns it, nobody destroys it.
+    m_icon = ::LoadIconW(AfxFindResourceHandle(name, RT_GROUP_ICON), name);
+}
+
+MainDialog::~MainDialog() = default;
+
+void MainDialog::DoDataExchange(CDataExchange* pDX) {
+    NeloDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_BUTTON_ADD, m_addButton);
+    DDX_Control(pDX, IDC_BUTTON_REMOVE, m_removeButton);
+    DDX_Control(pDX, IDC_BUTTON_CONVERT, m_convertButton);
+    DDX_Control(pDX, IDC_BUTTON_STOP, m_stopButton);
+    DDX_Control(pDX, IDC_BUTTON_SETTINGS, m_settingsButton);
+    DDX_Control(pDX, IDC_BUTTON_BROWSE, m_browseButton);
+    DDX_Control(pDX, IDC_BUTTON_OPEN, m_openButton);
+    DDX_Control(pDX, IDC_GROUP_PROFILE, m_profileGroup);
+    DDX_Control(pDX, IDC_STATIC_CONVERT_TO, m_convertToLabel);
+    DDX_Control(pDX, IDC_STATIC_SIZE, m_sizeLabel);
+    DDX_Control(pDX, IDC_STATIC_QUALITY, m_qualityLabel);
+    DDX_Control(pDX, IDC_STATIC_OUTPUT, m_outputLabel);
+    DDX_Control(pDX, IDC_STATIC_STATUS, m_statusLine);
+    DDX_Control(pDX, IDC_STATIC_FILE_PROGRESS, m_fileProgressLabel);
+    DDX_Control(pDX, IDC_PROGRESS_FILE, m_fileProgress);
+    DDX_Control(pDX, IDC_COMBO_TARGET, m_targetCombo);
+    DDX_Control(pDX, IDC_COMBO_SIZE, m_sizeCombo);
+    DDX_Control(pDX, IDC_COMBO_QUALITY, m_qualityCombo);
+    DDX_Control(pDX, IDC_EDIT_OUTPUT, m_outputEdit);
+    DDX_Control(pDX, IDC_LIST_FILES, m_fileList);
+    DDX_Text(pDX, IDC_EDIT_OUTPUT, m_outputFolder);
+    DDX_CBString(pDX, IDC_COMBO_TARGET, m_target);
+    DDX_CBString(pDX, IDC_COMBO_SIZE, m_size);
+    DDX_CBString(pDX, IDC_COMBO_QUALITY, m_quality);
+}
+
+BOOL MainDialog::OnInitDialog() {
+    NeloDialog::OnInitDialog();
+
+    AddAboutToSystemMenu();
+    SetIcon(m_icon, TRUE);
+    SetIcon(m_icon, FALSE);
+
+    UiContext* context = UiContext::Current();
+    if (!context)
+        return TRUE;
+    RegisterEngineCallbacks();
+    context->SetMainWindow(m_hWnd);
+
+    SetUpMenuBar();
+    // A toolbar picture that cannot be loaded ends the toolbar's set-up
+    // only; the window still opens with everything else.
+    SetUpToolbar();
+    SetUpOutputFolderEdit();
+    SetUpProfileControls();
+    SetUpFileList();
+    SetUpLabelsAndProgress();
+    EnsureOutputFolder();
+    return TRUE;
+}
+
+void MainDialog::AddAboutToSystemMenu() {
+    CString about;
+    if (!about.LoadString(IDS_ABOUTBOX) || about.IsEmpty())
+        return;
+    if (CMenu* systemMenu = GetSystemMenu(FALSE)) {
+        systemMenu->AppendMenu(MF_SEPARATOR);
+        systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, about);
+    }
+}
+
+void MainDialog::RegisterEngineCallbacks() {
+    ConversionEngine* engine = ConversionEngine::Current();
+    if (!engine)
+        return;
+    engine->SetOnBatchFinished([] { OnBatchFinished(); });
+    // The per-file callbacks (probe finished, file started, finished,
+    // stopped and failed) post their messages with PostPathToMainWindow once
+    // the window reacts to them.
+}
+
+void MainDialog::SetUpMenuBar() {
+    m_menuBar.LoadMenu(IDR_MAINMENU);
+}
+
+bool MainDialog::SetUpToolbar() {
+    // One record for all five buttons: idle and disabled buttons show the
+    // window's background, so only the picture stands out until hovered.
+    Tavrin::_ButtonColorInfo colours;
+    m_addButton.GetButtonColorInfo(colours);
+    for (COLORREF* flat : {&colours.crNormalTop, &colours.crNormalBottom, &colours.crDisabledTop,
+                           &colours.crDisabledBottom, &colours.crOuterNormal, &colours.crOuterDisabled,
+                           &colours.crInnerNormal, &colours.crInnerDisabled})
+        *flat = kWindowBackground;
+    colours.toolTipColorInfo.crTipTop = RGB(255, 242, 202);
+    colours.toolTipColorInfo.crTipBottom = RGB(254, 230, 158);
+    colours.toolTipColorInfo.crTipFrame = RGB(210, 217, 237);
+
+    auto prepare = [&colours](Tavrin::NeloButton& button, const wchar_t* tip) {
+        button.SetButtonColorInfo(colours);
+        button.ShowFocusEffect(0);
+        button.SetToolTipText(tip);
+    };
+    prepare(m_addButton, L" Add File(s) ");
+    if (!ShowToolbarPicture(m_addButton, IDB_ADD_FILES, kAddPicture.x, kAddPicture.y))
+        return false;
+    prepare(m_removeButton, L" Remove ");
+    if (!SetRemoveEnabled(false))
+        return false;
+    prepare(m_convertButton, L" Convert ");
+    if (!SetConvertEnabled(false, true))
+        return false;
+    prepare(m_stopButton, L" Stop ");
+    if (!SetStopEnabled(false))
+        return false;
+    prepare(m_settingsButton, L" Settings ");
+    return ShowToolbarPicture(m_settingsButton, IDB_SETTINGS, kSettingsPicture.x, kSettingsPicture.y);
+}
+
+void MainDialog::SetUpOutputFolderEdit() {
+    // Six pixels taller than the template makes it, so that the folder icon
+    // fits beside the text.
+    CRect edit;
+    m_outputEdit.GetWindowRect(&edit);
+    m_outputEdit.SetWindowPos(nullptr, 0, 0, edit.Width(), edit.Height() + 6,
+                              SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Skinned edit to come: clrBorderFocus = clrBorderHot, and the folder
+    // icon (IDI_OUTPUT_FOLDER) with SetIcon(icon, 1), then DestroyIcon.
+}
+
+void MainDialog::SetUpProfileControls() {
+    FillImageList(m_targetImages, 7, kTargetBitmaps, sizeof(kTargetBitmaps) / sizeof(kTargetBitmaps[0]));
+    // Skinned combo box to come: SetImageList(&m_targetImages) here and
+    // SetItemImage(i, i) after each name.
+    std::vector<std::wstring> names;
+    if (const ProfileCatalogue* catalogue = Catalogue())
+        catalogue->GetNames(names);
+    for (const std::wstring& name : names)
+        m_targetCombo.AddString(name.c_str());
+    m_targetCombo.SetCurSel(0);
+    RefillSizeAndQuality();
+}
+
+void MainDialog::SetUpFileList() {
+    // Skinned list to come: FixColumnOrder(1), FixColumnWidth(0) and
+    // ShowStripeRow(1) before the columns.
+    for (int i = 0; i < static_cast<int>(sizeof(kColumns) / sizeof(kColumns[0])); ++i)
+        m_fileList.InsertColumn(i, kColumns[i].heading, LVCFMT_LEFT, kColumns[i].width, -1);
+    if (FillImageList(m_rowImages, 3, kRowBitmaps, sizeof(kRowBitmaps) / sizeof(kRowBitmaps[0])))
+        m_fileList.SetImageList(&m_rowImages, LVSIL_SMALL);
+}
+
+void MainDialog::SetUpLabelsAndProgress() {
+    m_fileProgress.SetRange32(0, 1000);
+    m_lastProgress = 0;
+    m_fileProgress.ShowWindow(SW_HIDE);
+    m_fileProgressLabel.ShowWindow(SW_HIDE);
+
+    Tavrin::_StaticColorInfo colours;
+    m_fileProgressLabel.GetStaticColorInfo(colours);
+    colours.crStaticTop = kWindowBackground;
+    colours.crStaticBottom = kWindowBackground;
+    for (Tavrin::NeloStatic* label :
+         {&m_fileProgressLabel, &m_sizeLabel, &m_statusLine, &m_qualityLabel, &m_outputLabel, &m_convertToLabel})
+        label->SetStaticColorInfo(colours);
+}
+
+void MainDialog::EnsureOutputFolder() {
+    if (!::SetCurrentDirectoryW(m_outputFolder))
+        ::CreateDirectoryW(m_outputFolder, nullptr);
+}
+
+bool MainDialog::ShowToolbarPicture(Tavrin::NeloButton& button, UINT bitmapId, int x, int y) {
+    UiContext* context = UiContext::Current();
+    HBITMAP bitmap = context ? context->Bitmaps().Get(bitmapId) : nullptr;
+    if (!bitmap)
+        return false;
+    button.SetBitmap(bitmap, kTransparentColour);
+    button.SetPicturePos(x, y);
+    return true;
+}
+
+bool MainDialog::SwitchToolbarButton(Tavrin::NeloButton& button, bool enable, UINT enabledBitmap,
+                                     UINT disabledBitmap, int x, int y) {
+    const bool shown = ShowToolbarPicture(button, enable ? enabledBitmap : disabledBitmap, x, y);
+    // Stopped rather than disabled: the button keeps its window enabled (and
+    // its tooltip quiet) while it ignores the mouse.
+    button.Stop(enable ? 0 : 1);
+    return shown;
+}
+
+void MainDialog::SetMenuEntry(UINT commandId, const wchar_t* text, bool enable) {
+    if (m_menuBar.GetSafeHmenu())
+        m_menuBar.ModifyMenu(commandId, MF_BYCOMMAND | MF_STRING | (enable ? MF_ENABLED : MF_GRAYED), commandId,
+                             text);
+}
+
+bool MainDialog::SetRemoveEnabled(bool enable) {
+    m_removeEnabled = enable;
+    const bool shown =
+        SwitchToolbarButton(m_removeButton, enable, IDB_REMOVE, IDB_REMOVE_DISABLED, kRemovePicture.x, kRemovePicture.y);
+    SetMenuEntry(ID_EDIT_REMOVE_SELECTED, L"Remove Selected File(s)", enable);
+    SetMenuEntry(ID_EDIT_CLEAR_ALL, L"Clear All Files", enable);
+    SetMenuEntry(ID_EDIT_CLEAR_CONVERTED, L"Clear All Converted Files", enable);
+    return shown;
+}
+
+bool MainDialog::SetConvertEnabled(bool enable, bool keepOthers) {
+    m_convertEnabled = enable;
+    const bool shown = SwitchToolbarButton(m_convertButton, enable, IDB_CONVERT, IDB_CONVERT_DISABLED,
+                                           kConvertPicture.x, kConvertPicture.y);
+    SetMenuEntry(ID_FILE_CONVERT, L"Convert", enable);
+    if (!keepOthers) {
+        for (CWnd* control : std::initializer_list<CWnd*>{&m_targetCombo, &m_sizeCombo, &m_qualityCombo,
+                                                          &m_outputEdit, &m_browseButton})
+            if (control->GetSafeHwnd())
+                control->EnableWindow(enable);
+    }
+    return shown;
+}
+
+bool MainDialog::SetStopEnabled(bool enable) {
+    m_stopEnabled = enable;
+    const bool shown =
+        SwitchToolbarButton(m_stopButton, enable, IDB_STOP, IDB_STOP_DISABLED, kStopPicture.x, kStopPicture.y);
+    SetMenuEntry(ID_FILE_STOP, L"Stop", enable);
+    return shown;
+}
+
+void MainDialog::SetStatusText(const CString& text) {
+    if (m_statusLine.GetSafeHwnd())
+        m_statusLine.SetWindowText(text);
+}
+
+void MainDialog::RefillSizeAndQuality() {
+    UpdateData(TRUE);
+    const ProfileCatalogue* catalogue = Catalogue();
+    if (!catalogue)
+        return;
+    const std::wstring target = m_target.GetString();
+    std::vector<std::wstring> sizes;
+    catalogue->GetSizes(target, sizes);
+    FillCombo(m_sizeCombo, sizes, catalogue->GetDefaultSize(target));
+    std::vector<std::wstring> qualities;
+    catalogue->GetQualities(target, qualities);
+    FillCombo(m_qualityCombo, qualities, catalogue->GetDefaultQuality(target));
+}
+
+void MainDialog::OnTargetChanged() {
+    RefillSizeAndQuality();
+}
+
+void MainDialog::ShowPostTaskChoice(int action) {
+    if (!m_menuBar.GetSafeHmenu())
+        return;
+    for (int i = 0; i < static_cast<int>(sizeof(kPostTaskEntries) / sizeof(kPostTaskEntries[0])); ++i) {
+        const PostTaskEntry& entry = kPostTaskEntries[i];
+        m_menuBar.ModifyMenu(entry.command, MF_BYCOMMAND | MF_STRING | (i == action ? MF_CHECKED : MF_UNCHECKED),
+                             entry.command, entry.text);
+    }
+}
+
+void MainDialog::OnPostTaskCommand(UINT nID) {
+    const int action = static_cast<int>(nID - ID_POST_TASK_DO_NOTHING);
+    if (UiContext* context = UiContext::Current())
+        context->SetPostTaskAction(action);
+    ShowPostTaskChoice(action);
+}
+
+void MainDialog::ShowAbout() {
+    AboutDialog about;
+    about.DoModal(0, 100);
+}
+
+void MainDialog::ShowSettings() {
+    SettingsDialog settings;
+    settings.DoModal(0, 100);
+    // The menu's check marks follow a choice made in the dialog as well.
+    if (UiContext* context = UiContext::Current())
+        ShowPostTaskChoice(context->PostTaskAction());
+}
+
+void MainDialog::OnSettingsButton() {
+    ShowSettings();
+}
+
+void MainDialog::OnMenuSettings() {
+    SetTimer(kSettingsTimer, kDeferredDialogDelayMs, nullptr);
+}
+
+void MainDialog::OnMenuAbout() {
+    SetTimer(kAboutTimer, kDeferredDialogDelayMs, nullptr);
+}
+
+void MainDialog::OnMenuFeedback() {
+    ::ShellExecuteW(m_hWnd, L"open", kSupportPage, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void MainDialog::OnMenuRunInBackground() {
+    // Kept in the menu; it has no effect.
+}
+
+void MainDialog::OnTimer(UINT_PTR nIDEvent) {
+    switch (nIDEvent) {
+    case kAboutTimer:
+        KillTimer(kAboutTimer);
+        ShowAbout();
+        break;
+    case kSettingsTimer:
+        KillTimer(kSettingsTimer);
+        ShowSettings();
+        break;
+    case kProgressTimer:
+        // The batch display's tick comes with the file list.
+        break;
+    default:
+        NeloDialog::OnTimer(nIDEvent);
+        break;
+    }
+}
+
+void MainDialog::OnSysCommand(UINT nID, LPARAM lParam) {
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX)
+        ShowAbout();
+    else
+        NeloDialog::OnSysCommand(nID, lParam);
+}
+
+void MainDialog::OnPaint() {
+    if (!IsIconic()) {
+        NeloDialog::OnPaint();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    CRect client;
+    GetClientRect(&client);
+    const int x = (client.Width() - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.Height() - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    dc.DrawIcon(x, y, m_icon);
+}
+
+HCURSOR MainDialog::OnQueryDragIcon() {
+    return static_cast<HCURSOR>(m_icon);
+}
+
+void MainDialog::OnOK() {
+    // Enter must not close the program: the window has no OK command.
+}
+
+void MainDialog::OnCancel() {
+    ExitProgram();
+}
+
+void MainDialog::OnMenuExit() {
+    ExitProgram();
+}
+
+void MainDialog::ExitProgram() {
+    if (ConversionEngine* engine = ConversionEngine::Current())
+        engine->Stop();
+    KillTimer(kProgressTimer);
+    NeloDialog::OnCancel();
+}
+
+void MainDialog::OnDestroy() {
+    // Messages the workers post from now on find no window and free their
+    // strings themselves.
+    if (UiContext* context = UiContext::Current())
+        if (context->MainWindow() == m_hWnd)
+            context->SetMainWindow(nullptr);
+    KillTimer(kProgressTimer);
+    KillTimer(kAboutTimer);
+    KillTimer(kSettingsTimer);
+    NeloDialog::OnDestroy();
+}

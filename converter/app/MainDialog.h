@@ -1,0 +1,128 @@
+// The main window: a skinned frame with the toolbar, the file list, the
+// profile controls (target, size, quality, output folder), the status line
+// and the per-file progress, the menu bar and the system menu's About entry.
+//
+// Still plain framework controls, to be replaced by their skinned classes:
+// the output-folder edit, the three profile combo boxes, the file list and
+// the menu bar (see the members below). Everything else is already skinned.
+#pragma once
+
+#include <Tavrin.h>
+
+#include <afxcmn.h>
+
+class MainDialog : public Tavrin::NeloDialog {
+public:
+    MainDialog();
+    ~MainDialog() override;
+
+    // The enable switches keep the toolbar, the menu and the profile
+    // controls consistent. A disabled toolbar button stays a live window but
+    // is stopped (ignores the mouse) and shows its faded picture; command
+    // handlers check IsRemoveEnabled and friends, so a disabled command does
+    // nothing however it is reached. False when the button's picture could
+    // not be loaded (the state is switched all the same).
+    bool SetRemoveEnabled(bool enable);
+    // keepOthers leaves the profile controls (target, size and quality lists,
+    // output folder and Browse) as they are.
+    bool SetConvertEnabled(bool enable, bool keepOthers);
+    bool SetStopEnabled(bool enable);
+    bool IsRemoveEnabled() const { return m_removeEnabled; }
+    bool IsConvertEnabled() const { return m_convertEnabled; }
+    bool IsStopEnabled() const { return m_stopEnabled; }
+
+    void SetStatusText(const CString& text);
+
+    // The menu whose entries the switches and the post-task commands rewrite.
+    CMenu& MenuBar() { return m_menuBar; }
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+
+    afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+    afx_msg void OnPaint();
+    afx_msg HCURSOR OnQueryDragIcon();
+    afx_msg void OnDestroy();
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnSettingsButton();
+    afx_msg void OnMenuSettings();
+    afx_msg void OnMenuAbout();
+    afx_msg void OnMenuExit();
+    afx_msg void OnMenuFeedback();
+    afx_msg void OnMenuRunInBackground();
+    afx_msg void OnPostTaskCommand(UINT nID);
+    afx_msg void OnTargetChanged();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void AddAboutToSystemMenu();
+    void RegisterEngineCallbacks();
+    void SetUpMenuBar();
+    bool SetUpToolbar();
+    void SetUpOutputFolderEdit();
+    void SetUpProfileControls();
+    void SetUpFileList();
+    void SetUpLabelsAndProgress();
+    void EnsureOutputFolder();
+
+    bool ShowToolbarPicture(Tavrin::NeloButton& button, UINT bitmapId, int x, int y);
+    bool SwitchToolbarButton(Tavrin::NeloButton& button, bool enable, UINT enabledBitmap, UINT disabledBitmap,
+                             int x, int y);
+    void SetMenuEntry(UINT commandId, const wchar_t* text, bool enable);
+    void RefillSizeAndQuality();
+    void ShowPostTaskChoice(int action);
+    void ShowAbout();
+    void ShowSettings();
+    void ExitProgram();
+
+    HICON m_icon;
+
+    // Skinned menu bar to come: becomes a Tavrin::NeloMenu shown with
+    // SetMenuBar(this). Until then the menu is loaded and kept up to date
+    // but not shown.
+    CMenu m_menuBar;
+
+    Tavrin::NeloButton m_addButton;
+    Tavrin::NeloButton m_removeButton;
+    Tavrin::NeloButton m_convertButton;
+    Tavrin::NeloButton m_stopButton;
+    Tavrin::NeloButton m_settingsButton;
+    Tavrin::NeloButton m_browseButton;
+    Tavrin::NeloButton m_openButton;
+    Tavrin::NeloGroupBox m_profileGroup;
+    Tavrin::NeloStatic m_convertToLabel;
+    Tavrin::NeloStatic m_sizeLabel;
+    Tavrin::NeloStatic m_qualityLabel;
+    Tavrin::NeloStatic m_outputLabel;
+    Tavrin::NeloStatic m_statusLine;
+    Tavrin::NeloStatic m_fileProgressLabel;
+    Tavrin::NeloProgressCtrl m_fileProgress;
+
+    // Skinned controls to come: the combo boxes become Tavrin::NeloComboBox
+    // (the target list then shows m_targetImages with SetImageList and
+    // SetItemImage), the edit a Tavrin::NeloEdit (border colours and the
+    // folder icon with SetIcon), the list a Tavrin::NeloListCtrl
+    // (FixColumnOrder, FixColumnWidth, ShowStripeRow).
+    CComboBox m_targetCombo;
+    CComboBox m_sizeCombo;
+    CComboBox m_qualityCombo;
+    CEdit m_outputEdit;
+    CListCtrl m_fileList;
+
+    CImageList m_targetImages;
+    CImageList m_rowImages;
+
+    int m_lastProgress;
+    bool m_removeEnabled;
+    bool m_convertEnabled;
+    bool m_stopEnabled;
+
+    // Exchanged with the controls.
+    CString m_outputFolder;
+    CString m_target;
+    CString m_size;
+    CString m_quality;
+};

@@ -1,0 +1,22 @@
+// Carrying out the post-task action after a batch that converted every file.
+// The session is ended through a replaceable function: tests install a
+// recorder, because under Wine the real ExitWindowsEx ends every process of
+// the prefix, the test runner's included.
+#pragma once
+
+#include <windows.h>
+
+using ExitWindowsFunction = BOOL(WINAPI*)(UINT flags, DWORD reason);
+
+// Replaces the function that ends the session; null restores ExitWindowsEx.
+// Returns the function used before.
+ExitWindowsFunction SetExitWindowsFunction(ExitWindowsFunction function);
+
+// Shut down (1) asks for EWX_POWEROFF, log off (2) for EWX_LOGOFF, both with
+// reason 0; any other action asks for nothing. True when a request was made.
+bool RunPostTaskAction(int action);
+
+// The engine's OnBatchFinished: runs the action kept in the UiContext, on
+// the worker thread, without consulting the window. Nothing without a
+// context.
+void OnBatchFinished();

@@ -1,0 +1,89 @@
+// The window side's process-wide state: the main window that the engine's
+// callbacks post to, the action to carry out after a batch, the bitmaps, and
+// the process token holding the shutdown privilege.
+//
+// Threads: the GUI thread creates and destroys the context and sets the
+// window; worker threads read the window and the action through the engine's
+// callbacks, so both are atomic. The engine is destroyed (its workers joined)
+// before the context, so no callback outlives it.
+#pragma once
+
+#include "BitmapCache.h"
+
+#include <windows.h>
+#include <oleauto.h>
+
+#include <atomic>
+#include <string>
+
+// Posted by the engine's callbacks to the main window. wParam is a system
+// string (SysAllocString) with the input path that the receiver frees (see
+// PostedPath); lParam is 0.
+enum : UINT {
+    WM_PROBE_FINISHED = 2024,
+    WM_CONVERT_STARTED = 2025,
+    WM_CONVERT_FINISHED = 2026,
+    WM_CONVERT_FAILED = 2027,
+    WM_CONVERT_STOPPED = 2028,
+};
+
+// What happens after a batch that converted every file.
+enum PostTaskActionKind : int {
+    PostTaskDoNothing = 0,
+    PostTaskShutDown = 1,
+    PostTaskLogOff = 2,
+};
+
+class UiContext {
+public:
+    UiContext() = default;
+    UiContext(const UiContext&) = delete;
+    UiContext& operator=(const UiContext&) = delete;
+    ~UiContext();
+
+    // The process-wide context: Instance creates it on first use, Current
+    // answers null when there is none, DestroyInstance deletes it (at program
+    // end, or between tests).
+    static UiContext& Instance();
+    static UiContext* Current();
+    static void DestroyInstance();
+
+    BitmapCache& Bitmaps() { return m_bitmaps; }
+
+    HWND MainWindow() const { return m_mainWindow.load(); }
+    void SetMainWindow(HWND window) { m_mainWindow.store(window); }
+
+    int PostTaskAction() const { return m_postTaskAction.load(); }
+    void SetPostTaskAction(int action) { m_postTaskAction.store(action); }
+
+    // Enables the shutdown privilege of the process once; the token stays
+    // open while the context lives. The result is not a condition of start-up.
+    void EnableShutdownPrivilege();
+
+private:
+    BitmapCache m_bitmaps;
+    std::atomic<HWND> m_mainWindow{nullptr};
+    std::atomic<int> m_postTaskAction{PostTaskDoNothing};
+    HANDLE m_token = nullptr;
+};
+
+// Posts the message with a newly allocated copy of the path to the main
+// window. False when there is no context or window or the post fails; the
+// copy is then freed here, so a late message never leaks its string.
+bool PostPathToMainWindow(UINT message, const std::wstring& path);
+
+// The receiving end: owns the posted string and frees it when the handler
+// ends, whatever it does.
+class PostedPath {
+public:
+    explicit PostedPath(WPARAM wParam) : m_text(reinterpret_cast<BSTR>(wParam)) {}
+    PostedPath(const PostedPath&) = delete;
+    PostedPath& operator=(const PostedPath&) = delete;
+    ~PostedPath();
+
+    // The path, empty when none was sent.
+    const wchar_t* Text() const { return m_text ? m_text : L""; }
+
+private:
+    BSTR m_text;
+};
