@@ -110,6 +110,7 @@ ON_WM_SYSCOMMAND()
 ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
 ON_WM_DESTROY()
+ON_WM_CLOSE()
 ON_WM_TIMER()
 ON_BN_CLICKED(IDC_BUTTON_SETTINGS, &MainDialog::OnSettingsButton)
 ON_COMMAND(ID_FILE_SETTINGS, &MainDialog::OnMenuSettings)
@@ -474,18 +475,26 @@ void MainDialog::OnOK() {
 }
 
 void MainDialog::OnCancel() {
-    ExitProgram();
+    StopForExit();
+    NeloDialog::OnCancel();
+}
+
+void MainDialog::OnClose() {
+    // The frame's close box ends the dialog without passing through
+    // OnCancel, so the exit action runs here as well.
+    StopForExit();
+    NeloDialog::OnClose();
 }
 
 void MainDialog::OnMenuExit() {
-    ExitProgram();
+    StopForExit();
+    NeloDialog::OnCancel();
 }
 
-void MainDialog::ExitProgram() {
+void MainDialog::StopForExit() {
     if (ConversionEngine* engine = ConversionEngine::Current())
         engine->Stop();
     KillTimer(kProgressTimer);
-    NeloDialog::OnCancel();
 }
 
 void MainDialog::OnDestroy() {

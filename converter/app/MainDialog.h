@@ -46,6 +46,7 @@ protected:
     afx_msg void OnPaint();
     afx_msg HCURSOR OnQueryDragIcon();
     afx_msg void OnDestroy();
+    afx_msg void OnClose();
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnSettingsButton();
     afx_msg void OnMenuSettings();
@@ -76,7 +77,8 @@ private:
     void ShowPostTaskChoice(int action);
     void ShowAbout();
     void ShowSettings();
-    void ExitProgram();
+    // The exit action before the dialog ends: Stop and no more progress ticks.
+    void StopForExit();
 
     HICON m_icon;
 

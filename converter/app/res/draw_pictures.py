@@ -329,7 +329,7 @@ def green_folder():
 def blue_circular_arrow():
     # The picture sits in the lower-left 32 x 32 of a 48 x 48 bitmap.
     p = Picture(48, 48)
-    shape = circular_arrow(16, 32, 7.5, 12, 335, 265, head=1.35)
+    shape = circular_arrow(16, 32, 6.5, 10.5, 335, 265, head=1.25)
     p.outlined(shape, dgrad(6, 20, 26, 44, (120, 185, 250), (20, 80, 195)), (16, 55, 140))
     return p
 

@@ -1,0 +1,168 @@
+// The application's process-wide state without its windows: the bitmap
+// cache, the post-task action and the way engine callbacks reach the main
+// window.
+#include "app_test_support.h"
+
+#include <BitmapCache.h>
+#include <PostTaskAction.h>
+#include <UiContext.h>
+#include <resource.h>
+
+#include "support/pump.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+bool IsLiveBitmap(HBITMAP bitmap) {
+    return bitmap && GetObjectType(bitmap) == OBJ_BITMAP;
+}
+
+TEST(BitmapCache, LoadsOnceKeepsAndDeletesOnClear) {
+    HBITMAP first = nullptr;
+    {
+        BitmapCache cache;
+        first = cache.Get(IDB_ADD_FILES);
+        ASSERT_TRUE(IsLiveBitmap(first));
+        BITMAP info{};
+        GetObjectW(first, sizeof(info), &info);
+        EXPECT_EQ(32, info.bmWidth);
+        EXPECT_EQ(32, info.bmHeight);
+        EXPECT_EQ(first, cache.Get(IDB_ADD_FILES)) << "a hit returns the cached handle";
+        EXPECT_EQ(1u, cache.Count());
+
+        // A resource that does not exist is not stored.
+        EXPECT_EQ(nullptr, cache.Get(9999));
+        EXPECT_EQ(1u, cache.Count());
+
+        HBITMAP other = cache.Get(IDB_ABOUT);
+        ASSERT_TRUE(IsLiveBitmap(other));
+        EXPECT_NE(first, other);
+        EXPECT_EQ(2u, cache.Count());
+
+        cache.Clear();
+        EXPECT_EQ(0u, cache.Count());
+        EXPECT_FALSE(IsLiveBitmap(first)) << "clearing deletes the bitmaps";
+        EXPECT_FALSE(IsLiveBitmap(other));
+
+        first = cache.Get(IDB_ADD_FILES);
+        EXPECT_TRUE(IsLiveBitmap(first)) << "loaded again after a clear";
+    }
+    EXPECT_FALSE(IsLiveBitmap(first)) << "destruction clears";
+}
+
+TEST(PostTaskAction, BatchFinishedRunsTheChosenAction) {
+    struct Case {
+        int action;
+        bool requested;
+        UINT flags;
+    };
+    const Case cases[] = {
+        {0, false, 0}, {1, true, EWX_POWEROFF}, {2, true, EWX_LOGOFF}, {3, false, 0}, {-1, false, 0},
+    };
+    app_test::ProcessObjects objects;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "action " << c.action);
+        app_test::ResetExitRequests();
+        UiContext::Current()->SetPostTaskAction(c.action);
+        OnBatchFinished();
+        const std::vector<app_test::ExitRequest> requests = app_test::ExitRequests();
+        if (!c.requested) {
+            EXPECT_TRUE(requests.empty());
+            continue;
+        }
+        ASSERT_EQ(1u, requests.size());
+        EXPECT_EQ(c.flags, requests[0].flags);
+        EXPECT_EQ(0u, requests[0].reason);
+    }
+}
+
+TEST(PostTaskAction, NothingWithoutUiContextAndShutdownPrivilegeIsHarmless) {
+    ASSERT_EQ(nullptr, UiContext::Current());
+    app_test::ResetExitRequests();
+    OnBatchFinished();
+    EXPECT_TRUE(app_test::ExitRequests().empty());
+
+    UiContext& context = UiContext::Instance();
+    EXPECT_EQ(PostTaskDoNothing, context.PostTaskAction()) << "every run starts with Do Nothing";
+    context.EnableShutdownPrivilege();
+    context.EnableShutdownPrivilege(); // once is enough; again changes nothing
+    context.SetPostTaskAction(PostTaskLogOff);
+    UiContext::DestroyInstance();
+    OnBatchFinished();
+    EXPECT_TRUE(app_test::ExitRequests().empty()) << "the context is gone";
+}
+
+// A window that keeps the paths posted to it.
+class PathReceiver {
+public:
+    PathReceiver() {
+        m_window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        m_original = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
+    }
+    ~PathReceiver() {
+        if (IsWindow(m_window))
+            DestroyWindow(m_window);
+    }
+    HWND Window() const { return m_window; }
+    const std::vector<std::pair<UINT, std::wstring>>& Received() const { return m_received; }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* self = reinterpret_cast<PathReceiver*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (message >= WM_PROBE_FINISHED && message <= WM_CONVERT_STOPPED) {
+            PostedPath path(wParam);
+            self->m_received.emplace_back(message, path.Text());
+            return 0;
+        }
+        return CallWindowProcW(self->m_original, window, message, wParam, lParam);
+    }
+
+    HWND m_window = nullptr;
+    WNDPROC m_original = nullptr;
+    std::vector<std::pair<UINT, std::wstring>> m_received;
+};
+
+TEST(EngineMessages, PathsReachTheMainWindowOnlyWhileItExists) {
+    const std::wstring path = L"C:\\My Videos\\caf\u00e9 clip.mov";
+    EXPECT_FALSE(PostPathToMainWindow(WM_CONVERT_STARTED, path)) << "no context";
+
+    app_test::ProcessObjects objects;
+    UiContext& context = *UiContext::Current();
+    EXPECT_FALSE(PostPathToMainWindow(WM_CONVERT_STARTED, path)) << "no window yet";
+
+    PathReceiver receiver;
+    context.SetMainWindow(receiver.Window());
+    EXPECT_TRUE(PostPathToMainWindow(WM_CONVERT_STARTED, path));
+    // Workers post from their own threads.
+    bool posted = false;
+    std::thread worker([&] { posted = PostPathToMainWindow(WM_CONVERT_FINISHED, path); });
+    worker.join();
+    EXPECT_TRUE(posted);
+    EXPECT_TRUE(PostPathToMainWindow(WM_CONVERT_STOPPED, L""));
+    quorvex_test::PumpUntil([&] { return receiver.Received().size() == 3; });
+    ASSERT_EQ(3u, receiver.Received().size());
+    EXPECT_EQ(static_cast<UINT>(WM_CONVERT_STARTED), receiver.Received()[0].first);
+    EXPECT_EQ(path, receiver.Received()[0].second);
+    EXPECT_EQ(static_cast<UINT>(WM_CONVERT_FINISHED), receiver.Received()[1].first);
+    EXPECT_EQ(path, receiver.Received()[1].second);
+    EXPECT_EQ(L"", receiver.Received()[2].second);
+
+    // A window that has gone (a stale handle) takes nothing.
+    HWND gone = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    DestroyWindow(gone);
+    context.SetMainWindow(gone);
+    EXPECT_FALSE(PostPathToMainWindow(WM_CONVERT_STARTED, path));
+    context.SetMainWindow(nullptr);
+    EXPECT_FALSE(PostPathToMainWindow(WM_CONVERT_STARTED, path));
+}
+
+} // namespace
