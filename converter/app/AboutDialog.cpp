@@ -15,12 +15,7 @@ void AboutDialog::DoDataExchange(CDataExchange* pDX) {
 BOOL AboutDialog::OnInitDialog() {
     NeloDialog::OnInitDialog();
 
-    Tavrin::_StaticColorInfo colours;
-    m_version.GetStaticColorInfo(colours);
-    colours.crStaticTop = kWindowBackground;
-    colours.crStaticBottom = kWindowBackground;
-    m_version.SetStaticColorInfo(colours);
-    m_picture.SetStaticColorInfo(colours);
+    PaintLabelsOnWindowBackground({&m_version, &m_picture});
 
     if (UiContext* context = UiContext::Current())
         if (HBITMAP picture = context->Bitmaps().Get(IDB_ABOUT))

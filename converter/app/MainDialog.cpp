@@ -282,13 +282,8 @@ void MainDialog::SetUpLabelsAndProgress() {
     m_fileProgress.ShowWindow(SW_HIDE);
     m_fileProgressLabel.ShowWindow(SW_HIDE);
 
-    Tavrin::_StaticColorInfo colours;
-    m_fileProgressLabel.GetStaticColorInfo(colours);
-    colours.crStaticTop = kWindowBackground;
-    colours.crStaticBottom = kWindowBackground;
-    for (Tavrin::NeloStatic* label :
-         {&m_fileProgressLabel, &m_sizeLabel, &m_statusLine, &m_qualityLabel, &m_outputLabel, &m_convertToLabel})
-        label->SetStaticColorInfo(colours);
+    PaintLabelsOnWindowBackground(
+        {&m_fileProgressLabel, &m_sizeLabel, &m_statusLine, &m_qualityLabel, &m_outputLabel, &m_convertToLabel});
 }
 
 void MainDialog::EnsureOutputFolder() {

@@ -24,11 +24,7 @@ void SettingsDialog::DoDataExchange(CDataExchange* pDX) {
 BOOL SettingsDialog::OnInitDialog() {
     NeloDialog::OnInitDialog();
 
-    Tavrin::_StaticColorInfo colours;
-    m_label.GetStaticColorInfo(colours);
-    colours.crStaticTop = kWindowBackground;
-    colours.crStaticBottom = kWindowBackground;
-    m_label.SetStaticColorInfo(colours);
+    PaintLabelsOnWindowBackground({&m_label});
 
     for (const wchar_t* name : kActionNames)
         m_actions.AddString(name);
