@@ -8,8 +8,6 @@
 #include <UiContext.h>
 #include <resource.h>
 
-#include "support/pump.h"
-
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -99,67 +97,39 @@ TEST(PostTaskAction, NothingWithoutUiContextAndShutdownPrivilegeIsHarmless) {
     EXPECT_TRUE(app_test::ExitRequests().empty()) << "the context is gone";
 }
 
-// A window that keeps the paths posted to it.
-class PathReceiver {
-public:
-    PathReceiver() {
-        m_window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-        SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        m_original = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Procedure)));
+// The messages waiting for a window of this thread, with their paths taken
+// over (and so freed) as the main window's handlers take them.
+std::vector<std::pair<UINT, std::wstring>> TakePosted(HWND window) {
+    std::vector<std::pair<UINT, std::wstring>> taken;
+    MSG msg;
+    while (PeekMessageW(&msg, window, WM_PROBE_FINISHED, WM_CONVERT_STOPPED, PM_REMOVE)) {
+        PostedPath path(msg.wParam);
+        taken.emplace_back(msg.message, path.Text());
     }
-    ~PathReceiver() {
-        if (IsWindow(m_window))
-            DestroyWindow(m_window);
-    }
-    HWND Window() const { return m_window; }
-    const std::vector<std::pair<UINT, std::wstring>>& Received() const { return m_received; }
-
-private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        auto* self = reinterpret_cast<PathReceiver*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (message >= WM_PROBE_FINISHED && message <= WM_CONVERT_STOPPED) {
-            PostedPath path(wParam);
-            self->m_received.emplace_back(message, path.Text());
-            return 0;
-        }
-        return CallWindowProcW(self->m_original, window, message, wParam, lParam);
-    }
-
-    HWND m_window = nullptr;
-    WNDPROC m_original = nullptr;
-    std::vector<std::pair<UINT, std::wstring>> m_received;
-};
+    return taken;
+}
 
 TEST(EngineMessages, PathsReachTheMainWindowOnlyWhileItExists) {
     const std::wstring path = L"C:\\My Videos\\caf\u00e9 clip.mov";
     EXPECT_FALSE(PostPathToMainWindow(WM_CONVERT_STARTED, path)) << "no context";
-
     app_test::ProcessObjects objects;
     UiContext& context = *UiContext::Current();
     EXPECT_FALSE(PostPathToMainWindow(WM_CONVERT_STARTED, path)) << "no window yet";
 
-    PathReceiver receiver;
-    context.SetMainWindow(receiver.Window());
+    HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    context.SetMainWindow(window);
     EXPECT_TRUE(PostPathToMainWindow(WM_CONVERT_STARTED, path));
-    // Workers post from their own threads.
-    bool posted = false;
+    bool posted = false; // workers post from their own threads
     std::thread worker([&] { posted = PostPathToMainWindow(WM_CONVERT_FINISHED, path); });
     worker.join();
     EXPECT_TRUE(posted);
     EXPECT_TRUE(PostPathToMainWindow(WM_CONVERT_STOPPED, L""));
-    quorvex_test::PumpUntil([&] { return receiver.Received().size() == 3; });
-    ASSERT_EQ(3u, receiver.Received().size());
-    EXPECT_EQ(static_cast<UINT>(WM_CONVERT_STARTED), receiver.Received()[0].first);
-    EXPECT_EQ(path, receiver.Received()[0].second);
-    EXPECT_EQ(static_cast<UINT>(WM_CONVERT_FINISHED), receiver.Received()[1].first);
-    EXPECT_EQ(path, receiver.Received()[1].second);
-    EXPECT_EQ(L"", receiver.Received()[2].second);
+    EXPECT_EQ((std::vector<std::pair<UINT, std::wstring>>{
+                  {WM_CONVERT_STARTED, path}, {WM_CONVERT_FINISHED, path}, {WM_CONVERT_STOPPED, L""}}),
+              TakePosted(window));
 
     // A window that has gone (a stale handle) takes nothing.
-    HWND gone = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    DestroyWindow(gone);
-    context.SetMainWindow(gone);
+    DestroyWindow(window);
     EXPECT_FALSE(PostPathToMainWindow(WM_CONVERT_STARTED, path));
     context.SetMainWindow(nullptr);
     EXPECT_FALSE(PostPathToMainWindow(WM_CONVERT_STARTED, path));

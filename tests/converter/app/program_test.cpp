@@ -60,40 +60,26 @@ HWND FindProcessWindow(DWORD processId, const wchar_t* title) {
     return search.found;
 }
 
-class RunningProgram {
-public:
+// The started program; ended by force if a test leaves it running.
+struct RunningProgram {
     explicit RunningProgram(const std::wstring& program) {
         std::wstring commandLine = L"\"" + program + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
         // Started from elsewhere: the program must find its own folder.
-        m_started = CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, L"C:\\",
-                                   &startup, &m_process) != FALSE;
-        if (m_started)
-            CloseHandle(m_process.hThread);
+        started = CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, L"C:\\",
+                                 &startup, &process) != FALSE;
     }
     ~RunningProgram() {
-        if (!m_started)
+        if (!started)
             return;
-        if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
-            TerminateProcess(m_process.hProcess, 1);
-            WaitForSingleObject(m_process.hProcess, 10000);
-        }
-        CloseHandle(m_process.hProcess);
+        if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(process.hProcess, 1);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
     }
-    bool Started() const { return m_started; }
-    DWORD Id() const { return m_process.dwProcessId; }
-    // True when the program ended within the time, with its exit code.
-    bool WaitForExit(DWORD timeoutMs, DWORD& exitCode) {
-        if (WaitForSingleObject(m_process.hProcess, timeoutMs) != WAIT_OBJECT_0)
-            return false;
-        GetExitCodeProcess(m_process.hProcess, &exitCode);
-        return true;
-    }
-
-private:
-    bool m_started = false;
-    PROCESS_INFORMATION m_process{};
+    bool started = false;
+    PROCESS_INFORMATION process{};
 };
 
 TEST(Program, StartsFromAFolderWithBlanksAndEndsWhenClosed) {
@@ -104,10 +90,11 @@ TEST(Program, StartsFromAFolderWithBlanksAndEndsWhenClosed) {
     RemoveDirectoryW(L"C:\\MyVideo");
 
     RunningProgram program(folder + L"\\Quorvex.exe");
-    ASSERT_TRUE(program.Started());
+    ASSERT_TRUE(program.started);
+    const DWORD id = program.process.dwProcessId;
     HWND main = nullptr;
     ASSERT_TRUE(quorvex_test::PumpUntil(
-        [&] { return (main = FindProcessWindow(program.Id(), L"Quorvex")) != nullptr; }, 30000));
+        [&] { return (main = FindProcessWindow(id, L"Quorvex")) != nullptr; }, 30000));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(L"C:\\MyVideo"));
 
     // The toolbar: five skinned buttons side by side, all of one size.
@@ -137,7 +124,7 @@ TEST(Program, StartsFromAFolderWithBlanksAndEndsWhenClosed) {
     PostMessageW(main, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
     HWND about = nullptr;
     ASSERT_TRUE(quorvex_test::PumpUntil(
-        [&] { return (about = FindProcessWindow(program.Id(), L"About Quorvex")) != nullptr; }, 10000));
+        [&] { return (about = FindProcessWindow(id, L"About Quorvex")) != nullptr; }, 10000));
     EXPECT_TRUE(IsWindow(main));
     EXPECT_EQ(L"Quorvex Version 1.2.0.1024", app_test::WindowText(GetDlgItem(about, IDC_STATIC_VERSION)));
     PostMessageW(about, WM_COMMAND, IDCANCEL, 0);
@@ -145,8 +132,9 @@ TEST(Program, StartsFromAFolderWithBlanksAndEndsWhenClosed) {
 
     // Closing the window ends the program, which tears down cleanly.
     PostMessageW(main, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(program.process.hProcess, 20000));
     DWORD exitCode = 1;
-    ASSERT_TRUE(program.WaitForExit(20000, exitCode));
+    GetExitCodeProcess(program.process.hProcess, &exitCode);
     EXPECT_EQ(0u, exitCode);
 }
 
