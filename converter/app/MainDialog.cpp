@@ -39,9 +39,10 @@ constexpr PicturePosition kSettingsPicture{12, 3};
 
 // The "Convert to" pictures, in the catalogue's name order: AVI, Android,
 // Blackberry, DVD, FLV, IPhone, IPod, Mobile Phone, PSP, Xbox 360, Zune.
-const UINT kTargetBitmaps[] = {IDB_TARGET_AVI,     IDB_TARGET_ANDROID, IDB_TARGET_BLACKBERRY,   IDB_TARGET_DVD,
-                               IDB_TARGET_FLV,     IDB_TARGET_IPHONE,  IDB_TARGET_IPOD,         IDB_TARGET_MOBILE_PHONE,
-                               IDB_TARGET_PSP,     IDB_TARGET_XBOX360, IDB_TARGET_ZUNE};
+const UINT kTargetBitmaps[] = {IDB_TARGET_AVI,     IDB_TARGET_ANDROID,      IDB_TARGET_BLACKBERRY,
+                               IDB_TARGET_DVD,     IDB_TARGET_FLV,          IDB_TARGET_IPHONE,
+                               IDB_TARGET_IPOD,    IDB_TARGET_MOBILE_PHONE, IDB_TARGET_PSP,
+                               IDB_TARGET_XBOX360, IDB_TARGET_ZUNE};
 // Row images 0, 1 and 2: waiting or stopped, converting, converted.
 const UINT kRowBitmaps[] = {IDB_ROW_WAITING, IDB_ROW_CONVERTING, IDB_ROW_CONVERTED};
 
@@ -214,9 +215,9 @@ bool MainDialog::SetUpToolbar() {
     // window's background, so only the picture stands out until hovered.
     Tavrin::_ButtonColorInfo colours;
     m_addButton.GetButtonColorInfo(colours);
-    for (COLORREF* flat : {&colours.crNormalTop, &colours.crNormalBottom, &colours.crDisabledTop,
-                           &colours.crDisabledBottom, &colours.crOuterNormal, &colours.crOuterDisabled,
-                           &colours.crInnerNormal, &colours.crInnerDisabled})
+    for (COLORREF* flat :
+         {&colours.crNormalTop, &colours.crNormalBottom, &colours.crDisabledTop, &colours.crDisabledBottom,
+          &colours.crOuterNormal, &colours.crOuterDisabled, &colours.crInnerNormal, &colours.crInnerDisabled})
         *flat = kWindowBackground;
     colours.toolTipColorInfo.crTipTop = RGB(255, 242, 202);
     colours.toolTipColorInfo.crTipBottom = RGB(254, 230, 158);
@@ -282,8 +283,8 @@ void MainDialog::SetUpLabelsAndProgress() {
     m_fileProgress.ShowWindow(SW_HIDE);
     m_fileProgressLabel.ShowWindow(SW_HIDE);
 
-    PaintLabelsOnWindowBackground(
-        {&m_fileProgressLabel, &m_sizeLabel, &m_statusLine, &m_qualityLabel, &m_outputLabel, &m_convertToLabel});
+    PaintLabelsOnWindowBackground({&m_fileProgressLabel, &m_sizeLabel, &m_statusLine, &m_qualityLabel,
+                                   &m_outputLabel, &m_convertToLabel});
 }
 
 void MainDialog::EnsureOutputFolder() {
@@ -312,14 +313,14 @@ bool MainDialog::SwitchToolbarButton(Tavrin::NeloButton& button, bool enable, UI
 
 void MainDialog::SetMenuEntry(UINT commandId, const wchar_t* text, bool enable) {
     if (m_menuBar.GetSafeHmenu())
-        m_menuBar.ModifyMenu(commandId, MF_BYCOMMAND | MF_STRING | (enable ? MF_ENABLED : MF_GRAYED), commandId,
-                             text);
+        m_menuBar.ModifyMenu(commandId, MF_BYCOMMAND | MF_STRING | (enable ? MF_ENABLED : MF_GRAYED),
+                             commandId, text);
 }
 
 bool MainDialog::SetRemoveEnabled(bool enable) {
     m_removeEnabled = enable;
-    const bool shown =
-        SwitchToolbarButton(m_removeButton, enable, IDB_REMOVE, IDB_REMOVE_DISABLED, kRemovePicture.x, kRemovePicture.y);
+    const bool shown = SwitchToolbarButton(m_removeButton, enable, IDB_REMOVE, IDB_REMOVE_DISABLED,
+                                           kRemovePicture.x, kRemovePicture.y);
     SetMenuEntry(ID_EDIT_REMOVE_SELECTED, L"Remove Selected File(s)", enable);
     SetMenuEntry(ID_EDIT_CLEAR_ALL, L"Clear All Files", enable);
     SetMenuEntry(ID_EDIT_CLEAR_CONVERTED, L"Clear All Converted Files", enable);
@@ -342,8 +343,8 @@ bool MainDialog::SetConvertEnabled(bool enable, bool keepOthers) {
 
 bool MainDialog::SetStopEnabled(bool enable) {
     m_stopEnabled = enable;
-    const bool shown =
-        SwitchToolbarButton(m_stopButton, enable, IDB_STOP, IDB_STOP_DISABLED, kStopPicture.x, kStopPicture.y);
+    const bool shown = SwitchToolbarButton(m_stopButton, enable, IDB_STOP, IDB_STOP_DISABLED, kStopPicture.x,
+                                           kStopPicture.y);
     SetMenuEntry(ID_FILE_STOP, L"Stop", enable);
     return shown;
 }
@@ -376,7 +377,8 @@ void MainDialog::ShowPostTaskChoice(int action) {
         return;
     for (int i = 0; i < static_cast<int>(sizeof(kPostTaskEntries) / sizeof(kPostTaskEntries[0])); ++i) {
         const PostTaskEntry& entry = kPostTaskEntries[i];
-        m_menuBar.ModifyMenu(entry.command, MF_BYCOMMAND | MF_STRING | (i == action ? MF_CHECKED : MF_UNCHECKED),
+        m_menuBar.ModifyMenu(entry.command,
+                             MF_BYCOMMAND | MF_STRING | (i == action ? MF_CHECKED : MF_UNCHECKED),
                              entry.command, entry.text);
     }
 }

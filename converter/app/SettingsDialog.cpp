@@ -37,7 +37,7 @@ BOOL SettingsDialog::OnInitDialog() {
 void SettingsDialog::OnOK() {
     const int chosen = m_actions.GetCurSel();
     if (UiContext* context = UiContext::Current())
-        context->SetPostTaskAction(chosen == PostTaskShutDown || chosen == PostTaskLogOff ? chosen
-                                                                                          : PostTaskDoNothing);
+        context->SetPostTaskAction(
+            chosen == PostTaskShutDown || chosen == PostTaskLogOff ? chosen : PostTaskDoNothing);
     NeloDialog::OnOK();
 }

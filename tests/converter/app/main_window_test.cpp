@@ -195,8 +195,8 @@ TEST_F(MainWindowTest, ToolbarButtonsShareOneRecordAndDifferInTipsPicturesAndPos
 
         Tavrin::_ButtonColorInfo c;
         button->GetButtonColorInfo(c);
-        for (COLORREF flat : {c.crNormalTop, c.crNormalBottom, c.crDisabledTop, c.crDisabledBottom, c.crOuterNormal,
-                              c.crOuterDisabled, c.crInnerNormal, c.crInnerDisabled})
+        for (COLORREF flat : {c.crNormalTop, c.crNormalBottom, c.crDisabledTop, c.crDisabledBottom,
+                              c.crOuterNormal, c.crOuterDisabled, c.crInnerNormal, c.crInnerDisabled})
             EXPECT_EQ(kBackground, flat);
         EXPECT_EQ(RGB(255, 242, 202), c.toolTipColorInfo.crTipTop);
         EXPECT_EQ(RGB(254, 230, 158), c.toolTipColorInfo.crTipBottom);
@@ -221,6 +221,7 @@ TEST_F(MainWindowTest, EnableSwitchesSetPicturesStopLookMenuAndProfileControls) 
         bool enabled;
         int profile; // -1: not touched by this switch; else whether the profile controls are on
     };
+    // clang-format off
     const Case cases[] = {
         {[&] { return d.SetRemoveEnabled(true); }, [&] { return d.IsRemoveEnabled(); }, 1008, 138, 0, -12,
          removeEntries, true, -1},
@@ -240,6 +241,7 @@ TEST_F(MainWindowTest, EnableSwitchesSetPicturesStopLookMenuAndProfileControls) 
         {[&] { return d.SetStopEnabled(false); }, [&] { return d.IsStopEnabled(); }, 1012, 150, 12, 4, {32773},
          false, -1},
     };
+    // clang-format on
     const std::map<UINT, std::wstring> texts = {{32772, L"Convert"},
                                                 {32773, L"Stop"},
                                                 {32774, L"Remove Selected File(s)"},
@@ -262,7 +264,8 @@ TEST_F(MainWindowTest, EnableSwitchesSetPicturesStopLookMenuAndProfileControls) 
             EXPECT_EQ(!c.enabled, IsGreyed(menu, entry)) << entry;
             EXPECT_EQ(texts.at(entry), MenuText(menu, entry)) << entry;
         }
-        for (int id : {IDC_COMBO_TARGET, IDC_COMBO_SIZE, IDC_COMBO_QUALITY, IDC_EDIT_OUTPUT, IDC_BUTTON_BROWSE})
+        for (int id :
+             {IDC_COMBO_TARGET, IDC_COMBO_SIZE, IDC_COMBO_QUALITY, IDC_EDIT_OUTPUT, IDC_BUTTON_BROWSE})
             EXPECT_TRUE(c.profile < 0 || c.profile == (IsWindowEnabled(Item(id)) != FALSE)) << id;
     }
     m_dialog.SetStatusText(L"Total files: 3");
@@ -296,8 +299,8 @@ TEST_F(MainWindowTest, ToolbarShowsPicturesOnTheWindowBackground) {
 TEST_F(MainWindowTest, ProfileListsFollowTheChosenTarget) {
     int selection = -1;
     const std::vector<std::wstring> targets = ComboEntries(Item(IDC_COMBO_TARGET), &selection);
-    EXPECT_EQ((std::vector<std::wstring>{L"AVI", L"Android", L"Blackberry", L"DVD", L"FLV", L"IPhone", L"IPod",
-                                         L"Mobile Phone", L"PSP", L"Xbox 360", L"Zune"}),
+    EXPECT_EQ((std::vector<std::wstring>{L"AVI", L"Android", L"Blackberry", L"DVD", L"FLV", L"IPhone",
+                                         L"IPod", L"Mobile Phone", L"PSP", L"Xbox 360", L"Zune"}),
               targets);
     EXPECT_EQ(0, selection);
 
@@ -332,7 +335,8 @@ TEST_F(MainWindowTest, FileListColumnsAndRowImagesLeaveTheCachedBitmapsIntact) {
         const wchar_t* heading;
         int width;
     };
-    const Column columns[] = {{L"State", 50}, {L"Name", 160}, {L"Duration", 90}, {L"Precent", 90}, {L"Path", 0}};
+    const Column columns[] = {
+        {L"State", 50}, {L"Name", 160}, {L"Duration", 90}, {L"Precent", 90}, {L"Path", 0}};
     for (int i = 0; i < 5; ++i) {
         wchar_t heading[64] = {};
         LVCOLUMNW column{};
@@ -410,8 +414,8 @@ TEST_F(MainWindowTest, SettingsDialogShowsAndChangesTheActionAndTheMenuFollows) 
         int after;
     };
     const Case cases[] = {
-        {0, false, 0, 2, IDOK, 2},     {2, true, 2, 1, IDOK, 1},     {1, false, 1, 0, IDOK, 0},
-        {0, true, 0, 2, IDCANCEL, 0},  {7, false, 0, 1, IDCANCEL, 7}, {7, false, 0, -1, IDOK, 0},
+        {0, false, 0, 2, IDOK, 2},    {2, true, 2, 1, IDOK, 1},      {1, false, 1, 0, IDOK, 0},
+        {0, true, 0, 2, IDCANCEL, 0}, {7, false, 0, 1, IDCANCEL, 7}, {7, false, 0, -1, IDOK, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "from " << c.before << " choosing " << c.choose);
@@ -419,7 +423,8 @@ TEST_F(MainWindowTest, SettingsDialogShowsAndChangesTheActionAndTheMenuFollows) 
         int shown = -2;
         std::vector<std::wstring> entries;
         const bool acted = app_test::WithModalDialog(
-            L"Settings", c.fromMenu ? std::function<void()>(openFromMenu) : std::function<void()>(openFromButton),
+            L"Settings",
+            c.fromMenu ? std::function<void()>(openFromMenu) : std::function<void()>(openFromButton),
             [&](HWND dialog) {
                 entries = ComboEntries(GetDlgItem(dialog, IDC_COMBO_POST_TASK), &shown);
                 SendMessageW(GetDlgItem(dialog, IDC_COMBO_POST_TASK), CB_SETCURSEL, c.choose, 0);

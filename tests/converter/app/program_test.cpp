@@ -50,7 +50,8 @@ HWND FindProcessWindow(DWORD processId, const wchar_t* title) {
             auto* s = reinterpret_cast<ProcessWindowSearch*>(parameter);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
-            if (owner == s->processId && IsWindowVisible(window) && app_test::WindowText(window) == s->title) {
+            if (owner == s->processId && IsWindowVisible(window) &&
+                app_test::WindowText(window) == s->title) {
                 s->found = window;
                 return FALSE;
             }
@@ -67,8 +68,8 @@ struct RunningProgram {
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
         // Started from elsewhere: the program must find its own folder.
-        started = CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, L"C:\\",
-                                 &startup, &process) != FALSE;
+        started = CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                 L"C:\\", &startup, &process) != FALSE;
     }
     ~RunningProgram() {
         if (!started)
@@ -93,13 +94,14 @@ TEST(Program, StartsFromAFolderWithBlanksAndEndsWhenClosed) {
     ASSERT_TRUE(program.started);
     const DWORD id = program.process.dwProcessId;
     HWND main = nullptr;
-    ASSERT_TRUE(quorvex_test::PumpUntil(
-        [&] { return (main = FindProcessWindow(id, L"Quorvex")) != nullptr; }, 30000));
+    ASSERT_TRUE(quorvex_test::PumpUntil([&] { return (main = FindProcessWindow(id, L"Quorvex")) != nullptr; },
+                                        30000));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(L"C:\\MyVideo"));
 
     // The toolbar: five skinned buttons side by side, all of one size.
     RECT previous{};
-    for (int id : {IDC_BUTTON_ADD, IDC_BUTTON_REMOVE, IDC_BUTTON_CONVERT, IDC_BUTTON_STOP, IDC_BUTTON_SETTINGS}) {
+    for (int id :
+         {IDC_BUTTON_ADD, IDC_BUTTON_REMOVE, IDC_BUTTON_CONVERT, IDC_BUTTON_STOP, IDC_BUTTON_SETTINGS}) {
         SCOPED_TRACE(testing::Message() << "button " << id);
         HWND button = GetDlgItem(main, id);
         ASSERT_NE(nullptr, button);

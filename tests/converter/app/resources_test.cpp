@@ -51,8 +51,9 @@ void CheckDialog(const Dialog& want) {
     SCOPED_TRACE(testing::Message() << "dialog " << want.id);
     INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&classes);
-    HWND dialog = CreateDialogParamW(Module(), MAKEINTRESOURCEW(want.id), nullptr,
-                                     [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    HWND dialog = CreateDialogParamW(
+        Module(), MAKEINTRESOURCEW(want.id), nullptr,
+        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
     ASSERT_NE(nullptr, dialog);
     EXPECT_EQ(std::wstring(want.caption), Text(dialog));
     RECT size{0, 0, want.cx, want.cy}, client;
@@ -86,8 +87,10 @@ void CheckDialog(const Dialog& want) {
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
         EXPECT_EQ(expected.left, actual.left);
         EXPECT_EQ(expected.top, actual.top);
-        EXPECT_TRUE(c.cx == kAny || expected.right == actual.right - actual.left) << actual.right - actual.left;
-        EXPECT_TRUE(c.cy == kAny || expected.bottom == actual.bottom - actual.top) << actual.bottom - actual.top;
+        EXPECT_TRUE(c.cx == kAny || expected.right == actual.right - actual.left)
+            << actual.right - actual.left;
+        EXPECT_TRUE(c.cy == kAny || expected.bottom == actual.bottom - actual.top)
+            << actual.bottom - actual.top;
         EXPECT_TRUE(!c.text || c.text == Text(control)) << Text(control);
         EXPECT_EQ(c.style, static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE)) & c.styleMask);
     }
@@ -98,6 +101,7 @@ constexpr DWORD kButtonType = BS_TYPEMASK, kComboType = 3;
 
 TEST(Resources, MainDialogLayout) {
     const wchar_t *button = L"Button", *label = L"Static", *combo = L"ComboBox";
+    // clang-format off
     CheckDialog({IDD_QUORVEX_DIALOG, 425, 248, L"Quorvex", 8, L"MS Sans Serif",
                  {
                      {1007, button, 7, 19, 38, 27, nullptr, BS_PUSHBUTTON, kButtonType},
@@ -121,6 +125,7 @@ TEST(Resources, MainDialogLayout) {
                      {1024, label, 7, 227, 411, 15, L"Please add file(s)", 0, 0},
                      {1030, label, 273, 228, 145, 14, L"", 0, 0},
                  }});
+    // clang-format on
 
     // Caption, system menu and minimise box, shown in the task bar.
     const uint8_t* bytes = static_cast<const uint8_t*>(LockResource(
@@ -136,6 +141,7 @@ TEST(Resources, MainDialogLayout) {
 }
 
 TEST(Resources, AboutAndSettingsLayout) {
+    // clang-format off
     CheckDialog({IDD_ABOUTBOX, 228, 70, L"About Quorvex", 8, L"MS Sans Serif",
                  {
                      {1038, L"Static", 9, 14, 20, 20, nullptr, 0, 0},
@@ -148,6 +154,7 @@ TEST(Resources, AboutAndSettingsLayout) {
                      {IDOK, L"Button", 90, 24, 38, 10, L"OK", BS_DEFPUSHBUTTON, kButtonType},
                      {IDCANCEL, L"Button", 134, 24, 38, 10, L"Cancel", BS_PUSHBUTTON, kButtonType},
                  }});
+    // clang-format on
 }
 
 // A menu's entries as "text=id" (id 0 for separators and submenus).
@@ -167,16 +174,17 @@ TEST(Resources, MenuBarStringsAndIcons) {
     ASSERT_NE(nullptr, bar);
     using List = std::vector<std::wstring>;
     EXPECT_EQ((List{L"File=0", L"Edit=0", L"Options=0", L"Help=0"}), Entries(bar));
-    EXPECT_EQ((List{L"Add File(s)...=32771", L"=0", L"Convert=32772", L"Stop=32773", L"=0", L"Settings=32776", L"=0",
-                    L"Exit=32790"}),
+    EXPECT_EQ((List{L"Add File(s)...=32771", L"=0", L"Convert=32772", L"Stop=32773", L"=0", L"Settings=32776",
+                    L"=0", L"Exit=32790"}),
               Entries(GetSubMenu(bar, 0)));
-    EXPECT_EQ((List{L"Remove Selected File(s)=32774", L"Clear All Files=32788", L"Clear All Converted Files=32791",
-                    L"=0", L"Open Output Folder=32789"}),
+    EXPECT_EQ((List{L"Remove Selected File(s)=32774", L"Clear All Files=32788",
+                    L"Clear All Converted Files=32791", L"=0", L"Open Output Folder=32789"}),
               Entries(GetSubMenu(bar, 1)));
     EXPECT_EQ((List{L"Post Task Actions=0", L"Run In Background=32784"}), Entries(GetSubMenu(bar, 2)));
     EXPECT_EQ((List{L"Do Nothing=32785", L"Shut Down=32786", L"Log Off=32787"}),
               Entries(GetSubMenu(GetSubMenu(bar, 2), 0)));
-    EXPECT_EQ((List{L"Feedback and Support=32779", L"=0", L"About Quorvex=32780"}), Entries(GetSubMenu(bar, 3)));
+    EXPECT_EQ((List{L"Feedback and Support=32779", L"=0", L"About Quorvex=32780"}),
+              Entries(GetSubMenu(bar, 3)));
     // Every run starts with "Do Nothing".
     for (UINT id : {32785u, 32786u, 32787u})
         EXPECT_EQ(id == 32785, (GetMenuState(bar, id, MF_BYCOMMAND) & MF_CHECKED) != 0) << id;
@@ -224,7 +232,8 @@ Bitmap ReadBitmap(UINT id) {
     const int step = b.bits / 8, stride = (b.width * step + 3) & ~3;
     for (int y = 0; y < b.height; ++y)
         for (int x = 0; x < b.width; ++x) {
-            const BYTE* p = bytes + header->biSize + static_cast<size_t>(b.height - 1 - y) * stride + x * step;
+            const BYTE* p =
+                bytes + header->biSize + static_cast<size_t>(b.height - 1 - y) * stride + x * step;
             b.pixels.push_back((p[2] << 16) | (p[1] << 8) | p[0]);
         }
     return b;
@@ -259,8 +268,9 @@ TEST(Resources, BitmapSizesDepthsAndTransparentWhite) {
         // and something is drawn.
         EXPECT_EQ(kWhite, bitmap.At(0, 0));
         EXPECT_EQ(kWhite, bitmap.At(bitmap.width - 1, 0));
-        EXPECT_GT(std::count_if(bitmap.pixels.begin(), bitmap.pixels.end(), [](DWORD p) { return p != kWhite; }),
-                  static_cast<long>(bitmap.pixels.size() / 10));
+        EXPECT_GT(
+            std::count_if(bitmap.pixels.begin(), bitmap.pixels.end(), [](DWORD p) { return p != kWhite; }),
+            static_cast<long>(bitmap.pixels.size() / 10));
     }
 }
 
@@ -271,7 +281,8 @@ TEST(Resources, ToolbarPicturesAndTheirFadedTwins) {
         ASSERT_EQ(48, bitmap.width);
         for (int y = 0; y < 48; ++y)
             for (int x = 0; x < 48; ++x)
-                ASSERT_TRUE((y >= 16 && x < 32) || bitmap.At(x, y) == kWhite) << "bitmap " << id << " at " << x << "," << y;
+                ASSERT_TRUE((y >= 16 && x < 32) || bitmap.At(x, y) == kWhite)
+                    << "bitmap " << id << " at " << x << "," << y;
     }
     // A disabled picture is the enabled one faded: the same shape, paler
     // and greyer.
