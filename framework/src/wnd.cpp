@@ -452,6 +452,9 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CWnd::DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
     if (nMsg == WM_NCDESTROY && FromHandlePermanent(m_hWnd) == this)
         return 0; // the teardown passes it on once the object has let go
+    // Under Wine the chain moves on by one link per call within a message, so
+    // a handler calls this once per message; a second call would skip a
+    // subclass installed below ours.
     if (m_nFlags & WF_SUBCLASSCHAIN)
         return ::DefSubclassProc(m_hWnd, nMsg, wParam, lParam);
     if (m_pfnSuper)
