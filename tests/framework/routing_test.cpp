@@ -54,28 +54,18 @@ public:
     void DrawItem(LPDRAWITEMSTRUCT) override {}
 };
 
-// A trackbar that takes its own scroll notifications.
-class CTrack : public CWnd {
+// A trackbar or scroll bar that takes its own scroll notifications.
+class CScrollTaker : public CWnd {
 public:
     std::vector<UINT> codes;
 
 protected:
     afx_msg void HScroll(UINT nSBCode, UINT) { codes.push_back(nSBCode); }
-    DECLARE_MESSAGE_MAP()
-};
-BEGIN_MESSAGE_MAP(CTrack, CWnd)
-ON_WM_HSCROLL_REFLECT()
-END_MESSAGE_MAP()
-
-class CVertical : public CScrollBar {
-public:
-    std::vector<UINT> codes;
-
-protected:
     afx_msg void VScroll(UINT nSBCode, UINT) { codes.push_back(nSBCode); }
     DECLARE_MESSAGE_MAP()
 };
-BEGIN_MESSAGE_MAP(CVertical, CScrollBar)
+BEGIN_MESSAGE_MAP(CScrollTaker, CWnd)
+ON_WM_HSCROLL_REFLECT()
 ON_WM_VSCROLL_REFLECT()
 END_MESSAGE_MAP()
 
@@ -84,9 +74,9 @@ public:
     CRoutingDialog() : CDialog(IDD_ROUTING) {}
     CRoutedList m_list;
     CMeasuringCombo m_combo;
-    CTrack m_track;
+    CScrollTaker m_track;
     CWnd m_plainTrack; // attached, with no reflected entry: the parent gets it
-    CVertical m_vertical;
+    CScrollTaker m_vertical;
     int parentMeasured = 0;
     std::vector<UINT> parentHScrolls;
     std::vector<UINT> parentVScrolls;
@@ -183,7 +173,7 @@ TEST_F(RoutingTest, MeasureItemReachesTheControlsOwnObject) {
 TEST_F(RoutingTest, ScrollNotificationsGoToTheControlFirst) {
     dlg.m_track.SendMessage(TBM_SETRANGE, TRUE, MAKELPARAM(0, 10));
     ::SendDlgItemMessageW(dlg.m_hWnd, IDC_PLAIN_TRACK, TBM_SETRANGE, TRUE, MAKELPARAM(0, 10));
-    dlg.m_vertical.SetScrollRange(0, 10);
+    dlg.m_vertical.SendMessage(SBM_SETRANGE, 0, 10);
 
     struct Case {
         HWND control;
