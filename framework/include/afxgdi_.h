@@ -27,7 +27,8 @@ public:
     BOOL operator==(const CGdiObject& obj) const { return obj.m_hObject == m_hObject; }
     BOOL operator!=(const CGdiObject& obj) const { return obj.m_hObject != m_hObject; }
 
-    // Internal: marks a temporary wrapper (never counted, never deleting).
+private:
+    // Made by FromHandle: never counted, never destroys its handle.
     BOOL m_bTemp;
 };
 
@@ -327,7 +328,8 @@ public:
 
     BOOL IsPrinting() const { return FALSE; }
 
-    // Internal: marks a temporary wrapper.
+private:
+    // Made by FromHandle: never counted, never destroys its handle.
     BOOL m_bTemp;
 };
 

@@ -49,6 +49,7 @@ public:
     BOOL Copy(int iDst, int iSrc, UINT uFlags = ILCF_MOVE);
     BOOL Copy(int iDst, CImageList* pSrc, int iSrc, UINT uFlags = ILCF_MOVE);
 
-    // Internal: marks a temporary wrapper.
+private:
+    // Made by FromHandle: never counted, never destroys its handle.
     BOOL m_bTemp;
 };

@@ -59,6 +59,7 @@ public:
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
 
-    // Internal: marks a temporary wrapper.
+private:
+    // Made by FromHandle: never counted, never destroys its handle.
     BOOL m_bTemp;
 };
