@@ -37,12 +37,30 @@ void AfxDeleteTemps(AfxThreadState* state, int aboveLevel, int kind = -1);
 // Permanent maps
 void AfxMapWindow(HWND hWnd, CWnd* pWnd);
 void AfxUnmapWindow(HWND hWnd);
+// Windows have one object each. Menus and image lists may be held by several
+// wrappers at once; the one attached last is found first, and the handle is
+// destroyed with the last holder.
 void AfxMapMenu(HMENU hMenu, CMenu* pMenu);
-void AfxUnmapMenu(HMENU hMenu);
+void AfxUnmapMenu(HMENU hMenu, CMenu* pMenu);
 CMenu* AfxFindPermanentMenu(HMENU hMenu);
+std::vector<CMenu*> AfxMenuHolders(HMENU hMenu);
 CMenu* AfxFindMenuWithItem(UINT nID);
+void AfxMapImageList(HIMAGELIST hImageList, CImageList* pImageList);
+void AfxUnmapImageList(HIMAGELIST hImageList, CImageList* pImageList);
+CImageList* AfxFindPermanentImageList(HIMAGELIST hImageList);
+std::vector<CImageList*> AfxImageListHolders(HIMAGELIST hImageList);
 
 extern std::atomic<LONG> afxLiveGdiObjects;
+
+// Message maps: the entry for a message along the class chain (after pAfter,
+// for _EX handlers that declined), and calling its handler.
+const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMsg, UINT nCode, UINT nID,
+                                            const AFX_MSGMAP_ENTRY* pAfter = nullptr);
+BOOL AfxDispatchWindowEntry(CWnd* pWnd, const AFX_MSGMAP_ENTRY* e, UINT message, WPARAM wParam, LPARAM lParam,
+                            LRESULT* pResult);
+BOOL AfxDispatchNotifyEntry(CCmdTarget* pTarget, const AFX_MSGMAP_ENTRY* e, UINT nID, NMHDR* pNMHDR,
+                            LRESULT* pResult);
+BOOL AfxDispatchCommandEntry(CCmdTarget* pTarget, const AFX_MSGMAP_ENTRY* e, UINT nID);
 
 // Window creation hook (binds the next window created on this thread).
 void AfxHookWindowCreate(CWnd* pWnd);

@@ -14,13 +14,21 @@ IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
 
 CImageList::CImageList() : m_hImageList(nullptr), m_bTemp(FALSE) {}
 CImageList::~CImageList() {
-    if (!m_bTemp)
+    if (!m_hImageList || m_bTemp)
+        return;
+    if (AfxImageListHolders(m_hImageList).size() > 1)
+        Detach(); // another wrapper still uses it
+    else
         DeleteImageList();
 }
 
+// The wrapper the application attached, when there is one: a control's
+// getter hands back the caller's own object, which outlives the message.
 CImageList* PASCAL CImageList::FromHandle(HIMAGELIST hImageList) {
     if (!hImageList)
         return nullptr;
+    if (CImageList* pList = AfxFindPermanentImageList(hImageList))
+        return pList;
     if (CObject* pTemp = AfxFindTemp(afxTempImageList, hImageList))
         return static_cast<CImageList*>(pTemp);
     CImageList* p = new CImageList;
@@ -40,15 +48,19 @@ BOOL CImageList::Attach(HIMAGELIST hImageList) {
     if (m_hImageList)
         DeleteImageList();
     m_hImageList = hImageList;
-    if (!m_bTemp)
+    if (!m_bTemp) {
+        AfxMapImageList(hImageList, this);
         ++afxLiveGdiObjects;
+    }
     return TRUE;
 }
 
 HIMAGELIST CImageList::Detach() {
     HIMAGELIST h = m_hImageList;
-    if (h && !m_bTemp)
+    if (h && !m_bTemp) {
+        AfxUnmapImageList(h, this);
         --afxLiveGdiObjects;
+    }
     m_hImageList = nullptr;
     return h;
 }
@@ -60,7 +72,11 @@ BOOL CImageList::DeleteImageList() {
         m_hImageList = nullptr;
         return FALSE;
     }
-    return ImageList_Destroy(Detach());
+    // Every wrapper of the list lets go: none keeps a dead handle.
+    HIMAGELIST h = m_hImageList;
+    for (CImageList* pHolder : AfxImageListHolders(h))
+        pHolder->Detach();
+    return ImageList_Destroy(h);
 }
 
 BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow) {

@@ -11,12 +11,18 @@ namespace {
 
 DWORD g_tlsIndex = TLS_OUT_OF_INDEXES;
 
+// Handles that several wrappers may hold at once, in the order they were
+// attached: a sub-menu is wrapped for a moment by a popup while the
+// application keeps its own wrapper of it.
+template <class H, class T> using HolderMap = std::unordered_map<H, std::vector<T*>>;
+
 // The permanent maps are process-wide: a window bound on one thread is found
 // from every thread (workers only post messages, but they may look up).
 struct PermanentMaps {
     CRITICAL_SECTION lock;
     std::unordered_map<HWND, CWnd*> windows;
-    std::unordered_map<HMENU, CMenu*> menus;
+    HolderMap<HMENU, CMenu> menus;
+    HolderMap<HIMAGELIST, CImageList> imageLists;
     PermanentMaps() { InitializeCriticalSection(&lock); }
 };
 
@@ -29,6 +35,40 @@ struct Locked {
     Locked() { EnterCriticalSection(&Maps().lock); }
     ~Locked() { LeaveCriticalSection(&Maps().lock); }
 };
+
+template <class H, class T> void AddHolder(HolderMap<H, T>& map, H h, T* p) {
+    Locked lock;
+    map[h].push_back(p);
+}
+
+template <class H, class T> void RemoveHolder(HolderMap<H, T>& map, H h, T* p) {
+    Locked lock;
+    auto it = map.find(h);
+    if (it == map.end())
+        return;
+    auto& holders = it->second;
+    for (auto i = holders.begin(); i != holders.end(); ++i) {
+        if (*i == p) {
+            holders.erase(i);
+            break;
+        }
+    }
+    if (holders.empty())
+        map.erase(it);
+}
+
+// The wrapper attached last: FromHandle's answer while any is attached.
+template <class H, class T> T* LatestHolder(HolderMap<H, T>& map, H h) {
+    Locked lock;
+    auto it = map.find(h);
+    return it == map.end() ? nullptr : it->second.back();
+}
+
+template <class H, class T> std::vector<T*> Holders(HolderMap<H, T>& map, H h) {
+    Locked lock;
+    auto it = map.find(h);
+    return it == map.end() ? std::vector<T*>() : it->second;
+}
 
 // Registered classes (CRuntimeClass::FromName)
 struct ClassRegistry {
@@ -168,27 +208,43 @@ CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd) {
 }
 
 void AfxMapMenu(HMENU hMenu, CMenu* pMenu) {
-    Locked lock;
-    Maps().menus[hMenu] = pMenu;
+    AddHolder(Maps().menus, hMenu, pMenu);
 }
 
-void AfxUnmapMenu(HMENU hMenu) {
-    Locked lock;
-    Maps().menus.erase(hMenu);
+void AfxUnmapMenu(HMENU hMenu, CMenu* pMenu) {
+    RemoveHolder(Maps().menus, hMenu, pMenu);
 }
 
 CMenu* AfxFindPermanentMenu(HMENU hMenu) {
-    Locked lock;
-    auto it = Maps().menus.find(hMenu);
-    return it == Maps().menus.end() ? nullptr : it->second;
+    return LatestHolder(Maps().menus, hMenu);
+}
+
+std::vector<CMenu*> AfxMenuHolders(HMENU hMenu) {
+    return Holders(Maps().menus, hMenu);
 }
 
 CMenu* AfxFindMenuWithItem(UINT nID) {
     Locked lock;
-    for (auto& [hMenu, pMenu] : Maps().menus)
+    for (auto& [hMenu, holders] : Maps().menus)
         if (::GetMenuState(hMenu, nID, MF_BYCOMMAND) != (UINT)-1)
-            return pMenu;
+            return holders.back();
     return nullptr;
+}
+
+void AfxMapImageList(HIMAGELIST hImageList, CImageList* pImageList) {
+    AddHolder(Maps().imageLists, hImageList, pImageList);
+}
+
+void AfxUnmapImageList(HIMAGELIST hImageList, CImageList* pImageList) {
+    RemoveHolder(Maps().imageLists, hImageList, pImageList);
+}
+
+CImageList* AfxFindPermanentImageList(HIMAGELIST hImageList) {
+    return LatestHolder(Maps().imageLists, hImageList);
+}
+
+std::vector<CImageList*> AfxImageListHolders(HIMAGELIST hImageList) {
+    return Holders(Maps().imageLists, hImageList);
 }
 
 /////////////////////////////////////////////////////////////////////////////

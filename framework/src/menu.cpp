@@ -1,5 +1,7 @@
 // CMenu: an attached menu is found again by FromHandle and receives the
-// owner-draw messages of its items.
+// owner-draw messages of its items. Several wrappers may hold one menu (a
+// popup wraps a sub-menu for a moment while the application keeps its own
+// wrapper of it); the last holder to go destroys it.
 #include "afximpl.h"
 
 IMPLEMENT_DYNAMIC(CMenu, CObject)
@@ -7,7 +9,11 @@ IMPLEMENT_DYNAMIC(CMenu, CObject)
 CMenu::CMenu() : m_hMenu(nullptr), m_bTemp(FALSE) {}
 
 CMenu::~CMenu() {
-    if (m_hMenu && !m_bTemp)
+    if (!m_hMenu || m_bTemp)
+        return;
+    if (AfxMenuHolders(m_hMenu).size() > 1)
+        Detach(); // another wrapper still uses it
+    else
         DestroyMenu();
 }
 
@@ -30,7 +36,7 @@ void PASCAL CMenu::DeleteTempMap() {
 }
 
 BOOL CMenu::Attach(HMENU hMenu) {
-    if (!hMenu || m_hMenu || AfxFindPermanentMenu(hMenu))
+    if (!hMenu || m_hMenu)
         return FALSE;
     m_hMenu = hMenu;
     if (!m_bTemp)
@@ -40,10 +46,22 @@ BOOL CMenu::Attach(HMENU hMenu) {
 
 HMENU CMenu::Detach() {
     HMENU hMenu = m_hMenu;
-    if (hMenu && !m_bTemp && AfxFindPermanentMenu(hMenu) == this)
-        AfxUnmapMenu(hMenu);
+    if (hMenu && !m_bTemp)
+        AfxUnmapMenu(hMenu, this);
     m_hMenu = nullptr;
     return hMenu;
+}
+
+// Every wrapper of a menu about to be destroyed, or of one of its sub-menus
+// (which the system destroys with it), lets go: none keeps a handle that may
+// later name another menu.
+static void DetachAllHolders(HMENU hMenu) {
+    for (CMenu* pHolder : AfxMenuHolders(hMenu))
+        pHolder->Detach();
+    const int count = ::GetMenuItemCount(hMenu);
+    for (int i = 0; i < count; ++i)
+        if (HMENU hSub = ::GetSubMenu(hMenu, i))
+            DetachAllHolders(hSub);
 }
 
 BOOL CMenu::CreateMenu() {
@@ -69,7 +87,9 @@ BOOL CMenu::DestroyMenu() {
         m_hMenu = nullptr;
         return FALSE;
     }
-    return ::DestroyMenu(Detach());
+    HMENU hMenu = m_hMenu;
+    DetachAllHolders(hMenu);
+    return ::DestroyMenu(hMenu);
 }
 
 BOOL CMenu::DeleteMenu(UINT nPosition, UINT nFlags) {

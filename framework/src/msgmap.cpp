@@ -27,7 +27,7 @@ void CCmdTarget::RestoreWaitCursor() {
 // Finds the first entry for a message along the chain of maps. Registered
 // messages (0xC000 and up) match entries that hold the id's variable.
 const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMsg, UINT nCode, UINT nID,
-                                            const AFX_MSGMAP_ENTRY* pAfter = nullptr) {
+                                            const AFX_MSGMAP_ENTRY* pAfter) {
     bool skipping = pAfter != nullptr;
     for (; pMap; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* e = pMap->lpEntries; e->nSig != AfxSig_end; ++e) {

@@ -2,21 +2,28 @@
 // and reflection, and the modal loop.
 #include "afximpl.h"
 
-const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMsg, UINT nCode, UINT nID,
-                                            const AFX_MSGMAP_ENTRY* pAfter = nullptr);
-BOOL AfxDispatchWindowEntry(CWnd* pWnd, const AFX_MSGMAP_ENTRY* e, UINT message, WPARAM wParam, LPARAM lParam,
-                            LRESULT* pResult);
-BOOL AfxDispatchNotifyEntry(CCmdTarget* pTarget, const AFX_MSGMAP_ENTRY* e, UINT nID, NMHDR* pNMHDR,
-                            LRESULT* pResult);
-
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
 namespace {
-// Kept on every subclassed window so that a late message that reaches
-// AfxWndProc after its object let go still finds the original procedure.
+// Kept on every window whose procedure the framework replaced, so that a late
+// message that reaches AfxWndProc after its object let go still finds the
+// original procedure.
 const WCHAR kSuperProp[] = L"AfxSuperProc";
 const UINT WF_STATICMARKER = 0x8000; // the wndTop family
+// The object receives its window's messages through the common controls'
+// subclass chain (SubclassWindow) rather than as the window procedure.
+const UINT WF_SUBCLASSCHAIN = 0x10000;
+const UINT_PTR kSubclassId = 0xAF8;
+
+// Whether the object receives its window's messages (as opposed to being
+// merely attached).
+bool ReceivesMessages(const CWnd* pWnd) {
+    return pWnd->m_pfnSuper || (pWnd->m_nFlags & WF_SUBCLASSCHAIN);
+}
 } // namespace
+
+static LRESULT CALLBACK AfxSubclassProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR);
 
 const CWnd CWnd::wndTop(HWND_TOP);
 const CWnd CWnd::wndBottom(HWND_BOTTOM);
@@ -46,7 +53,7 @@ CWnd::~CWnd() {
     if (m_hWnd) {
         // An object that still owns a live window takes it with it, so that
         // no message is ever dispatched to a dead object.
-        if (FromHandlePermanent(m_hWnd) == this && ::IsWindow(m_hWnd) && m_pfnSuper)
+        if (FromHandlePermanent(m_hWnd) == this && ::IsWindow(m_hWnd) && ReceivesMessages(this))
             ::DestroyWindow(m_hWnd);
         if (m_hWnd)
             Detach();
@@ -245,18 +252,28 @@ BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, 
                     (LPVOID)pContext);
 }
 
+// An existing window joins the common controls' subclass chain rather than
+// having its procedure replaced: the system subclasses windows the same way
+// (an up-down control its buddy), and a procedure swapped in under such a
+// subclass is cut off when the system removes its own.
 BOOL CWnd::SubclassWindow(HWND hWnd) {
     if (!::IsWindow(hWnd) || !Attach(hWnd))
         return FALSE;
     AfxLockTempMaps();
     PreSubclassWindow();
     AfxUnlockTempMaps();
-    WNDPROC old = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
-    // A window an earlier object detached from (without unsubclassing) still
-    // runs our procedure: its original one is the one that object kept.
-    m_pfnSuper = old != &AfxWndProc ? old : reinterpret_cast<WNDPROC>(::GetPropW(hWnd, kSuperProp));
-    ::SetPropW(hWnd, kSuperProp, reinterpret_cast<HANDLE>(m_pfnSuper));
+    if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == &AfxWndProc) {
+        // A window the framework created, which an earlier object let go of
+        // without unsubclassing: its procedure is still ours, and its
+        // original one is the one that object kept.
+        m_pfnSuper = reinterpret_cast<WNDPROC>(::GetPropW(hWnd, kSuperProp));
+        return TRUE;
+    }
+    if (!::SetWindowSubclass(hWnd, &AfxSubclassProc, kSubclassId, 0)) {
+        Detach();
+        return FALSE;
+    }
+    m_nFlags |= WF_SUBCLASSCHAIN;
     return TRUE;
 }
 
@@ -268,9 +285,18 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
 HWND CWnd::UnsubclassWindow() {
     if (!m_hWnd)
         return nullptr;
-    if (m_pfnSuper)
+    if (m_nFlags & WF_SUBCLASSCHAIN) {
+        // Only our link leaves the chain; subclasses above and below stay.
+        ::RemoveWindowSubclass(m_hWnd, &AfxSubclassProc, kSubclassId);
+        m_nFlags &= ~WF_SUBCLASSCHAIN;
+    } else if (m_pfnSuper &&
+               reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(m_hWnd, GWLP_WNDPROC)) == &AfxWndProc) {
         ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    ::RemovePropW(m_hWnd, kSuperProp);
+        ::RemovePropW(m_hWnd, kSuperProp);
+    }
+    // Otherwise something subclassed the window above our procedure; putting
+    // the original back would cut it off. Our procedure stays in place and,
+    // with no object bound, hands every message to the original.
     m_pfnSuper = nullptr;
     return Detach();
 }
@@ -281,7 +307,7 @@ BOOL CWnd::DestroyWindow() {
         return FALSE;
     // A subclassed window cleans up in its WM_NCDESTROY (and the object may
     // be gone afterwards); a merely attached one is detached here.
-    bool subclassed = FromHandlePermanent(hWnd) == this && m_pfnSuper;
+    bool subclassed = FromHandlePermanent(hWnd) == this && ReceivesMessages(this);
     bool attached = FromHandlePermanent(hWnd) == this;
     BOOL bResult = ::DestroyWindow(hWnd);
     if (attached && !subclassed && m_hWnd == hWnd)
@@ -306,6 +332,7 @@ struct AfxWndInternals {
 
 void AfxWndInternals::FinishNcDestroy(CWnd* pWnd, HWND hWnd, WPARAM wParam, LPARAM lParam) {
     WNDPROC pfnSuper = pWnd->m_pfnSuper;
+    const bool chained = (pWnd->m_nFlags & WF_SUBCLASSCHAIN) != 0;
     if (pWnd->m_nFlags & WF_CONTINUEMODAL) {
         // A window destroyed under its own modal loop ends the loop (instead
         // of leaving it waiting for an EndDialog that can no longer come).
@@ -326,13 +353,21 @@ void AfxWndInternals::FinishNcDestroy(CWnd* pWnd, HWND hWnd, WPARAM wParam, LPAR
     AfxUnmapWindow(hWnd);
     pWnd->m_hWnd = nullptr;
     pWnd->m_pfnSuper = nullptr;
-    if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == &AfxWndProc && pfnSuper)
-        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfnSuper));
-    ::RemovePropW(hWnd, kSuperProp);
-    if (pfnSuper)
-        ::CallWindowProcW(pfnSuper, hWnd, WM_NCDESTROY, wParam, lParam);
-    else
-        ::DefWindowProcW(hWnd, WM_NCDESTROY, wParam, lParam);
+    pWnd->m_nFlags &= ~WF_SUBCLASSCHAIN;
+    if (chained) {
+        // The chain carries the message on to the subclasses below ours
+        // even once our link is gone.
+        ::RemoveWindowSubclass(hWnd, &AfxSubclassProc, kSubclassId);
+        ::DefSubclassProc(hWnd, WM_NCDESTROY, wParam, lParam);
+    } else {
+        if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) == &AfxWndProc && pfnSuper)
+            ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfnSuper));
+        ::RemovePropW(hWnd, kSuperProp);
+        if (pfnSuper)
+            ::CallWindowProcW(pfnSuper, hWnd, WM_NCDESTROY, wParam, lParam);
+        else
+            ::DefWindowProcW(hWnd, WM_NCDESTROY, wParam, lParam);
+    }
     pWnd->PostNcDestroy();
 }
 
@@ -352,15 +387,9 @@ static LRESULT AfxProcessWndProcException(HWND hWnd, UINT nMsg) {
     }
 }
 
-LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
-    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-    if (!pWnd || pWnd->m_hWnd != hWnd) {
-        auto pfnSuper = reinterpret_cast<WNDPROC>(::GetPropW(hWnd, kSuperProp));
-        if (nMsg == WM_NCDESTROY)
-            ::RemovePropW(hWnd, kSuperProp);
-        return pfnSuper ? ::CallWindowProcW(pfnSuper, hWnd, nMsg, wParam, lParam)
-                        : ::DefWindowProcW(hWnd, nMsg, wParam, lParam);
-    }
+// One message to a bound object, from either entry (our window procedure or
+// our link in the subclass chain).
+static LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
     AfxThreadState* state = AfxGetThreadState();
     MSG oldMsg = state->lastSentMsg;
     state->lastSentMsg.hwnd = hWnd;
@@ -386,6 +415,33 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) 
     return lResult;
 }
 
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (!pWnd || pWnd->m_hWnd != hWnd || (pWnd->m_nFlags & WF_SUBCLASSCHAIN)) {
+        // No object takes messages here (it let go, or a later one is bound
+        // through the subclass chain): the original procedure answers.
+        auto pfnSuper = reinterpret_cast<WNDPROC>(::GetPropW(hWnd, kSuperProp));
+        if (nMsg == WM_NCDESTROY)
+            ::RemovePropW(hWnd, kSuperProp);
+        return pfnSuper ? ::CallWindowProcW(pfnSuper, hWnd, nMsg, wParam, lParam)
+                        : ::DefWindowProcW(hWnd, nMsg, wParam, lParam);
+    }
+    return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
+}
+
+static LRESULT CALLBACK AfxSubclassProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR) {
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (!pWnd || pWnd->m_hWnd != hWnd || !(pWnd->m_nFlags & WF_SUBCLASSCHAIN)) {
+        // The object let go without unsubclassing (Detach): the window works
+        // as it did before, and our link leaves the chain with the window.
+        if (nMsg == WM_NCDESTROY)
+            ::RemoveWindowSubclass(hWnd, &AfxSubclassProc, kSubclassId);
+        return ::DefSubclassProc(hWnd, nMsg, wParam, lParam);
+    }
+    return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
+}
+
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT lResult = 0;
     if (!OnWndMsg(message, wParam, lParam, &lResult))
@@ -396,6 +452,11 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CWnd::DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) {
     if (nMsg == WM_NCDESTROY && FromHandlePermanent(m_hWnd) == this)
         return 0; // the teardown passes it on once the object has let go
+    // Under Wine the chain moves on by one link per call within a message, so
+    // a handler calls this once per message; a second call would skip a
+    // subclass installed below ours.
+    if (m_nFlags & WF_SUBCLASSCHAIN)
+        return ::DefSubclassProc(m_hWnd, nMsg, wParam, lParam);
     if (m_pfnSuper)
         return ::CallWindowProcW(m_pfnSuper, m_hWnd, nMsg, wParam, lParam);
     return ::DefWindowProcW(m_hWnd, nMsg, wParam, lParam);
@@ -407,7 +468,14 @@ LRESULT CWnd::Default() {
 }
 
 const MSG* PASCAL CWnd::GetCurrentMessage() {
-    return &AfxGetThreadState()->lastSentMsg;
+    // Filled on demand: a sent message carries neither, and the system keeps
+    // both for the message last taken from the queue.
+    MSG& msg = AfxGetThreadState()->lastSentMsg;
+    msg.time = ::GetMessageTime();
+    DWORD pos = ::GetMessagePos();
+    msg.pt.x = (short)LOWORD(pos);
+    msg.pt.y = (short)HIWORD(pos);
+    return &msg;
 }
 
 // The child a parent's message is about, for reflection.

@@ -113,6 +113,53 @@ TEST_F(ControlsTest, ImageListOwnsItsImagesAndDraws) {
     EXPECT_EQ(gdiBase, AfxGetLiveGdiObjectCount());
 }
 
+// A control's image-list getter hands back the caller's own object (it
+// outlives the message), never a temporary, and a list set without a wrapper
+// still comes back as one.
+TEST_F(ControlsTest, ImageListGettersHandBackTheCallersOwnList) {
+    CImageList small, normal;
+    ASSERT_TRUE(small.Create(16, 16, ILC_COLOR32 | ILC_MASK, 0, 4));
+    ASSERT_TRUE(normal.Create(32, 32, ILC_COLOR32 | ILC_MASK, 0, 4));
+    CListCtrl list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 100, 100), &parent, 12));
+    list.InsertColumn(0, L"Name", LVCFMT_LEFT, 60);
+    const LONG temps = AfxGetTempObjectCount();
+    EXPECT_EQ(nullptr, list.SetImageList(&small, LVSIL_SMALL));
+    EXPECT_EQ(nullptr, list.SetImageList(&normal, LVSIL_NORMAL));
+    EXPECT_EQ(&small, list.GetImageList(LVSIL_SMALL));
+    EXPECT_EQ(&normal, list.GetImageList(LVSIL_NORMAL));
+    EXPECT_EQ(&small, list.SetImageList(&normal, LVSIL_SMALL)) << "the one replaced is the caller's too";
+    CHeaderCtrl* header = list.GetHeaderCtrl();
+    ASSERT_NE(nullptr, header);
+    header->SetImageList(&small);
+    EXPECT_EQ(&small, header->GetImageList());
+    EXPECT_EQ(temps + 1, AfxGetTempObjectCount()) << "only the header's window wrapper is a temporary";
+
+    // A second wrapper of the same list: found while it holds it, and its
+    // end leaves the list to the first.
+    {
+        CImageList alias;
+        ASSERT_TRUE(alias.Attach(normal.m_hImageList));
+        EXPECT_EQ(&alias, list.GetImageList(LVSIL_NORMAL));
+    }
+    EXPECT_EQ(&normal, list.GetImageList(LVSIL_NORMAL));
+    int cx = 0, cy = 0;
+    EXPECT_TRUE(normal.GetIconSize(&cx, &cy)) << "still alive after the alias went";
+    EXPECT_EQ(32, cx);
+
+    HIMAGELIST bare = ImageList_Create(8, 8, ILC_COLOR32, 0, 1);
+    ListView_SetImageList(list.m_hWnd, bare, LVSIL_STATE);
+    CImageList* pTemp = list.GetImageList(LVSIL_STATE);
+    ASSERT_NE(nullptr, pTemp);
+    EXPECT_EQ(bare, pTemp->m_hImageList);
+    EXPECT_NE(&small, pTemp);
+    EXPECT_NE(&normal, pTemp);
+    list.SetImageList(nullptr, LVSIL_STATE);
+    header->SetImageList(nullptr);
+    list.DestroyWindow();
+    ImageList_Destroy(bare);
+}
+
 TEST_F(ControlsTest, ComboBoxEditButtonStaticProgressScrollBar) {
     CComboBox combo;
     ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST | WS_VSCROLL, CRect(0, 0, 120, 200), &parent, 20));

@@ -306,7 +306,6 @@ TEST_F(DialogTest, DataExchangeSubclassesEveryControl) {
         HWND hWnd = ::GetDlgItem(dlg.m_hWnd, ids[i]);
         EXPECT_EQ(hWnd, controls[i]->m_hWnd) << ids[i];
         EXPECT_EQ(controls[i], CWnd::FromHandlePermanent(hWnd)) << ids[i];
-        EXPECT_EQ((LONG_PTR)AfxGetAfxWndProc(), GetWindowLongPtrW(hWnd, GWLP_WNDPROC)) << ids[i];
     }
     EXPECT_TRUE(dlg.m_push.preSubclassed);
     EXPECT_FALSE(dlg.m_push.messageBeforePreSubclass);
@@ -801,6 +800,85 @@ TEST(MenuTest, AttachedMenusAreFoundAgainAndTemporariesAreNot) {
     EXPECT_TRUE(IsMenu(hPopup)) << "the temporary left the sub-menu alone";
     EXPECT_TRUE(bar.DestroyMenu());
     EXPECT_FALSE(IsMenu(hPopup)) << "destroying the bar took its sub-menu";
+}
+
+// A popup wraps a sub-menu for a moment while the application keeps its own
+// wrapper of it.
+TEST(MenuTest, SeveralWrappersHoldOneMenuAndTheLastOneDestroysIt) {
+    CMenu bar;
+    ASSERT_TRUE(bar.CreateMenu());
+    HMENU hPopup = CreatePopupMenu();
+    AppendMenuW(hPopup, MF_STRING, IDC_MENU_ITEM, L"&Add File(s)");
+    bar.AppendMenu(MF_POPUP, (UINT_PTR)hPopup, L"&File");
+    CMenu appSub;
+    ASSERT_TRUE(appSub.Attach(hPopup));
+    EXPECT_EQ(&appSub, CMenu::FromHandle(hPopup));
+
+    auto* popupWrapper = new CMenu;
+    ASSERT_TRUE(popupWrapper->Attach(hPopup)) << "a second wrapper may hold the same menu";
+    EXPECT_EQ(popupWrapper, CMenu::FromHandle(hPopup)) << "the wrapper attached last is found";
+    EXPECT_EQ(popupWrapper, bar.GetSubMenu(0));
+    EXPECT_EQ(0, AfxGetTempObjectCount()) << "no temporary while a wrapper holds the menu";
+    delete popupWrapper; // gone while still attached
+    ASSERT_TRUE(IsMenu(hPopup)) << "the application's wrapper still holds it";
+    EXPECT_EQ(&appSub, CMenu::FromHandle(hPopup));
+
+    CMenu briefly;
+    ASSERT_TRUE(briefly.Attach(hPopup));
+    EXPECT_EQ(hPopup, briefly.Detach());
+    EXPECT_EQ(&appSub, CMenu::FromHandle(hPopup));
+    EXPECT_EQ(1u, appSub.GetMenuItemCount());
+
+    // Destroying the bar destroys its sub-menu: every wrapper of it lets go,
+    // so none destroys the handle again once the system reuses it.
+    CMenu another;
+    ASSERT_TRUE(another.Attach(hPopup));
+    EXPECT_TRUE(bar.DestroyMenu());
+    EXPECT_FALSE(IsMenu(hPopup));
+    EXPECT_EQ(nullptr, appSub.m_hMenu);
+    EXPECT_EQ(nullptr, another.m_hMenu);
+    AfxLockTempMaps();
+    CMenu* pTemp = CMenu::FromHandle(hPopup);
+    EXPECT_NE(&appSub, pTemp);
+    EXPECT_NE(&another, pTemp);
+    AfxUnlockTempMaps();
+}
+
+// The owner of an open popup menu gets, in WM_INITMENUPOPUP, the wrapper the
+// application attached to it: an object that outlives the message.
+class CMenuOwner : public CWnd {
+public:
+    CMenu* initPopup = nullptr;
+    LONG tempsDuringInit = -1;
+
+protected:
+    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL) {
+        initPopup = pPopupMenu;
+        tempsDuringInit = AfxGetTempObjectCount();
+    }
+    afx_msg LRESULT OnEnterIdle(WPARAM, LPARAM) {
+        ::EndMenu();
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CMenuOwner, CWnd)
+ON_WM_INITMENUPOPUP()
+ON_MESSAGE(WM_ENTERIDLE, &CMenuOwner::OnEnterIdle)
+END_MESSAGE_MAP()
+
+TEST(MenuTest, AnOpenPopupIsTheApplicationsOwnWrapper) {
+    CMenuOwner owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, 100, 100, 100, 100, nullptr, nullptr));
+    CMenu popup;
+    ASSERT_TRUE(popup.CreatePopupMenu());
+    popup.AppendMenu(MF_STRING, IDC_MENU_ITEM, L"&Add File(s)");
+    owner.SetForegroundWindow();
+    popup.TrackPopupMenu(TPM_LEFTALIGN, 120, 120, &owner);
+    EXPECT_EQ(&popup, owner.initPopup);
+    EXPECT_EQ(0, owner.tempsDuringInit);
+    EXPECT_EQ(0, AfxGetTempObjectCount());
+    owner.DestroyWindow();
 }
 
 } // namespace

@@ -21,6 +21,17 @@
 #define IDC_RADIO3 1013
 #define IDC_NAME 1014
 #define IDC_AFTER_RADIOS 1015
+#define IDD_UPDOWN 103
+#define IDD_ROUTING 104
+#define IDD_TIMER_MODAL 105
+#define IDC_BUDDY 1016
+#define IDC_SPIN 1017
+#define IDC_OD_LIST 1018
+#define IDC_OD_COMBO 1019
+#define IDC_TRACK 1020
+#define IDC_PLAIN_TRACK 1021
+#define IDC_VSCROLL 1022
+#define IDC_FINISH 1023
 
 // Resources of the test extension DLL
 #define IDD_EXTENSION 400

@@ -2,21 +2,10 @@
 #pragma once
 #include <afxwin.h>
 
-// Dispatches everything queued until the thread has been idle for a moment
-// (no fixed sleeps: waits only while messages may still arrive).
-inline void PumpUntilIdle() {
-    for (int round = 0; round < 50; ++round) {
-        MSG msg;
-        bool any = false;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-            any = true;
-        }
-        if (!any && MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT) == WAIT_TIMEOUT)
-            break;
-    }
-}
+#include "support/pump.h"
+
+using quorvex_test::PumpUntil;
+using quorvex_test::PumpUntilIdle;
 
 // Top-level windows of this thread (for window-leak checks).
 inline int CountThreadWindows() {

@@ -341,6 +341,46 @@ TEST(ModalLoopTest, APopupRunsItsOwnLoopUntilItEndsIt) {
     popup.DestroyWindow();
 }
 
+// What a handler learns of the message it is handling.
+class CMessageInfoWnd : public CWnd {
+public:
+    MSG seen = {};
+
+protected:
+    afx_msg LRESULT OnProbe(WPARAM, LPARAM) {
+        seen = *GetCurrentMessage();
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CMessageInfoWnd, CWnd)
+ON_MESSAGE(WM_TEST_TEMP + 10, &CMessageInfoWnd::OnProbe)
+END_MESSAGE_MAP()
+
+TEST(CurrentMessageTest, CarriesThePointerPositionAndTimeOfAQueuedMessage) {
+    CMessageInfoWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    SetCursorPos(321, 234);
+    PumpUntilIdle();
+    wnd.PostMessage(WM_TEST_TEMP + 10, 7, 8);
+    MSG queued = {};
+    PumpUntilIdle(30, 50, [&](MSG& msg) {
+        if (msg.message == WM_TEST_TEMP + 10)
+            queued = msg;
+        quorvex_test::DispatchPlainly(msg);
+    });
+    ASSERT_EQ(WM_TEST_TEMP + 10, queued.message);
+    EXPECT_EQ(wnd.m_hWnd, wnd.seen.hwnd);
+    EXPECT_EQ(WM_TEST_TEMP + 10, wnd.seen.message);
+    EXPECT_EQ(7u, wnd.seen.wParam);
+    EXPECT_EQ(8, wnd.seen.lParam);
+    EXPECT_EQ(321, wnd.seen.pt.x);
+    EXPECT_EQ(234, wnd.seen.pt.y);
+    EXPECT_EQ(queued.time, wnd.seen.time);
+    EXPECT_NE(0u, wnd.seen.time);
+    wnd.DestroyWindow();
+}
+
 LRESULT CALLBACK PlainProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_TEST_BASE_ONLY)
         return 77; // answered by the original procedure
