@@ -2,8 +2,15 @@
 // bar either lit from its centre (path gradient) or shaded along its length
 // (linear gradient). A disabled bar shows only its disabled background and
 // frame and refuses position changes.
+//
+// Takes over: painting (WM_PAINT and WM_PRINTCLIENT through one painter),
+// the frame (WM_NCPAINT), WM_ENABLE (repaints) and, while disabled,
+// PBM_SETPOS and PBM_STEPIT (refused). Range, position and stepping stay
+// with the system's progress bar.
 #pragma once
 
+#include "ButtonsGeometry.h"
+#include "SkinFoundation.h"
 #include "TavrinExport.h"
 
 #include <afxwin.h>
@@ -46,13 +53,17 @@ protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     afx_msg void OnPaint();
+    afx_msg void OnPrintClient(CDC* dc, UINT flags);
     afx_msg void OnNcPaint();
     afx_msg void OnEnable(BOOL enable);
     DECLARE_MESSAGE_MAP()
 
 private:
-    void RepaintFrame();
+    void Paint(HDC dc);
+    void DrawBackground(SkinPaintBuffer& buffer, geometry::Look look);
+    void DrawBar(SkinPaintBuffer& buffer, const geometry::ProgressBarLayout& layout, bool vertical);
 
+    GdiplusSessionScope m_gdiplus;
     _ProgressCtrlColorInfo m_colorInfo;
     ProgressCtrlStyle m_style;
 };

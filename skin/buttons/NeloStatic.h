@@ -2,8 +2,15 @@
 // the static as a vertical gradient with an optional image and its text
 // placed from its own SS_ styles, the group box as an anti-aliased rounded
 // frame with the caption set into a gap in the line.
+//
+// NeloStatic takes over: painting (WM_PAINT and WM_PRINTCLIENT through one
+// painter) and WM_SETTEXT (repaints). NeloGroupBox takes over painting the
+// same way; it never takes input. Everything else stays with the system's
+// static and button.
 #pragma once
 
+#include "ButtonsGeometry.h"
+#include "SkinFoundation.h"
 #include "TavrinExport.h"
 
 #include <afxwin.h>
@@ -41,9 +48,13 @@ protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     afx_msg void OnPaint();
+    afx_msg void OnPrintClient(CDC* dc, UINT flags);
     DECLARE_MESSAGE_MAP()
 
 private:
+    void Paint(HDC dc);
+
+    GdiplusSessionScope m_gdiplus;
     _StaticColorInfo m_colorInfo;
     CImageList m_imageList;
     int m_pictureX;
@@ -90,11 +101,17 @@ protected:
     virtual void PreSubclassWindow();
 
     afx_msg void OnPaint();
+    afx_msg void OnPrintClient(CDC* dc, UINT flags);
     DECLARE_MESSAGE_MAP()
 
 private:
     void Redraw();
+    void Paint(HDC dc);
+    void DrawCaption(HDC dc, Gdiplus::Graphics& graphics, const geometry::GroupBoxLayout& layout,
+                     const CString& text);
+    void DrawFrame(Gdiplus::Graphics& graphics, const geometry::GroupBoxLayout& layout);
 
+    GdiplusSessionScope m_gdiplus;
     _GroupBoxColorInfo m_colorInfo;
     int m_lineThickness;
     int m_showText;

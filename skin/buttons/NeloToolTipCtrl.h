@@ -2,6 +2,7 @@
 // text, no non-client area, sized to its text and placed below the pointer.
 #pragma once
 
+#include "SkinFoundation.h"
 #include "TavrinExport.h"
 
 #include <afxwin.h>
@@ -42,6 +43,7 @@ protected:
 private:
     void PaintTip(HDC dc);
 
+    GdiplusSessionScope m_gdiplus;
     _ToolTipCtrlColorInfo m_colorInfo;
 };
 

@@ -1,31 +1,11 @@
-#include "ButtonsInternal.h"
+#include "SkinControl.h"
+
+#include "SkinFoundation.h"
 
 namespace Tavrin {
-namespace detail {
 
-void RedrawFrame(HWND window) {
-    if (window && ::IsWindow(window))
-        ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
-
-void DrawSingleImage(HIMAGELIST list, HDC dc, int x, int y) {
-    if (!list || ImageList_GetImageCount(list) < 1)
-        return;
-    IMAGELISTDRAWPARAMS params{};
-    params.cbSize = sizeof(params);
-    params.himl = list;
-    params.i = 0;
-    params.hdcDst = dc;
-    params.x = x;
-    params.y = y;
-    params.cx = 0; // the image's own size
-    params.cy = 0;
-    params.rgbBk = CLR_NONE;
-    params.rgbFg = CLR_NONE;
-    params.fStyle = ILD_NORMAL;
-    params.dwRop = SRCCOPY;
-    ImageList_DrawIndirect(&params);
+HFONT SkinFont(const CString& face, int pointSize, int bold) {
+    return SkinResourceCache::GetFont(FontKey(face.GetString(), pointSize, bold));
 }
 
 bool LoadIconImage(CImageList& list, HICON icon, int small) {
@@ -57,21 +37,14 @@ bool LoadIconImage(CImageList& list, HICON icon, int small) {
 }
 
 bool LoadBitmapImage(CImageList& list, HBITMAP bitmap, COLORREF maskColour) {
-    HBITMAP copy = static_cast<HBITMAP>(::CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0));
-    if (!copy)
-        return false;
+    OwnedGdiObject<HBITMAP> copy(static_cast<HBITMAP>(::CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0)));
     BITMAP bm{};
-    if (!::GetObject(copy, sizeof(bm), &bm)) {
-        ::DeleteObject(copy);
+    if (!copy || !::GetObject(copy, sizeof(bm), &bm))
         return false;
-    }
     list.DeleteImageList();
-    bool added = false;
-    if (list.Create(bm.bmWidth, bm.bmHeight, ILC_COLOR32 | ILC_MASK, 0, 2))
-        added = ImageList_AddMasked(list.GetSafeHandle(), copy, maskColour) >= 0;
     // The list keeps its own copy of the pixels.
-    ::DeleteObject(copy);
-    return added;
+    return list.Create(bm.bmWidth, bm.bmHeight, ILC_COLOR32 | ILC_MASK, 0, 2) &&
+           ImageList_AddMasked(list.GetSafeHandle(), copy, maskColour) >= 0;
 }
 
 bool ClearImage(CImageList& list) {
@@ -82,5 +55,24 @@ bool ClearImage(CImageList& list) {
     return hadImage;
 }
 
-} // namespace detail
+void DrawSingleImage(const CImageList& list, HDC dc, int x, int y) {
+    HIMAGELIST handle = list.GetSafeHandle();
+    if (!handle || ImageList_GetImageCount(handle) < 1)
+        return;
+    IMAGELISTDRAWPARAMS params{};
+    params.cbSize = sizeof(params);
+    params.himl = handle;
+    params.i = 0;
+    params.hdcDst = dc;
+    params.x = x;
+    params.y = y;
+    params.cx = 0; // the image's own size
+    params.cy = 0;
+    params.rgbBk = CLR_NONE;
+    params.rgbFg = CLR_NONE;
+    params.fStyle = ILD_NORMAL;
+    params.dwRop = SRCCOPY;
+    ImageList_DrawIndirect(&params);
+}
+
 } // namespace Tavrin
