@@ -4,6 +4,10 @@
 #include <Tavrin.h>
 
 #include "nelo_dialog_test_ids.h"
+#include "support/capture.h"
+#include "support/colours.h"
+#include "support/input.h"
+#include "support/message_sequence.h"
 #include "support/screen.h"
 
 #include <gtest/gtest.h>
@@ -23,35 +27,13 @@ void Pump() {
     quorvex_test::Settle();
 }
 
-std::string Rgb(COLORREF c) {
-    return "(" + std::to_string(GetRValue(c)) + ", " + std::to_string(GetGValue(c)) + ", " +
-           std::to_string(GetBValue(c)) + ")";
-}
+using quorvex_test::ColourNear;
+using quorvex_test::Mix;
+using quorvex_test::SameColour;
 
-::testing::AssertionResult Near(COLORREF actual, COLORREF expected, int tolerance) {
-    if (std::abs(GetRValue(actual) - GetRValue(expected)) <= tolerance &&
-        std::abs(GetGValue(actual) - GetGValue(expected)) <= tolerance &&
-        std::abs(GetBValue(actual) - GetBValue(expected)) <= tolerance)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << Rgb(actual) << " is not within " << tolerance << " of " << Rgb(expected);
-}
-
-::testing::AssertionResult Exactly(COLORREF actual, COLORREF expected) {
-    return Near(actual, expected, 0);
-}
-
-COLORREF Mix(COLORREF a, COLORREF b, double f) {
-    auto ch = [f](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * f)); };
-    return RGB(ch(GetRValue(a), GetRValue(b)), ch(GetGValue(a), GetGValue(b)),
-               ch(GetBValue(a), GetBValue(b)));
-}
-
-// Window-relative pixel as the screen shows it.
+// Window-relative pixel as the screen shows it (the cases settle first).
 COLORREF Pixel(HWND hwnd, int x, int y) {
-    RECT rc;
-    GetWindowRect(hwnd, &rc);
-    return quorvex_test::ScreenPixel(rc.left + x, rc.top + y);
+    return quorvex_test::WindowPixelNow(hwnd, x, y);
 }
 
 POINT ScreenPoint(HWND hwnd, int x, int y) {
@@ -195,34 +177,34 @@ TEST_F(NeloDialogTest, TitleGradientLinesBorderRingsAndBackground) {
     // The gradient runs over the 29 rows of the title bitmap; rows 2 to 26
     // show it, the border covers rows 0 and 1, the lines rows 27 and 28.
     EXPECT_TRUE(
-        Near(Pixel(d.hwnd, x, 2), Mix(kColours.crTitleActiveTop, kColours.crTitleActiveBottom, 2.5 / 29), 2));
-    EXPECT_TRUE(Near(Pixel(d.hwnd, x, 26),
+        ColourNear(Pixel(d.hwnd, x, 2), Mix(kColours.crTitleActiveTop, kColours.crTitleActiveBottom, 2.5 / 29), 2));
+    EXPECT_TRUE(ColourNear(Pixel(d.hwnd, x, 26),
                      Mix(kColours.crTitleActiveTop, kColours.crTitleActiveBottom, 26.5 / 29), 2));
     // Top lighter than bottom in every channel, as the colours say.
     EXPECT_GT(GetBValue(Pixel(d.hwnd, x, 2)), GetBValue(Pixel(d.hwnd, x, 26)));
 
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, 27), kColours.crTitleLineActive1));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, 28), kColours.crTitleLineActive2));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, 5, 27), kColours.crTitleLineActive1));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, 27), kColours.crTitleLineActive1));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, 28), kColours.crTitleLineActive2));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, 5, 27), kColours.crTitleLineActive1));
 
     // Rings: outer at the very edge, inner one pixel inside.
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, 0), kColours.crBorderOuterActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, 1), kColours.crBorderInnerActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, 0, h / 2), kColours.crBorderOuterActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, 1, h / 2), kColours.crBorderInnerActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, 0), kColours.crBorderOuterActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, 1), kColours.crBorderInnerActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, 0, h / 2), kColours.crBorderOuterActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, 1, h / 2), kColours.crBorderInnerActive));
     // The window's last column and row lie outside its region.
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w - 2, h / 2), kColours.crBorderOuterActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w - 3, h / 2), kColours.crBorderInnerActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, h - 2), kColours.crBorderOuterActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, h - 3), kColours.crBorderInnerActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w - 2, h - 5), kColours.crBorderOuterActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w - 3, h - 5), kColours.crBorderInnerActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, 0, h - 2), kColours.crBorderOuterActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, 1, h - 3), kColours.crBorderInnerActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w - 2, h / 2), kColours.crBorderOuterActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w - 3, h / 2), kColours.crBorderInnerActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, h - 2), kColours.crBorderOuterActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, h - 3), kColours.crBorderInnerActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w - 2, h - 5), kColours.crBorderOuterActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w - 3, h - 5), kColours.crBorderInnerActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, 0, h - 2), kColours.crBorderOuterActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, 1, h - 3), kColours.crBorderInnerActive));
 
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, h / 2), kColours.crBackground));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, 2, 29), kColours.crBackground));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w - 4, h - 4), kColours.crBackground));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, h / 2), kColours.crBackground));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, 2, 29), kColours.crBackground));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w - 4, h - 4), kColours.crBackground));
 }
 
 TEST_F(NeloDialogTest, InactiveFrameUsesTheInactiveColours) {
@@ -231,13 +213,13 @@ TEST_F(NeloDialogTest, InactiveFrameUsesTheInactiveColours) {
     ASSERT_TRUE(first.hwnd && second.hwnd);
     ASSERT_EQ(second.hwnd, GetActiveWindow());
     const int x = first.W() / 2, h = first.H();
-    EXPECT_TRUE(Exactly(Pixel(first.hwnd, x, 27), kColours.crTitleLineInactive1));
-    EXPECT_TRUE(Exactly(Pixel(first.hwnd, x, 28), kColours.crTitleLineInactive2));
-    EXPECT_TRUE(Near(Pixel(first.hwnd, x, 2),
+    EXPECT_TRUE(SameColour(Pixel(first.hwnd, x, 27), kColours.crTitleLineInactive1));
+    EXPECT_TRUE(SameColour(Pixel(first.hwnd, x, 28), kColours.crTitleLineInactive2));
+    EXPECT_TRUE(ColourNear(Pixel(first.hwnd, x, 2),
                      Mix(kColours.crTitleInactiveTop, kColours.crTitleInactiveBottom, 2.5 / 29), 2));
-    EXPECT_TRUE(Exactly(Pixel(first.hwnd, 0, h / 2), kColours.crBorderOuterInactive));
+    EXPECT_TRUE(SameColour(Pixel(first.hwnd, 0, h / 2), kColours.crBorderOuterInactive));
     // The active one keeps its colours.
-    EXPECT_TRUE(Exactly(Pixel(second.hwnd, x, 27), kColours.crTitleLineActive1));
+    EXPECT_TRUE(SameColour(Pixel(second.hwnd, x, 27), kColours.crTitleLineActive1));
 }
 
 TEST_F(NeloDialogTest, ButtonGeometryForTitleHeight25) {
@@ -245,16 +227,16 @@ TEST_F(NeloDialogTest, ButtonGeometryForTitleHeight25) {
     ASSERT_TRUE(d.hwnd);
     const int w = d.W();
     const COLORREF outline = kColours.crCloseBorderNormal;
-    auto isOutline = [&](int x, int y) { return Near(Pixel(d.hwnd, x, y), outline, 40); };
+    auto isOutline = [&](int x, int y) { return ColourNear(Pixel(d.hwnd, x, y), outline, 40); };
     const int mid = kButtonTop + kButton / 2;
     for (int slot = 0; slot < 3; ++slot) {
         const int left = ButtonLeft(w, slot);
         SCOPED_TRACE("button " + std::to_string(slot));
         // The outline runs along the left edge and one pixel inside the right
         // and bottom edges of the 20 x 20 rectangle.
-        EXPECT_TRUE(isOutline(left, mid)) << Rgb(Pixel(d.hwnd, left, mid));
-        EXPECT_TRUE(isOutline(left + kButton - 1, mid)) << Rgb(Pixel(d.hwnd, left + kButton - 1, mid));
-        EXPECT_TRUE(isOutline(left + 10, kButtonTop)) << Rgb(Pixel(d.hwnd, left + 10, kButtonTop));
+        EXPECT_TRUE(isOutline(left, mid)) << quorvex_test::Describe(Pixel(d.hwnd, left, mid));
+        EXPECT_TRUE(isOutline(left + kButton - 1, mid)) << quorvex_test::Describe(Pixel(d.hwnd, left + kButton - 1, mid));
+        EXPECT_TRUE(isOutline(left + 10, kButtonTop)) << quorvex_test::Describe(Pixel(d.hwnd, left + 10, kButtonTop));
         EXPECT_TRUE(isOutline(left + 10, kButtonTop + kButton - 1));
         EXPECT_FALSE(isOutline(left + 10, kButtonTop - 1));
         EXPECT_FALSE(isOutline(left + 10, kButtonTop + kButton));
@@ -272,7 +254,7 @@ TEST_F(NeloDialogTest, GlyphsOfTheThreeButtons) {
     ASSERT_TRUE(d.hwnd);
     const int w = d.W();
     const COLORREF glyph = kColours.crCloseGlyphNormal;
-    auto isGlyph = [&](int x, int y) { return Near(Pixel(d.hwnd, x, y), glyph, 30); };
+    auto isGlyph = [&](int x, int y) { return ColourNear(Pixel(d.hwnd, x, y), glyph, 30); };
     const int close = ButtonLeft(w, 0), max = ButtonLeft(w, 1), min = ButtonLeft(w, 2);
     // Close: an X whose strokes cross one pixel up and left of the centre.
     EXPECT_TRUE(isGlyph(close + 9, kButtonTop + 9));
@@ -363,7 +345,7 @@ TEST_F(NeloDialogTest, TitleHeightLimits) {
     RECT window;
     GetWindowRect(d.hwnd, &window);
     EXPECT_EQ(30 + 4, origin.y - window.top);
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, d.W() / 2, 32), kColours.crTitleLineActive1));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, d.W() / 2, 32), kColours.crTitleLineActive1));
 
     // No taller than the window.
     SetWindowPos(d.hwnd, nullptr, 0, 0, 200, 30, SWP_NOMOVE | SWP_NOZORDER);
@@ -416,11 +398,11 @@ TEST_F(NeloDialogTest, PressAndReleaseOutsideAButtonDoesNothing) {
         const COLORREF pressed = Pixel(d.hwnd, x, y);
         // Hover and press change the face's top: light blue, then the dark
         // pressed top.
-        EXPECT_TRUE(Near(hover, kColours.crCloseHoverTop, 40)) << Rgb(hover);
-        EXPECT_TRUE(Near(pressed, kColours.crClosePressedTop, 40)) << Rgb(pressed);
+        EXPECT_TRUE(ColourNear(hover, kColours.crCloseHoverTop, 40)) << quorvex_test::Describe(hover);
+        EXPECT_TRUE(ColourNear(pressed, kColours.crClosePressedTop, 40)) << quorvex_test::Describe(pressed);
         d.MouseMove(away, 12);
         d.Release(away, 12);
-        EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, y), normal));
+        EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, y), normal));
         EXPECT_EQ(0, d.dialog->cancels);
         EXPECT_FALSE(IsZoomed(d.hwnd));
         EXPECT_FALSE(IsIconic(d.hwnd));
@@ -492,28 +474,11 @@ TEST_F(NeloDialogTest, FixedPositionKeepsTheTitleBarFromDragging) {
 
 namespace {
 
-// Presses the left button at a window point, moves by (dx, dy) and releases,
-// as real input.
+// Presses the left button at a window point, moves by (dx, dy) in two steps
+// and releases, as real input.
 void Drag(HWND hwnd, int x, int y, int dx, int dy) {
-    POINT from = ScreenPoint(hwnd, x, y);
-    SetCursorPos(from.x, from.y);
-    Pump();
-    auto absolute = [](int v, int metric) {
-        return static_cast<LONG>((v * 65535LL + GetSystemMetrics(metric) / 2) /
-                                 (GetSystemMetrics(metric) - 1));
-    };
-    INPUT input[4] = {};
-    for (INPUT& i : input)
-        i.type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input[1].mi.dx = absolute(from.x + dx / 2, SM_CXSCREEN);
-    input[1].mi.dy = absolute(from.y + dy / 2, SM_CYSCREEN);
-    input[2].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input[2].mi.dx = absolute(from.x + dx, SM_CXSCREEN);
-    input[2].mi.dy = absolute(from.y + dy, SM_CYSCREEN);
-    input[3].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(4, input, sizeof(INPUT));
+    const POINT from = ScreenPoint(hwnd, x, y);
+    quorvex_test::LeftDrag(from, {POINT{from.x + dx / 2, from.y + dy / 2}, POINT{from.x + dx, from.y + dy}});
     Pump();
 }
 
@@ -566,12 +531,12 @@ TEST_F(NeloDialogTest, StyleChangesKeepTheDrawnTitle) {
     SetWindowPos(d.hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     Pump();
     EXPECT_EQ(0, GetWindowLongW(d.hwnd, GWL_STYLE) & WS_CAPTION);
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, 27), kColours.crTitleLineActive1));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, 27), kColours.crTitleLineActive1));
     // An unrelated style change leaves the title alone.
     SetWindowLongW(d.hwnd, GWL_STYLE, GetWindowLongW(d.hwnd, GWL_STYLE) | WS_CLIPCHILDREN);
     SetWindowPos(d.hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     Pump();
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, 27), kColours.crTitleLineActive1));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, 27), kColours.crTitleLineActive1));
     POINT origin{0, 0};
     ClientToScreen(d.hwnd, &origin);
     RECT window;
@@ -585,7 +550,7 @@ TEST_F(NeloDialogTest, LeavingTheTitleBarEndsTheHoverLook) {
     const int x = ButtonLeft(d.W(), 0) + 3, y = kButtonTop + 3;
     const COLORREF normal = Pixel(d.hwnd, x, y);
     d.MouseMove(x, y);
-    EXPECT_FALSE(Exactly(Pixel(d.hwnd, x, y), normal));
+    EXPECT_FALSE(SameColour(Pixel(d.hwnd, x, y), normal));
     // The pointer goes away for real: the system reports the leave from its
     // own timer, which a loaded machine may run late.
     SetCursorPos(1270, 1015);
@@ -593,7 +558,7 @@ TEST_F(NeloDialogTest, LeavingTheTitleBarEndsTheHoverLook) {
         quorvex_test::WaitUntilShownOnScreen();
         return Pixel(d.hwnd, x, y) == normal;
     });
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, y), normal));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, y), normal));
 }
 
 TEST_F(NeloDialogTest, DoubleClickNeedsTheMaximizeButton) {
@@ -654,17 +619,17 @@ TEST_F(NeloDialogTest, ColourRecordRoundTripsAndRepaints) {
 
     // Without a caption: plain rectangular rings and no title.
     const int w = d.W(), h = d.H();
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w / 2, 0), kColours.crBorderOuterActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w / 2, 1), kColours.crBorderInnerActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, 0, 0), kColours.crBorderOuterActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w / 2, 2), kColours.crBackground));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w / 2, 0), kColours.crBorderOuterActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w / 2, 1), kColours.crBorderInnerActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, 0, 0), kColours.crBorderOuterActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w / 2, 2), kColours.crBackground));
 
     info.crBackground = RGB(10, 200, 30);
     info.crBorderOuterActive = RGB(200, 10, 30);
     ASSERT_EQ(1, d.dialog->SetDialogColorInfo(info));
     Pump();
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w / 2, h / 2), RGB(10, 200, 30)));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w / 2, 0), RGB(200, 10, 30)));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w / 2, h / 2), RGB(10, 200, 30)));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w / 2, 0), RGB(200, 10, 30)));
     _DialogColorInfo back;
     d.dialog->GetDialogColorInfo(back);
     EXPECT_EQ(0, memcmp(&info, &back, sizeof(info)));
@@ -818,7 +783,7 @@ TEST_F(NeloDialogTest, PaintingTheFrameLeaksNoGdiObject) {
         DeleteObject(brush);
     EXPECT_EQ(spare, free);
     paintEverything();
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w / 2, 27), kColours.crTitleLineActive1));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w / 2, 27), kColours.crTitleLineActive1));
 }
 
 TEST(TavrinModule, JoinsTheFrameworksLibraryChainWhenLoaded) {
