@@ -61,6 +61,11 @@ HostDialog* KeptHost();
 // PreTranslateMessage chain first.
 void DispatchThroughFramework(MSG& msg, HWND top);
 
+// A window's own font (WM_GETFONT).
+inline HFONT WindowFontOf(HWND window) {
+    return reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+}
+
 // GDI objects held by framework wrappers and live in the process.
 struct GdiCounts {
     LONG wrappers;
