@@ -56,9 +56,7 @@ void NeloGroupBox::Redraw() {
     RedrawFrame(m_hWnd);
     // The box paints only its line and caption over what lies beneath, so
     // the parent repaints that area first; otherwise an old, thicker line
-    // would stay visible. Controls lying in the box have frames of their
-    // own, which the parent's erase paints over, so their frames are
-    // repainted too.
+    // would stay visible.
     HWND parent = ::GetParent(m_hWnd);
     if (!parent) {
         ::InvalidateRect(m_hWnd, nullptr, TRUE);
@@ -66,7 +64,7 @@ void NeloGroupBox::Redraw() {
     }
     RECT area = WindowRectOf(m_hWnd);
     ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
-    ::RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    ::RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 int NeloGroupBox::SetGroupBoxColorInfo(const _GroupBoxColorInfo& info) {

@@ -45,6 +45,13 @@ _ProgressCtrlColorInfo NeloProgressCtrl::DefaultColorInfo() {
 void NeloProgressCtrl::PreSubclassWindow() {
     m_colorInfo = DefaultColorInfo();
     m_style = ProgressCtrlPathGradient;
+    // The bar always wears its one-pixel frame. A dialog turns a template's
+    // WS_BORDER into a client edge, which the system's progress bar then
+    // drops or turns into a static edge: the frame would be gone, or two
+    // pixels wide. One border, whatever the window was made with.
+    ModifyStyleEx(WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE, 0);
+    ModifyStyle(0, WS_BORDER);
+    RedrawFrame(m_hWnd);
     CProgressCtrl::PreSubclassWindow();
 }
 

@@ -4,7 +4,8 @@
 // frame and refuses position changes.
 //
 // Takes over: painting (WM_PAINT and WM_PRINTCLIENT through one painter),
-// the frame (WM_NCPAINT), WM_ENABLE (repaints) and, while disabled,
+// the frame (WM_NCPAINT; the window is given a one-pixel border when it is
+// attached, whatever edges it was made with), WM_ENABLE (repaints) and, while disabled,
 // PBM_SETPOS and PBM_STEPIT (refused). Range, position and stepping stay
 // with the system's progress bar.
 #pragma once
