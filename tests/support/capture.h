@@ -3,9 +3,12 @@
 // screen shows what the windows drew (see screen.h).
 #pragma once
 
+#include "colours.h"
 #include "screen.h"
 
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <climits>
@@ -130,6 +133,28 @@ inline COLORREF WindowPixel(HWND window, int x, int y) {
     GetWindowRect(window, &r);
     WaitUntilShownOnScreen();
     return ScreenPixel(r.left + x, r.top + y);
+}
+
+// The window has a one-pixel frame of one colour all around it: its edge
+// pixels show the colour, its client area is two pixels smaller each way,
+// and the pixel inside the frame is something else.
+inline ::testing::AssertionResult FramedOnePixel(HWND window, COLORREF frame) {
+    const Capture whole = Capture::Window(window);
+    const int w = whole.Width(), h = whole.Height();
+    const POINT edge[] = {{0, 0},         {w / 2, 0},     {w - 1, 0},     {0, h / 2},
+                          {w - 1, h / 2}, {0, h - 1},     {w / 2, h - 1}, {w - 1, h - 1}};
+    for (const POINT& p : edge)
+        if (whole.At(p.x, p.y) != frame)
+            return ::testing::AssertionFailure() << "(" << p.x << ", " << p.y << ") is " << Describe(whole.At(p.x, p.y))
+                                                 << ", not the frame " << Describe(frame);
+    RECT client{};
+    GetClientRect(window, &client);
+    if (client.right != w - 2 || client.bottom != h - 2)
+        return ::testing::AssertionFailure() << "the client area is " << client.right << " x " << client.bottom
+                                             << " in a " << w << " x " << h << " window";
+    if (whole.At(1, h / 2) == frame)
+        return ::testing::AssertionFailure() << "the frame is more than one pixel wide";
+    return ::testing::AssertionSuccess();
 }
 
 } // namespace quorvex_test

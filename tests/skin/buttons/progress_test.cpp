@@ -193,25 +193,7 @@ TEST_F(ProgressTest, DisabledBarShowsItsGreyLookAndRefusesToMove) {
     EXPECT_COLOUR(c.crBarFrame, Capture::Window(window).At(0, 0));
 }
 
-// The one-pixel frame in its colour all around the window, and only one
-// pixel wide.
-::testing::AssertionResult Framed(HWND window, COLORREF frame) {
-    const Capture whole = Capture::Window(window);
-    const int w = whole.Width(), h = whole.Height();
-    const POINT edge[] = {{0, 0}, {w / 2, 0}, {w - 1, 0}, {0, h / 2}, {w - 1, h / 2}, {0, h - 1}, {w / 2, h - 1}, {w - 1, h - 1}};
-    for (const POINT& p : edge)
-        if (whole.At(p.x, p.y) != frame)
-            return ::testing::AssertionFailure() << "(" << p.x << ", " << p.y << ") is " << Describe(whole.At(p.x, p.y))
-                                                 << ", not the frame " << Describe(frame);
-    RECT client{};
-    ::GetClientRect(window, &client);
-    if (client.right != w - 2 || client.bottom != h - 2)
-        return ::testing::AssertionFailure() << "the client area is " << client.right << " x " << client.bottom
-                                             << " in a " << w << " x " << h << " window";
-    if (whole.At(1, h / 2) == frame)
-        return ::testing::AssertionFailure() << "the frame is more than one pixel wide";
-    return ::testing::AssertionSuccess();
-}
+using quorvex_test::FramedOnePixel;
 
 TEST_F(ProgressTest, TemplateBarsInAGroupBoxKeepTheirFramesThroughCoverAndRepaint) {
     // As applications make them: from the dialog's template with WS_BORDER,
@@ -224,19 +206,19 @@ TEST_F(ProgressTest, TemplateBarsInAGroupBoxKeepTheirFramesThroughCoverAndRepain
     disabled.EnableWindow(FALSE);
     const _ProgressCtrlColorInfo c = NeloProgressCtrl::DefaultColorInfo();
     CoverAndUncover();
-    EXPECT_TRUE(Framed(bar.GetSafeHwnd(), c.crBarFrame));
-    EXPECT_TRUE(Framed(disabled.GetSafeHwnd(), c.crBarFrameDisabled));
+    EXPECT_TRUE(FramedOnePixel(bar.GetSafeHwnd(), c.crBarFrame));
+    EXPECT_TRUE(FramedOnePixel(disabled.GetSafeHwnd(), c.crBarFrameDisabled));
 
     // The group box repaints what lies beneath it when its line changes.
     ASSERT_EQ(1, host->barsGroup.SetLineThickness(3));
     Pump();
-    EXPECT_TRUE(Framed(bar.GetSafeHwnd(), c.crBarFrame));
-    EXPECT_TRUE(Framed(disabled.GetSafeHwnd(), c.crBarFrameDisabled));
+    EXPECT_TRUE(FramedOnePixel(bar.GetSafeHwnd(), c.crBarFrame));
+    EXPECT_TRUE(FramedOnePixel(disabled.GetSafeHwnd(), c.crBarFrameDisabled));
     ASSERT_EQ(1, host->barsGroup.SetLineThickness(1));
 
     Repaint(Host());
-    EXPECT_TRUE(Framed(bar.GetSafeHwnd(), c.crBarFrame));
-    EXPECT_TRUE(Framed(disabled.GetSafeHwnd(), c.crBarFrameDisabled));
+    EXPECT_TRUE(FramedOnePixel(bar.GetSafeHwnd(), c.crBarFrame));
+    EXPECT_TRUE(FramedOnePixel(disabled.GetSafeHwnd(), c.crBarFrameDisabled));
     disabled.EnableWindow(TRUE);
 }
 
