@@ -46,13 +46,17 @@ BOOL GalleryDialog::OnInitDialog() {
     return TRUE;
 }
 
+CRect GalleryDialog::PlaceOf(int id) {
+    CRect at(0, 0, 0, 0);
+    if (CWnd* placeholder = GetDlgItem(id)) {
+        placeholder->GetWindowRect(&at);
+        ScreenToClient(&at);
+    }
+    return at;
+}
+
 void GalleryDialog::CreatePages() {
-    CWnd* area = GetDlgItem(IDC_PAGE_AREA);
-    if (!area)
-        return;
-    CRect at;
-    area->GetWindowRect(&at);
-    ScreenToClient(&at);
+    const CRect at = PlaceOf(IDC_PAGE_AREA);
     Tavrin::_DialogColorInfo colours;
     GetDialogColorInfo(colours);
     for (const GalleryPageEntry& entry : GalleryPageList()) {
@@ -64,19 +68,14 @@ void GalleryDialog::CreatePages() {
 }
 
 void GalleryDialog::CreatePageButtons() {
-    CWnd* row = GetDlgItem(IDC_PAGE_BUTTONS);
-    if (!row)
-        return;
-    CRect at;
-    row->GetWindowRect(&at);
-    ScreenToClient(&at);
+    const CRect at = PlaceOf(IDC_PAGE_BUTTONS);
     const std::vector<GalleryPageEntry>& entries = GalleryPageList();
     for (size_t i = 0; i < entries.size(); ++i) {
         const int left = at.left + static_cast<int>(i) * 84;
-        HWND window = ::CreateWindowExW(0, L"BUTTON", entries[i].title, WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                                        left, at.top, 80, at.Height(), m_hWnd,
-                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PAGE_BUTTON_FIRST + i)),
-                                        AfxGetInstanceHandle(), nullptr);
+        HWND window = ::CreateWindowExW(
+            0, L"BUTTON", entries[i].title, WS_CHILD | WS_VISIBLE | WS_TABSTOP, left, at.top, 80, at.Height(),
+            m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PAGE_BUTTON_FIRST + i)),
+            AfxGetInstanceHandle(), nullptr);
         std::unique_ptr<Tavrin::NeloButton> button(new Tavrin::NeloButton);
         if (window && button->SubclassWindow(window)) {
             button->SetToolTipText(CString(L"Gallery.exe /page ") + entries[i].name);
@@ -90,7 +89,8 @@ void GalleryDialog::CreateSampleFrame() {
         return;
     CRect mine;
     GetWindowRect(&mine);
-    m_sample.SetWindowPos(nullptr, mine.right + 20, mine.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_sample.SetWindowPos(nullptr, mine.right + 20, mine.top, 0, 0,
+                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     m_sample.CWnd::ShowWindow(SW_SHOWNOACTIVATE);
 }
 

@@ -50,6 +50,8 @@ protected:
     void OnCancel() override;
 
 private:
+    // Where a hidden placeholder of the template sits, in client pixels.
+    CRect PlaceOf(int id);
     void CreatePages();
     void CreatePageButtons();
     void CreateSampleFrame();

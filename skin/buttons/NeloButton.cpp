@@ -24,8 +24,9 @@ const LookTable<_ButtonColorInfo, FacePartCount> kButtonLooks{{{
      &_ButtonColorInfo::crInnerHover, &_ButtonColorInfo::crTextHover},
     {&_ButtonColorInfo::crPressedTop, &_ButtonColorInfo::crPressedBottom, &_ButtonColorInfo::crOuterPressed,
      &_ButtonColorInfo::crInnerPressed, &_ButtonColorInfo::crTextPressed},
-    {&_ButtonColorInfo::crDisabledTop, &_ButtonColorInfo::crDisabledBottom, &_ButtonColorInfo::crOuterDisabled,
-     &_ButtonColorInfo::crInnerDisabled, &_ButtonColorInfo::crTextDisabled},
+    {&_ButtonColorInfo::crDisabledTop, &_ButtonColorInfo::crDisabledBottom,
+     &_ButtonColorInfo::crOuterDisabled, &_ButtonColorInfo::crInnerDisabled,
+     &_ButtonColorInfo::crTextDisabled},
     kNormalFace,
 }}};
 
@@ -52,27 +53,20 @@ NeloButton::~NeloButton() {
 
 _ButtonColorInfo NeloButton::DefaultColorInfo() {
     _ButtonColorInfo c{};
-    c.crNormalTop = RGB(243, 243, 243);
-    c.crNormalBottom = RGB(182, 208, 240);
-    c.crPressedTop = RGB(182, 208, 240);
-    c.crPressedBottom = RGB(243, 243, 243);
-    c.crHoverTop = RGB(243, 243, 243);
-    c.crHoverBottom = RGB(160, 192, 224);
-    c.crDisabledTop = RGB(250, 250, 250);
-    c.crDisabledBottom = RGB(210, 225, 246);
-    c.crOuterNormal = RGB(127, 157, 185);
-    c.crOuterPressed = RGB(88, 168, 240);
-    c.crOuterHover = RGB(88, 168, 240);
-    c.crOuterDisabled = RGB(198, 206, 228);
+    // Look by look: face top and bottom, outer and inner ring, text.
+    WriteRow(
+        c, kButtonLooks.Row(Look::Normal),
+        {RGB(243, 243, 243), RGB(182, 208, 240), RGB(127, 157, 185), RGB(242, 246, 251), RGB(77, 97, 133)});
+    WriteRow(
+        c, kButtonLooks.Row(Look::Pressed),
+        {RGB(182, 208, 240), RGB(243, 243, 243), RGB(88, 168, 240), RGB(202, 206, 211), RGB(83, 120, 178)});
+    WriteRow(
+        c, kButtonLooks.Row(Look::Hover),
+        {RGB(243, 243, 243), RGB(160, 192, 224), RGB(88, 168, 240), RGB(158, 200, 245), RGB(88, 144, 220)});
+    WriteRow(
+        c, kButtonLooks.Row(Look::Disabled),
+        {RGB(250, 250, 250), RGB(210, 225, 246), RGB(198, 206, 228), RGB(239, 245, 251), RGB(175, 194, 223)});
     c.crFocus = RGB(88, 168, 240);
-    c.crInnerNormal = RGB(242, 246, 251);
-    c.crInnerPressed = RGB(202, 206, 211);
-    c.crInnerHover = RGB(158, 200, 245);
-    c.crInnerDisabled = RGB(239, 245, 251);
-    c.crTextNormal = RGB(77, 97, 133);
-    c.crTextPressed = RGB(83, 120, 178);
-    c.crTextHover = RGB(88, 144, 220);
-    c.crTextDisabled = RGB(175, 194, 223);
     c.toolTipColorInfo = NeloToolTipCtrl::DefaultColorInfo();
     return c;
 }
@@ -324,11 +318,11 @@ void NeloButton::DrawText(HDC dc, int width, int height, Look look) {
         return;
     ScopedSelectObject font(dc, m_font);
     RECT measured{0, 0, width, height};
-    ::DrawTextW(dc, text.GetString(), text.GetLength(), &measured, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL);
-    RECT draw = geometry::LayoutButtonText(width, height,
-                                           SIZE{measured.right - measured.left, measured.bottom - measured.top},
-                                           m_textAlignment, m_useTextPos != 0, POINT{m_textX, m_textY},
-                                           look == Look::Pressed);
+    ::DrawTextW(dc, text.GetString(), text.GetLength(), &measured,
+                DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL);
+    RECT draw = geometry::LayoutButtonText(
+        width, height, SIZE{measured.right - measured.left, measured.bottom - measured.top}, m_textAlignment,
+        m_useTextPos != 0, POINT{m_textX, m_textY}, look == Look::Pressed);
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, kButtonLooks.Read(m_colorInfo, look)[TextColour]);
     ::DrawTextW(dc, text.GetString(), text.GetLength(), &draw, DT_WORDBREAK | DT_EDITCONTROL);

@@ -124,35 +124,28 @@ int NeloGroupBox::Invalidate(int) {
 }
 
 void NeloGroupBox::OnPaint() {
-    CPaintDC paint(this);
-    Paint(paint.GetSafeHdc());
+    Tavrin::PaintClient(*this, *this);
 }
 
 void NeloGroupBox::OnPrintClient(CDC* dc, UINT) {
-    if (dc)
-        Paint(dc->GetSafeHdc());
+    Tavrin::PrintClient(*this, *this, dc);
 }
 
-void NeloGroupBox::Paint(HDC dc) {
-    try {
-        ScopedSelectObject font(dc, WindowFont(m_hWnd));
-        RECT client{};
-        ::GetClientRect(m_hWnd, &client);
-        CString text;
-        GetWindowText(text);
-        SIZE caption{0, 0};
-        ::GetTextExtentPoint32W(dc, text.GetString(), text.GetLength(), &caption);
-        const geometry::GroupBoxLayout layout = geometry::LayoutGroupBox(
-            client, caption, m_showText != 0, m_lineThickness, m_cornerStyle, CaptionAlignOf(GetStyle()));
-        // A box too small for its line keeps the thinner line from now on.
-        m_lineThickness = layout.thickness;
+void NeloGroupBox::PaintClient(HDC dc, const RECT& client) {
+    ScopedSelectObject font(dc, WindowFont(m_hWnd));
+    CString text;
+    GetWindowText(text);
+    SIZE caption{0, 0};
+    ::GetTextExtentPoint32W(dc, text.GetString(), text.GetLength(), &caption);
+    const geometry::GroupBoxLayout layout = geometry::LayoutGroupBox(
+        client, caption, m_showText != 0, m_lineThickness, m_cornerStyle, CaptionAlignOf(GetStyle()));
+    // A box too small for its line keeps the thinner line from now on.
+    m_lineThickness = layout.thickness;
 
-        Gdiplus::Graphics graphics(dc);
-        if (layout.caption)
-            DrawCaption(dc, graphics, layout, text);
-        DrawFrame(graphics, layout);
-    } catch (...) {
-    }
+    Gdiplus::Graphics graphics(dc);
+    if (layout.caption)
+        DrawCaption(dc, graphics, layout, text);
+    DrawFrame(graphics, layout);
 }
 
 void NeloGroupBox::DrawCaption(HDC dc, Gdiplus::Graphics& graphics, const geometry::GroupBoxLayout& layout,

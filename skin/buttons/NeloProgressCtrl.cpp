@@ -91,35 +91,29 @@ LRESULT NeloProgressCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 void NeloProgressCtrl::OnPaint() {
-    CPaintDC paint(this);
-    Paint(paint.GetSafeHdc());
+    Tavrin::PaintClient(*this, *this);
 }
 
 void NeloProgressCtrl::OnPrintClient(CDC* dc, UINT) {
-    if (dc)
-        Paint(dc->GetSafeHdc());
+    Tavrin::PrintClient(*this, *this, dc);
 }
 
-void NeloProgressCtrl::Paint(HDC dc) {
-    try {
-        RECT client{};
-        ::GetClientRect(m_hWnd, &client);
-        SkinPaintBuffer buffer(dc, client, Gdiplus::SmoothingModeDefault);
-        if (!buffer.IsValid())
-            return;
-        const Look look = LookOf(m_hWnd);
-        DrawBackground(buffer, look);
-        if (look == Look::Normal) {
-            PBRANGE range{};
-            ::SendMessage(m_hWnd, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
-            const int pos = static_cast<int>(::SendMessage(m_hWnd, PBM_GETPOS, 0, 0));
-            const bool vertical = (GetStyle() & PBS_VERTICAL) != 0;
-            DrawBar(buffer, geometry::LayoutProgressBar(buffer.LocalRect(), pos, range.iLow, range.iHigh, vertical),
-                    vertical);
-        }
-        buffer.Present();
-    } catch (...) {
+void NeloProgressCtrl::PaintClient(HDC dc, const RECT& client) {
+    SkinPaintBuffer buffer(dc, client, Gdiplus::SmoothingModeDefault);
+    if (!buffer.IsValid())
+        return;
+    const Look look = LookOf(m_hWnd);
+    DrawBackground(buffer, look);
+    if (look == Look::Normal) {
+        PBRANGE range{};
+        ::SendMessage(m_hWnd, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+        const int pos = static_cast<int>(::SendMessage(m_hWnd, PBM_GETPOS, 0, 0));
+        const bool vertical = (GetStyle() & PBS_VERTICAL) != 0;
+        DrawBar(buffer,
+                geometry::LayoutProgressBar(buffer.LocalRect(), pos, range.iLow, range.iHigh, vertical),
+                vertical);
     }
+    buffer.Present();
 }
 
 void NeloProgressCtrl::DrawBackground(SkinPaintBuffer& buffer, Look look) {
@@ -128,7 +122,8 @@ void NeloProgressCtrl::DrawBackground(SkinPaintBuffer& buffer, Look look) {
     ::FillRect(buffer.DC(), &local, SkinResourceCache::GetSolidBrush(colour));
 }
 
-void NeloProgressCtrl::DrawBar(SkinPaintBuffer& buffer, const geometry::ProgressBarLayout& layout, bool vertical) {
+void NeloProgressCtrl::DrawBar(SkinPaintBuffer& buffer, const geometry::ProgressBarLayout& layout,
+                               bool vertical) {
     if (!layout.draw)
         return;
     const Gdiplus::Rect bar = ToGdiplusRect(layout.bar);
@@ -152,7 +147,8 @@ void NeloProgressCtrl::OnNcPaint() {
             return;
         RECT frame = WindowLocalRect(m_hWnd);
         // One colour on all four sides: a flat one-pixel frame.
-        ::FrameRect(dc, &frame, SkinResourceCache::GetSolidBrush(kBarLooks.Read(m_colorInfo, LookOf(m_hWnd))[Frame]));
+        ::FrameRect(dc, &frame,
+                    SkinResourceCache::GetSolidBrush(kBarLooks.Read(m_colorInfo, LookOf(m_hWnd))[Frame]));
     } catch (...) {
     }
 }

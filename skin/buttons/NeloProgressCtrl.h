@@ -11,6 +11,7 @@
 #pragma once
 
 #include "ButtonsGeometry.h"
+#include "SkinControl.h"
 #include "SkinFoundation.h"
 #include "TavrinExport.h"
 
@@ -37,7 +38,7 @@ enum : int {
     ProgressCtrlLinearGradient = 1,
 };
 
-class TAVRIN_API NeloProgressCtrl : public CProgressCtrl {
+class TAVRIN_API NeloProgressCtrl : public CProgressCtrl, public ClientPainter {
 public:
     NeloProgressCtrl();
     virtual ~NeloProgressCtrl();
@@ -60,7 +61,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void Paint(HDC dc);
+    void PaintClient(HDC dc, const RECT& client) override;
     void DrawBackground(SkinPaintBuffer& buffer, geometry::Look look);
     void DrawBar(SkinPaintBuffer& buffer, const geometry::ProgressBarLayout& layout, bool vertical);
 

@@ -123,35 +123,29 @@ LRESULT NeloStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void NeloStatic::OnPaint() {
-    CPaintDC paint(this);
-    Paint(paint.GetSafeHdc());
+    Tavrin::PaintClient(*this, *this);
 }
 
 void NeloStatic::OnPrintClient(CDC* dc, UINT) {
-    if (dc)
-        Paint(dc->GetSafeHdc());
+    Tavrin::PrintClient(*this, *this, dc);
 }
 
-void NeloStatic::Paint(HDC dc) {
-    try {
-        RECT client{};
-        ::GetClientRect(m_hWnd, &client);
-        ScopedSelectObject font(dc, WindowFont(m_hWnd));
-        {
-            Gdiplus::Graphics graphics(dc);
-            FillVerticalGradient(graphics, ToGdiplusRect(client), m_colorInfo.crStaticTop,
-                                 m_colorInfo.crStaticBottom);
-        }
-        DrawSingleImage(m_imageList, dc, client.left + m_pictureX, client.top + m_pictureY);
-
-        CString text;
-        GetWindowText(text);
-        ::SetBkMode(dc, TRANSPARENT);
-        ::SetTextColor(dc, m_colorInfo.crStaticText);
-        ::DrawTextW(dc, text.GetString(), text.GetLength(), &client,
-                    geometry::StaticTextFormat(GetStyle(), text.GetString()));
-    } catch (...) {
+void NeloStatic::PaintClient(HDC dc, const RECT& client) {
+    ScopedSelectObject font(dc, WindowFont(m_hWnd));
+    {
+        Gdiplus::Graphics graphics(dc);
+        FillVerticalGradient(graphics, ToGdiplusRect(client), m_colorInfo.crStaticTop,
+                             m_colorInfo.crStaticBottom);
     }
+    DrawSingleImage(m_imageList, dc, client.left + m_pictureX, client.top + m_pictureY);
+
+    CString text;
+    GetWindowText(text);
+    RECT textRect = client;
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, m_colorInfo.crStaticText);
+    ::DrawTextW(dc, text.GetString(), text.GetLength(), &textRect,
+                geometry::StaticTextFormat(GetStyle(), text.GetString()));
 }
 
 } // namespace Tavrin

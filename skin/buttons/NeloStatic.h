@@ -10,6 +10,7 @@
 #pragma once
 
 #include "ButtonsGeometry.h"
+#include "SkinControl.h"
 #include "SkinFoundation.h"
 #include "TavrinExport.h"
 
@@ -24,7 +25,7 @@ struct _StaticColorInfo {
     COLORREF crStaticText;   // text
 };
 
-class TAVRIN_API NeloStatic : public CStatic {
+class TAVRIN_API NeloStatic : public CStatic, public ClientPainter {
 public:
     NeloStatic();
     virtual ~NeloStatic();
@@ -52,7 +53,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void Paint(HDC dc);
+    void PaintClient(HDC dc, const RECT& client) override;
 
     GdiplusSessionScope m_gdiplus;
     _StaticColorInfo m_colorInfo;
@@ -79,7 +80,7 @@ enum : int {
     GroupBoxCornersLarge = 3,
 };
 
-class TAVRIN_API NeloGroupBox : public CButton {
+class TAVRIN_API NeloGroupBox : public CButton, public ClientPainter {
 public:
     NeloGroupBox();
     virtual ~NeloGroupBox();
@@ -106,7 +107,7 @@ protected:
 
 private:
     void Redraw();
-    void Paint(HDC dc);
+    void PaintClient(HDC dc, const RECT& client) override;
     void DrawCaption(HDC dc, Gdiplus::Graphics& graphics, const geometry::GroupBoxLayout& layout,
                      const CString& text);
     void DrawFrame(Gdiplus::Graphics& graphics, const geometry::GroupBoxLayout& layout);

@@ -152,7 +152,8 @@ void NeloToolTipCtrl::PaintTip(HDC dc) {
     SkinPaintBuffer buffer(dc, local);
     if (!buffer.IsValid())
         return;
-    FillVerticalGradient(buffer.Graphics(), ToGdiplusRect(local), m_colorInfo.crTipTop, m_colorInfo.crTipBottom);
+    FillVerticalGradient(buffer.Graphics(), ToGdiplusRect(local), m_colorInfo.crTipTop,
+                         m_colorInfo.crTipBottom);
     HDC mem = buffer.DC();
     {
         ScopedSelectObject font(mem, WindowFont(m_hWnd));

@@ -12,16 +12,26 @@ namespace {
 
 // The frame's colours by activation: title gradient, the two lines under
 // the title, the border rings and the caption text.
-enum FramePart { TitleTop, TitleBottom, TitleLine1, TitleLine2, BorderInner, BorderOuter, TitleText, FramePartCount };
+enum FramePart {
+    TitleTop,
+    TitleBottom,
+    TitleLine1,
+    TitleLine2,
+    BorderInner,
+    BorderOuter,
+    TitleText,
+    FramePartCount
+};
 using FrameRow = MemberRow<_DialogColorInfo, FramePartCount>;
 const FrameRow kActiveFrame{&_DialogColorInfo::crTitleActiveTop,    &_DialogColorInfo::crTitleActiveBottom,
                             &_DialogColorInfo::crTitleLineActive1,  &_DialogColorInfo::crTitleLineActive2,
                             &_DialogColorInfo::crBorderInnerActive, &_DialogColorInfo::crBorderOuterActive,
                             &_DialogColorInfo::crTitleTextActive};
-const FrameRow kInactiveFrame{&_DialogColorInfo::crTitleInactiveTop,    &_DialogColorInfo::crTitleInactiveBottom,
-                              &_DialogColorInfo::crTitleLineInactive1,  &_DialogColorInfo::crTitleLineInactive2,
-                              &_DialogColorInfo::crBorderInnerInactive, &_DialogColorInfo::crBorderOuterInactive,
-                              &_DialogColorInfo::crTitleTextInactive};
+const FrameRow kInactiveFrame{
+    &_DialogColorInfo::crTitleInactiveTop,    &_DialogColorInfo::crTitleInactiveBottom,
+    &_DialogColorInfo::crTitleLineInactive1,  &_DialogColorInfo::crTitleLineInactive2,
+    &_DialogColorInfo::crBorderInnerInactive, &_DialogColorInfo::crBorderOuterInactive,
+    &_DialogColorInfo::crTitleTextInactive};
 const LookTable<_DialogColorInfo, FramePartCount> kFrameLooks{
     {{kActiveFrame, kActiveFrame, kActiveFrame, kInactiveFrame, kInactiveFrame}}};
 
@@ -29,16 +39,20 @@ const LookTable<_DialogColorInfo, FramePartCount> kFrameLooks{
 // A disabled button is never drawn; its row is the inactive one.
 enum ButtonPart { FaceTop, FaceBottom, Glyph, Outline, ButtonPartCount };
 using ButtonLooks = LookTable<_DialogColorInfo, ButtonPartCount>;
-#define TAVRIN_DIALOG_BUTTON_ROW(P, State)                                                                    \
-    MemberRow<_DialogColorInfo, ButtonPartCount> {                                                            \
-        &_DialogColorInfo::cr##P##State##Top, &_DialogColorInfo::cr##P##State##Bottom,                        \
-            &_DialogColorInfo::cr##P##Glyph##State, &_DialogColorInfo::cr##P##Border##State                   \
+#define TAVRIN_DIALOG_BUTTON_ROW(P, State)                                                                   \
+    MemberRow<_DialogColorInfo, ButtonPartCount> {                                                           \
+        &_DialogColorInfo::cr##P##State##Top, &_DialogColorInfo::cr##P##State##Bottom,                       \
+            &_DialogColorInfo::cr##P##Glyph##State, &_DialogColorInfo::cr##P##Border##State                  \
     }
-#define TAVRIN_DIALOG_BUTTON_LOOKS(P)                                                                         \
-    ButtonLooks {                                                                                             \
-        {{TAVRIN_DIALOG_BUTTON_ROW(P, Normal), TAVRIN_DIALOG_BUTTON_ROW(P, Hover),                            \
-          TAVRIN_DIALOG_BUTTON_ROW(P, Pressed), TAVRIN_DIALOG_BUTTON_ROW(P, Inactive),                        \
-          TAVRIN_DIALOG_BUTTON_ROW(P, Inactive)}}                                                             \
+#define TAVRIN_DIALOG_BUTTON_LOOKS(P)                                                                        \
+    ButtonLooks {                                                                                            \
+        {                                                                                                    \
+            {                                                                                                \
+                TAVRIN_DIALOG_BUTTON_ROW(P, Normal), TAVRIN_DIALOG_BUTTON_ROW(P, Hover),                     \
+                    TAVRIN_DIALOG_BUTTON_ROW(P, Pressed), TAVRIN_DIALOG_BUTTON_ROW(P, Inactive),             \
+                    TAVRIN_DIALOG_BUTTON_ROW(P, Inactive)                                                    \
+            }                                                                                                \
+        }                                                                                                    \
     }
 const ButtonLooks kMinLooks = TAVRIN_DIALOG_BUTTON_LOOKS(Min);
 const ButtonLooks kMaxLooks = TAVRIN_DIALOG_BUTTON_LOOKS(Max);
@@ -91,21 +105,15 @@ END_MESSAGE_MAP()
 
 _DialogColorInfo NeloDialog::DefaultColorInfo() {
     _DialogColorInfo c{};
-    c.crTitleActiveTop = RGB(96, 161, 240);
-    c.crTitleActiveBottom = RGB(74, 143, 228);
-    c.crTitleInactiveTop = RGB(166, 200, 242);
-    c.crTitleInactiveBottom = RGB(154, 190, 234);
-    c.crTitleLineActive1 = RGB(65, 128, 202);
-    c.crTitleLineActive2 = RGB(48, 94, 150);
-    c.crTitleLineInactive1 = RGB(135, 171, 214);
-    c.crTitleLineInactive2 = RGB(111, 142, 176);
+    // Title top and bottom, the two lines under it, inner and outer border
+    // ring, caption text; active, then inactive.
+    WriteRow(c, kActiveFrame,
+             {RGB(96, 161, 240), RGB(74, 143, 228), RGB(65, 128, 202), RGB(48, 94, 150), RGB(135, 184, 243),
+              RGB(89, 89, 89), RGB(225, 235, 249)});
+    WriteRow(c, kInactiveFrame,
+             {RGB(166, 200, 242), RGB(154, 190, 234), RGB(135, 171, 214), RGB(111, 142, 176),
+              RGB(135, 184, 243), RGB(172, 168, 153), RGB(250, 250, 250)});
     c.crBackground = RGB(225, 236, 249);
-    c.crBorderInnerActive = RGB(135, 184, 243);
-    c.crBorderOuterActive = RGB(89, 89, 89);
-    c.crBorderInnerInactive = RGB(135, 184, 243);
-    c.crBorderOuterInactive = RGB(172, 168, 153);
-    c.crTitleTextActive = RGB(225, 235, 249);
-    c.crTitleTextInactive = RGB(250, 250, 250);
 
     // The three buttons share one look: face top and bottom, glyph, outline.
     const COLORREF glyph = RGB(250, 250, 250), outline = RGB(93, 116, 143);
@@ -535,7 +543,8 @@ void NeloDialog::DrawTitleBar(HDC dc, const geometry::DialogFrameLayout& layout,
     if (!buffer.IsValid())
         return;
     const LookColours<FramePartCount> frame = kFrameLooks.Read(m_colorInfo, FrameLook());
-    FillVerticalGradient(buffer.Graphics(), ToGdiplusRect(layout.titleBar), frame[TitleTop], frame[TitleBottom]);
+    FillVerticalGradient(buffer.Graphics(), ToGdiplusRect(layout.titleBar), frame[TitleTop],
+                         frame[TitleBottom]);
     DrawTitleIcon(buffer.DC(), layout, icon);
     DrawCaption(buffer.DC(), layout);
     if (layout.buttonsShown)
@@ -546,8 +555,8 @@ void NeloDialog::DrawTitleBar(HDC dc, const geometry::DialogFrameLayout& layout,
 
 void NeloDialog::DrawTitleIcon(HDC dc, const geometry::DialogFrameLayout& layout, HICON icon) {
     if (layout.iconShown)
-        ::DrawIconEx(dc, layout.icon.left, layout.icon.top, icon, layout.iconSize, layout.iconSize, 0, nullptr,
-                     DI_NORMAL);
+        ::DrawIconEx(dc, layout.icon.left, layout.icon.top, icon, layout.iconSize, layout.iconSize, 0,
+                     nullptr, DI_NORMAL);
 }
 
 void NeloDialog::DrawCaption(HDC dc, const geometry::DialogFrameLayout& layout) {
@@ -591,9 +600,11 @@ void NeloDialog::DrawCloseButton(Gdiplus::Graphics& g, const geometry::DialogFra
     const Look look = ButtonLook(DialogButton::Close);
     const LookColours<ButtonPartCount> c = kCloseLooks.Read(m_colorInfo, look);
     g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-    DrawRoundedGradientFace(g, layout.closeButton, layout.buttonRadius, c[FaceTop], c[FaceBottom], c[Outline]);
+    DrawRoundedGradientFace(g, layout.closeButton, layout.buttonRadius, c[FaceTop], c[FaceBottom],
+                            c[Outline]);
     // An X, drawn one pixel up and left of centre except while pressed.
-    const Quarters q = QuartersOf(look == Look::Pressed ? layout.closeButton : Moved(layout.closeButton, -1, -1));
+    const Quarters q =
+        QuartersOf(look == Look::Pressed ? layout.closeButton : Moved(layout.closeButton, -1, -1));
     Gdiplus::Pen glyph(Argb(c[Glyph]), layout.thinGlyphPen);
     g.DrawLine(&glyph, q.l + q.w / 4, q.t + q.h / 4, q.r - q.w / 4, q.b - q.h / 4);
     g.DrawLine(&glyph, q.l + q.w / 4, q.b - q.h / 4, q.r - q.w / 4, q.t + q.h / 4);

@@ -75,4 +75,28 @@ void DrawSingleImage(const CImageList& list, HDC dc, int x, int y) {
     ImageList_DrawIndirect(&params);
 }
 
+namespace {
+
+void PaintOn(CWnd& window, ClientPainter& painter, HDC dc) {
+    if (!dc)
+        return;
+    try {
+        RECT client{};
+        ::GetClientRect(window.GetSafeHwnd(), &client);
+        painter.PaintClient(dc, client);
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+void PaintClient(CWnd& window, ClientPainter& painter) {
+    CPaintDC paint(&window);
+    PaintOn(window, painter, paint.GetSafeHdc());
+}
+
+void PrintClient(CWnd& window, ClientPainter& painter, CDC* dc) {
+    PaintOn(window, painter, dc ? dc->GetSafeHdc() : nullptr);
+}
+
 } // namespace Tavrin

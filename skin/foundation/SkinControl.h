@@ -28,4 +28,24 @@ TAVRIN_API bool ClearImage(CImageList& list);
 // foreground. Nothing without an image.
 TAVRIN_API void DrawSingleImage(const CImageList& list, HDC dc, int x, int y);
 
+// A control that paints its client area itself, through one painter for
+// WM_PAINT and WM_PRINTCLIENT, so that a printed control looks like the one
+// on screen:
+//
+//     void NeloStatic::OnPaint() { PaintClient(*this, *this); }
+//     void NeloStatic::OnPrintClient(CDC* dc, UINT) { PrintClient(*this, *this, dc); }
+//     void NeloStatic::PaintClient(HDC dc, const RECT& client) { ... }
+class TAVRIN_API ClientPainter {
+public:
+    virtual ~ClientPainter() = default;
+    // Draws the whole client rectangle onto dc.
+    virtual void PaintClient(HDC dc, const RECT& client) = 0;
+};
+
+// WM_PAINT: a paint DC for the window, then the painter. Nothing thrown by
+// the painter leaves the handler.
+TAVRIN_API void PaintClient(CWnd& window, ClientPainter& painter);
+// WM_PRINTCLIENT: the painter on the DC the caller passed.
+TAVRIN_API void PrintClient(CWnd& window, ClientPainter& painter, CDC* dc);
+
 } // namespace Tavrin

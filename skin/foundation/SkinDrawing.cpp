@@ -12,7 +12,8 @@ HRGN CreateShapeRegion(const RegionShape& shape) {
                       : CreateRectRgn(r.left, r.top, r.right, r.bottom);
     if (!region || shape.combine == ShapeCombine::None)
         return region;
-    OwnedGdiObject<HRGN> other(CreateRectRgn(shape.rect.left, shape.rect.top, shape.rect.right, shape.rect.bottom));
+    OwnedGdiObject<HRGN> other(
+        CreateRectRgn(shape.rect.left, shape.rect.top, shape.rect.right, shape.rect.bottom));
     if (!other) {
         DeleteObject(region);
         return nullptr;

@@ -48,13 +48,14 @@ struct CentreLight {
     COLORREF centre;
     COLORREF surround;
 };
-TAVRIN_API void FillCentreLit(Gdiplus::Graphics& graphics, const Gdiplus::Rect& rect, const CentreLight& light);
+TAVRIN_API void FillCentreLit(Gdiplus::Graphics& graphics, const Gdiplus::Rect& rect,
+                              const CentreLight& light);
 
 // A rounded face: the rounded-rectangle path of 'rect' (right and bottom arcs
 // one pixel inside) filled with a vertical gradient and outlined with a
 // one-pixel pen.
-TAVRIN_API void DrawRoundedGradientFace(Gdiplus::Graphics& graphics, const RECT& rect, int radius, COLORREF top,
-                                        COLORREF bottom, COLORREF outline);
+TAVRIN_API void DrawRoundedGradientFace(Gdiplus::Graphics& graphics, const RECT& rect, int radius,
+                                        COLORREF top, COLORREF bottom, COLORREF outline);
 
 // (x, y, width, height) of an integer rectangle for GDI+.
 inline Gdiplus::Rect ToGdiplusRect(const RECT& r) {

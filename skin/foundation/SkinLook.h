@@ -28,7 +28,8 @@ template <std::size_t N> using LookColours = std::array<COLORREF, N>;
 // N members of a record, in the order the painter reads them.
 template <typename Record, std::size_t N> using MemberRow = std::array<COLORREF Record::*, N>;
 
-template <typename Record, std::size_t N> LookColours<N> ReadRow(const Record& record, const MemberRow<Record, N>& row) {
+template <typename Record, std::size_t N>
+LookColours<N> ReadRow(const Record& record, const MemberRow<Record, N>& row) {
     LookColours<N> colours{};
     for (std::size_t i = 0; i < N; ++i)
         colours[i] = record.*row[i];
@@ -45,8 +46,12 @@ void WriteRow(Record& record, const MemberRow<Record, N>& row, const LookColours
 template <typename Record, std::size_t N> struct LookTable {
     std::array<MemberRow<Record, N>, static_cast<std::size_t>(geometry::Look::Count)> rows;
 
-    const MemberRow<Record, N>& Row(geometry::Look look) const { return rows[static_cast<std::size_t>(look)]; }
-    LookColours<N> Read(const Record& record, geometry::Look look) const { return ReadRow(record, Row(look)); }
+    const MemberRow<Record, N>& Row(geometry::Look look) const {
+        return rows[static_cast<std::size_t>(look)];
+    }
+    LookColours<N> Read(const Record& record, geometry::Look look) const {
+        return ReadRow(record, Row(look));
+    }
 };
 
 } // namespace Tavrin

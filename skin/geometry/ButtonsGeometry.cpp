@@ -96,7 +96,8 @@ ProgressBarLayout LayoutProgressBar(const RECT& client, int pos, int lower, int 
         // An empty range counts as complete once the position is past zero.
         hasBar = pos > 0;
     } else {
-        double fraction = static_cast<double>(static_cast<long long>(pos) - lower) / static_cast<double>(span);
+        double fraction =
+            static_cast<double>(static_cast<long long>(pos) - lower) / static_cast<double>(span);
         fraction = std::min(1.0, std::max(0.0, fraction));
         if (vertical)
             bar.top = client.bottom - static_cast<int>(fraction * Height(client));

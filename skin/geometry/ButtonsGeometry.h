@@ -34,10 +34,10 @@ RECT ButtonFocusOutline(int width, int height);
 // Where the bar is drawn inside the client rectangle (already shrunk by
 // the one-pixel gap), and the brush geometry of both bar styles.
 struct ProgressBarLayout {
-    bool draw;         // false: no bar at all
-    RECT bar;          // the filled rectangle
-    RECT linearBrush;  // box of the linear gradient brush
-    float centreX;     // centre point of the path gradient
+    bool draw;        // false: no bar at all
+    RECT bar;         // the filled rectangle
+    RECT linearBrush; // box of the linear gradient brush
+    float centreX;    // centre point of the path gradient
     float centreY;
     float focusScaleX; // focus scales of the path gradient
     float focusScaleY;
@@ -62,8 +62,8 @@ int GroupBoxCornerRadius(int cornerStyle);
 enum class CaptionAlign { Left, Centre, Right };
 
 struct GroupBoxLayout {
-    int thickness;       // the line thickness, cut to what the box can hold
-    float pathX, pathY;  // the rounded outline the pen follows
+    int thickness;      // the line thickness, cut to what the box can hold
+    float pathX, pathY; // the rounded outline the pen follows
     float pathWidth, pathHeight;
     int radius;
     bool caption;        // a caption is drawn

@@ -13,41 +13,41 @@ namespace geometry {
 enum class DialogButton : int { None = 0, Close = 1, Min = 2, Max = 3 };
 
 struct DialogFrameParams {
-    int width;         // window width W
-    int height;        // window height H
-    int titleHeight;   // T
-    int borderWidth;   // B
+    int width;       // window width W
+    int height;      // window height H
+    int titleHeight; // T
+    int borderWidth; // B
     bool hasCaption;
-    int buttonStyle;   // 0 none, 1 close, 2 close and minimize, 3 all three
+    int buttonStyle; // 0 none, 1 close, 2 close and minimize, 3 all three
     bool roundCorners;
-    bool hasIcon;      // the window has an icon of the size the title asks for
-    int largeIcon;     // SM_CXICON
-    int smallIcon;     // SM_CXSMICON
+    bool hasIcon;  // the window has an icon of the size the title asks for
+    int largeIcon; // SM_CXICON
+    int smallIcon; // SM_CXSMICON
 };
 
 struct DialogFrameLayout {
-    bool caption;          // a title bar is drawn
-    RECT titleBar;         // gradient area: the title and both borders
-    int iconSize;          // the icon the title would take
-    bool largeIcon;        // ICON_BIG rather than ICON_SMALL
+    bool caption;   // a title bar is drawn
+    RECT titleBar;  // gradient area: the title and both borders
+    int iconSize;   // the icon the title would take
+    bool largeIcon; // ICON_BIG rather than ICON_SMALL
     bool iconShown;
     RECT icon;
-    RECT captionText;      // the caption's DrawTextW rectangle
+    RECT captionText; // the caption's DrawTextW rectangle
     bool buttonsShown;
-    int buttonSize;        // M
-    int buttonRadius;      // corner radius of a button face
-    float thinGlyphPen;    // glyph pens, in pixels
+    int buttonSize;     // M
+    int buttonRadius;   // corner radius of a button face
+    float thinGlyphPen; // glyph pens, in pixels
     float thickGlyphPen;
-    RECT closeButton;      // empty when that button is not shown
+    RECT closeButton; // empty when that button is not shown
     RECT minButton;
     RECT maxButton;
-    RECT titleLine1;       // the two lines that close the title off
+    RECT titleLine1; // the two lines that close the title off
     RECT titleLine2;
-    bool border;           // the rings are drawn (a border width is set)
+    bool border; // the rings are drawn (a border width is set)
     RegionShape innerRing;
     RegionShape outerRing;
     RegionShape windowRegion;
-    RECT clientInsets;     // left, top, right and bottom non-client widths
+    RECT clientInsets; // left, top, right and bottom non-client widths
 };
 
 DialogFrameLayout LayoutDialogFrame(const DialogFrameParams& params);

@@ -141,17 +141,18 @@ inline COLORREF WindowPixel(HWND window, int x, int y) {
 inline ::testing::AssertionResult FramedOnePixel(HWND window, COLORREF frame) {
     const Capture whole = Capture::Window(window);
     const int w = whole.Width(), h = whole.Height();
-    const POINT edge[] = {{0, 0},         {w / 2, 0},     {w - 1, 0},     {0, h / 2},
-                          {w - 1, h / 2}, {0, h - 1},     {w / 2, h - 1}, {w - 1, h - 1}};
+    const POINT edge[] = {{0, 0},         {w / 2, 0}, {w - 1, 0},     {0, h / 2},
+                          {w - 1, h / 2}, {0, h - 1}, {w / 2, h - 1}, {w - 1, h - 1}};
     for (const POINT& p : edge)
         if (whole.At(p.x, p.y) != frame)
-            return ::testing::AssertionFailure() << "(" << p.x << ", " << p.y << ") is " << Describe(whole.At(p.x, p.y))
-                                                 << ", not the frame " << Describe(frame);
+            return ::testing::AssertionFailure()
+                   << "(" << p.x << ", " << p.y << ") is " << Describe(whole.At(p.x, p.y))
+                   << ", not the frame " << Describe(frame);
     RECT client{};
     GetClientRect(window, &client);
     if (client.right != w - 2 || client.bottom != h - 2)
-        return ::testing::AssertionFailure() << "the client area is " << client.right << " x " << client.bottom
-                                             << " in a " << w << " x " << h << " window";
+        return ::testing::AssertionFailure() << "the client area is " << client.right << " x "
+                                             << client.bottom << " in a " << w << " x " << h << " window";
     if (whole.At(1, h / 2) == frame)
         return ::testing::AssertionFailure() << "the frame is more than one pixel wide";
     return ::testing::AssertionSuccess();

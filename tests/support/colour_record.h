@@ -34,8 +34,8 @@ template <typename Record, std::size_t N>
 ::testing::AssertionResult RecordHolds(const Record& record, const ColourEntry<Record> (&table)[N],
                                        std::size_t colours = N) {
     if (sizeof(Record) != colours * sizeof(COLORREF))
-        return ::testing::AssertionFailure() << "the record holds " << sizeof(Record) / sizeof(COLORREF)
-                                             << " colours, not " << colours;
+        return ::testing::AssertionFailure()
+               << "the record holds " << sizeof(Record) / sizeof(COLORREF) << " colours, not " << colours;
     std::string wrong;
     for (std::size_t i = 0; i < N; ++i) {
         const ColourEntry<Record>& e = table[i];
@@ -43,7 +43,8 @@ template <typename Record, std::size_t N>
                                                         reinterpret_cast<const char*>(&record)) /
                                sizeof(COLORREF);
         if (at != i)
-            wrong += std::string("\n  ") + e.name + " is colour " + std::to_string(at) + ", not " + std::to_string(i);
+            wrong += std::string("\n  ") + e.name + " is colour " + std::to_string(at) + ", not " +
+                     std::to_string(i);
         if (record.*e.member != e.value)
             wrong += std::string("\n  ") + e.name + " is " + Rgb(record.*e.member) + ", not " + Rgb(e.value);
     }

@@ -98,9 +98,9 @@ void HostTestBase::TearDown() {
 
 HWND HostTestBase::CreateChild(const wchar_t* className, const wchar_t* text, DWORD style, int x, int y,
                                int width, int height, int id, DWORD exStyle) {
-    return ::CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, Host(),
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr),
-                             nullptr);
+    return ::CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height,
+                             Host(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                             ::GetModuleHandleW(nullptr), nullptr);
 }
 
 void HostTestBase::Pump() {
@@ -110,20 +110,22 @@ void HostTestBase::Pump() {
 }
 
 bool HostTestBase::PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    return quorvex_test::PumpUntil(done, timeoutMs, [this](MSG& msg) { DispatchThroughFramework(msg, Host()); });
+    return quorvex_test::PumpUntil(done, timeoutMs,
+                                   [this](MSG& msg) { DispatchThroughFramework(msg, Host()); });
 }
 
 void HostTestBase::Repaint(HWND window) {
-    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ::RedrawWindow(window, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     Pump();
 }
 
 void HostTestBase::CoverAndUncover() {
     RECT area{};
     ::GetWindowRect(Host(), &area);
-    HWND cover = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, L"STATIC", L"", WS_POPUP | WS_VISIBLE, area.left,
-                                   area.top, area.right - area.left, area.bottom - area.top, nullptr, nullptr,
-                                   ::GetModuleHandleW(nullptr), nullptr);
+    HWND cover = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, L"STATIC", L"", WS_POPUP | WS_VISIBLE,
+                                   area.left, area.top, area.right - area.left, area.bottom - area.top,
+                                   nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     Pump();
     WaitUntilShownOnScreen();
     ::DestroyWindow(cover);

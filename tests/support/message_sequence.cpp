@@ -17,20 +17,34 @@ struct NamedMessage {
 };
 
 const NamedMessage kNames[] = {
-    {WM_MOUSEMOVE, "WM_MOUSEMOVE"},         {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
-    {WM_LBUTTONUP, "WM_LBUTTONUP"},         {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
-    {WM_NCMOUSEMOVE, "WM_NCMOUSEMOVE"},     {WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"},
-    {WM_NCLBUTTONUP, "WM_NCLBUTTONUP"},     {WM_NCLBUTTONDBLCLK, "WM_NCLBUTTONDBLCLK"},
-    {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"}, {WM_COMMAND, "WM_COMMAND"},
-    {WM_NOTIFY, "WM_NOTIFY"},               {WM_SYSCOMMAND, "WM_SYSCOMMAND"},
-    {WM_ENTERSIZEMOVE, "WM_ENTERSIZEMOVE"}, {WM_EXITSIZEMOVE, "WM_EXITSIZEMOVE"},
-    {WM_SIZING, "WM_SIZING"},               {WM_MOVING, "WM_MOVING"},
-    {WM_ACTIVATE, "WM_ACTIVATE"},           {WM_SETFOCUS, "WM_SETFOCUS"},
-    {WM_KILLFOCUS, "WM_KILLFOCUS"},         {WM_CLOSE, "WM_CLOSE"},
-    {WM_DRAWITEM, "WM_DRAWITEM"},           {WM_PAINT, "WM_PAINT"},
-    {WM_NCPAINT, "WM_NCPAINT"},             {WM_KEYDOWN, "WM_KEYDOWN"},
-    {WM_KEYUP, "WM_KEYUP"},                 {BM_SETSTATE, "BM_SETSTATE"},
-    {BM_CLICK, "BM_CLICK"},                 {WM_TIMER, "WM_TIMER"},
+    {WM_MOUSEMOVE, "WM_MOUSEMOVE"},
+    {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
+    {WM_LBUTTONUP, "WM_LBUTTONUP"},
+    {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
+    {WM_NCMOUSEMOVE, "WM_NCMOUSEMOVE"},
+    {WM_NCLBUTTONDOWN, "WM_NCLBUTTONDOWN"},
+    {WM_NCLBUTTONUP, "WM_NCLBUTTONUP"},
+    {WM_NCLBUTTONDBLCLK, "WM_NCLBUTTONDBLCLK"},
+    {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
+    {WM_COMMAND, "WM_COMMAND"},
+    {WM_NOTIFY, "WM_NOTIFY"},
+    {WM_SYSCOMMAND, "WM_SYSCOMMAND"},
+    {WM_ENTERSIZEMOVE, "WM_ENTERSIZEMOVE"},
+    {WM_EXITSIZEMOVE, "WM_EXITSIZEMOVE"},
+    {WM_SIZING, "WM_SIZING"},
+    {WM_MOVING, "WM_MOVING"},
+    {WM_ACTIVATE, "WM_ACTIVATE"},
+    {WM_SETFOCUS, "WM_SETFOCUS"},
+    {WM_KILLFOCUS, "WM_KILLFOCUS"},
+    {WM_CLOSE, "WM_CLOSE"},
+    {WM_DRAWITEM, "WM_DRAWITEM"},
+    {WM_PAINT, "WM_PAINT"},
+    {WM_NCPAINT, "WM_NCPAINT"},
+    {WM_KEYDOWN, "WM_KEYDOWN"},
+    {WM_KEYUP, "WM_KEYUP"},
+    {BM_SETSTATE, "BM_SETSTATE"},
+    {BM_CLICK, "BM_CLICK"},
+    {WM_TIMER, "WM_TIMER"},
 };
 
 bool Agrees(const RecordedMessage& actual, const ExpectedMessage& expected) {
@@ -127,8 +141,8 @@ void MessageRecorder::Record(HWND window, UINT message, Delivery delivery, WPARA
         return;
     if (std::find(m_watched.begin(), m_watched.end(), message) == m_watched.end())
         return;
-    m_messages.push_back(RecordedMessage{message, delivery, window == m_control ? Target::Control : Target::Parent,
-                                         wParam, lParam});
+    m_messages.push_back(RecordedMessage{
+        message, delivery, window == m_control ? Target::Control : Target::Parent, wParam, lParam});
 }
 
 LRESULT CALLBACK MessageRecorder::OnSend(int code, WPARAM wParam, LPARAM lParam) {

@@ -11,8 +11,8 @@
 namespace quorvex_test {
 
 inline std::string DescribeRect(const RECT& r) {
-    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.right) + ", " +
-           std::to_string(r.bottom) + ")";
+    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.right) +
+           ", " + std::to_string(r.bottom) + ")";
 }
 
 inline ::testing::AssertionResult SameRect(const RECT& actual, const RECT& expected) {

@@ -111,8 +111,8 @@ TEST(Gallery, ButtonsPageIsReadyBeforeTheFadeAndEveryBarIsFramed) {
             if (lstrcmpiW(name, PROGRESS_CLASSW) != 0)
                 continue;
             ++bars;
-            EXPECT_TRUE(quorvex_test::FramedOnePixel(
-                child, ::IsWindowEnabled(child) ? c.crBarFrame : c.crBarFrameDisabled))
+            EXPECT_TRUE(quorvex_test::FramedOnePixel(child, ::IsWindowEnabled(child) ? c.crBarFrame
+                                                                                     : c.crBarFrameDisabled))
                 << "bar " << ::GetDlgCtrlID(child);
         }
         // The second frame was shown without being activated.
@@ -121,8 +121,7 @@ TEST(Gallery, ButtonsPageIsReadyBeforeTheFadeAndEveryBarIsFramed) {
         EXPECT_NE(sample, ::GetActiveWindow());
         // (Its left end: the frame reaches past the screen's right edge.)
         const Tavrin::_DialogColorInfo d = Tavrin::NeloDialog::DefaultColorInfo();
-        EXPECT_TRUE(SameColour(quorvex_test::WindowPixelNow(sample, 5, 27),
-                               d.crTitleLineInactive1));
+        EXPECT_TRUE(SameColour(quorvex_test::WindowPixelNow(sample, 5, 27), d.crTitleLineInactive1));
     };
     EXPECT_EQ(1, gallery.DoModal(1, 100));
     EXPECT_TRUE(gallery.seenShowing);

@@ -493,7 +493,8 @@ TEST_F(ButtonTest, StoppedButtonIgnoresMouseButKeepsKeyboard) {
     // Hover does nothing: the look stays normal and no tip appears, however
     // long past the tip's initial delay one waits. A tip that shows is up
     // within that delay and a few timer rounds (checked at the end).
-    const DWORD tipBound = 3 * static_cast<DWORD>(::SendMessageW(tip, TTM_GETDELAYTIME, TTDT_INITIAL, 0)) + 500;
+    const DWORD tipBound =
+        3 * static_cast<DWORD>(::SendMessageW(tip, TTM_GETDELAYTIME, TTDT_INITIAL, 0)) + 500;
     RECT tipBefore{};
     ::GetWindowRect(tip, &tipBefore);
     Hover(window, 50, 20);
@@ -665,7 +666,8 @@ TEST_F(ButtonTest, ClickSequenceEndsInOneNotificationAndAStoppedButtonEatsIt) {
     NeloButton button;
     HWND window = MakeButton(button, L"Go", 20, 20, 100, 40);
     quorvex_test::MessageRecorder recorder(
-        window, Host(), {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP, BM_SETSTATE, WM_CAPTURECHANGED, WM_COMMAND});
+        window, Host(),
+        {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP, BM_SETSTATE, WM_CAPTURECHANGED, WM_COMMAND});
     POINT centre{50, 20};
     ::ClientToScreen(window, &centre);
     quorvex_test::LeftClick(centre);

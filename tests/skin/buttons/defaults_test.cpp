@@ -209,14 +209,14 @@ TEST_F(DefaultsTest, GroupBoxShowsItsCaptionInAOnePixelLineWithMediumCorners) {
     HWND window = CreateChild(L"BUTTON", L"Options", BS_GROUPBOX, 20, 20, 160, 80);
     ASSERT_TRUE(group.SubclassWindow(window));
     EXPECT_EQ(1, group.GetLineThickness());
-    ExpectDefaults(window, {
-                               {"corner style 2, radius 4",
-                                [&] { group.SetRoundCornersStyle(GroupBoxCornersMedium); },
-                                [&] { group.SetRoundCornersStyle(GroupBoxCornersLarge); }},
-                               {"caption shown", [&] { group.ShowText(1); }, [&] { group.ShowText(0); }},
-                               {"line thickness 1", [&] { group.SetLineThickness(1); },
-                                [&] { group.SetLineThickness(3); }},
-                           });
+    ExpectDefaults(
+        window,
+        {
+            {"corner style 2, radius 4", [&] { group.SetRoundCornersStyle(GroupBoxCornersMedium); },
+             [&] { group.SetRoundCornersStyle(GroupBoxCornersLarge); }},
+            {"caption shown", [&] { group.ShowText(1); }, [&] { group.ShowText(0); }},
+            {"line thickness 1", [&] { group.SetLineThickness(1); }, [&] { group.SetLineThickness(3); }},
+        });
 }
 
 TEST_F(DefaultsTest, ProgressBarIsLitFromItsCentre) {
@@ -225,9 +225,9 @@ TEST_F(DefaultsTest, ProgressBarIsLitFromItsCentre) {
     ASSERT_TRUE(bar.SubclassWindow(window));
     bar.SetRange32(0, 100);
     bar.SetPos(70);
-    ExpectDefaults(window, {{"bar style 0, path gradient",
-                             [&] { bar.SetProgressCtrlStyle(ProgressCtrlPathGradient); },
-                             [&] { bar.SetProgressCtrlStyle(ProgressCtrlLinearGradient); }}});
+    ExpectDefaults(
+        window, {{"bar style 0, path gradient", [&] { bar.SetProgressCtrlStyle(ProgressCtrlPathGradient); },
+                  [&] { bar.SetProgressCtrlStyle(ProgressCtrlLinearGradient); }}});
 }
 
 } // namespace

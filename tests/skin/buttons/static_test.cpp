@@ -355,7 +355,8 @@ class PrintTest : public HostTest {};
 TEST_F(PrintTest, PrintClientDrawsWhatThePaintDraws) {
     NeloStatic label;
     ASSERT_TRUE(label.SubclassWindow(CreateChild(L"STATIC", L"Printed text", SS_CENTER, 20, 20, 120, 24)));
-    ASSERT_TRUE(label.SetStaticColorInfo(Tavrin::_StaticColorInfo{RGB(250, 240, 200), RGB(200, 220, 250), kInk}));
+    ASSERT_TRUE(
+        label.SetStaticColorInfo(Tavrin::_StaticColorInfo{RGB(250, 240, 200), RGB(200, 220, 250), kInk}));
     NeloGroupBox group;
     ASSERT_TRUE(group.SubclassWindow(CreateChild(L"BUTTON", L"Printed", BS_GROUPBOX, 20, 60, 140, 70)));
     ASSERT_EQ(1, group.SetLineThickness(2));
@@ -369,7 +370,9 @@ TEST_F(PrintTest, PrintClientDrawsWhatThePaintDraws) {
     const struct {
         const char* name;
         HWND window;
-    } controls[] = {{"static", label.GetSafeHwnd()}, {"group box", group.GetSafeHwnd()}, {"progress bar", bar.GetSafeHwnd()}};
+    } controls[] = {{"static", label.GetSafeHwnd()},
+                    {"group box", group.GetSafeHwnd()},
+                    {"progress bar", bar.GetSafeHwnd()}};
     for (const auto& control : controls) {
         SCOPED_TRACE(control.name);
         HWND window = control.window;

@@ -597,8 +597,9 @@ TEST(SkinDrawing, CentreLitFillIsBrightestAtItsCentre) {
     Canvas canvas(40, 20);
     {
         Gdiplus::Graphics graphics(canvas.DC());
-        FillCentreLit(graphics, Gdiplus::Rect(0, 0, 40, 20),
-                      CentreLight{20.0f, 9.5f, 40.0f / 60.0f, 20.0f / 60.0f, RGB(250, 250, 250), RGB(10, 10, 10)});
+        FillCentreLit(
+            graphics, Gdiplus::Rect(0, 0, 40, 20),
+            CentreLight{20.0f, 9.5f, 40.0f / 60.0f, 20.0f / 60.0f, RGB(250, 250, 250), RGB(10, 10, 10)});
     }
     EXPECT_GT(GetRValue(canvas.At(20, 10)), 225);
     EXPECT_LT(GetRValue(canvas.At(0, 0)), 40);

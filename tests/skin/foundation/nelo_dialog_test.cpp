@@ -153,10 +153,10 @@ const ButtonFaces kCloseFaces{RGB(40, 40, 210), RGB(110, 110, 230), RGB(20, 20, 
 
 _DialogColorInfo DistinctButtons() {
     _DialogColorInfo c = NeloDialog::DefaultColorInfo();
-#define TAVRIN_TEST_FACES(P, faces)                                                                           \
-    c.cr##P##NormalTop = c.cr##P##NormalBottom = faces.normal;                                                \
-    c.cr##P##HoverTop = c.cr##P##HoverBottom = faces.hover;                                                   \
-    c.cr##P##PressedTop = c.cr##P##PressedBottom = faces.pressed;                                             \
+#define TAVRIN_TEST_FACES(P, faces)                                                                          \
+    c.cr##P##NormalTop = c.cr##P##NormalBottom = faces.normal;                                               \
+    c.cr##P##HoverTop = c.cr##P##HoverBottom = faces.hover;                                                  \
+    c.cr##P##PressedTop = c.cr##P##PressedBottom = faces.pressed;                                            \
     c.cr##P##InactiveTop = c.cr##P##InactiveBottom = faces.inactive
     TAVRIN_TEST_FACES(Min, kMinFaces);
     TAVRIN_TEST_FACES(Max, kMaxFaces);
@@ -213,10 +213,10 @@ TEST_F(NeloDialogTest, TitleGradientLinesBorderRingsAndBackground) {
 
     // The gradient runs over the 29 rows of the title bitmap; rows 2 to 26
     // show it, the border covers rows 0 and 1, the lines rows 27 and 28.
-    EXPECT_TRUE(
-        ColourNear(Pixel(d.hwnd, x, 2), Mix(kColours.crTitleActiveTop, kColours.crTitleActiveBottom, 2.5 / 29), 2));
+    EXPECT_TRUE(ColourNear(Pixel(d.hwnd, x, 2),
+                           Mix(kColours.crTitleActiveTop, kColours.crTitleActiveBottom, 2.5 / 29), 2));
     EXPECT_TRUE(ColourNear(Pixel(d.hwnd, x, 26),
-                     Mix(kColours.crTitleActiveTop, kColours.crTitleActiveBottom, 26.5 / 29), 2));
+                           Mix(kColours.crTitleActiveTop, kColours.crTitleActiveBottom, 26.5 / 29), 2));
     // Top lighter than bottom in every channel, as the colours say.
     EXPECT_GT(GetBValue(Pixel(d.hwnd, x, 2)), GetBValue(Pixel(d.hwnd, x, 26)));
 
@@ -253,7 +253,7 @@ TEST_F(NeloDialogTest, InactiveFrameUsesTheInactiveColours) {
     EXPECT_TRUE(SameColour(Pixel(first.hwnd, x, 27), kColours.crTitleLineInactive1));
     EXPECT_TRUE(SameColour(Pixel(first.hwnd, x, 28), kColours.crTitleLineInactive2));
     EXPECT_TRUE(ColourNear(Pixel(first.hwnd, x, 2),
-                     Mix(kColours.crTitleInactiveTop, kColours.crTitleInactiveBottom, 2.5 / 29), 2));
+                           Mix(kColours.crTitleInactiveTop, kColours.crTitleInactiveBottom, 2.5 / 29), 2));
     EXPECT_TRUE(SameColour(Pixel(first.hwnd, 0, h / 2), kColours.crBorderOuterInactive));
     // The active one keeps its colours.
     EXPECT_TRUE(SameColour(Pixel(second.hwnd, x, 27), kColours.crTitleLineActive1));
@@ -272,8 +272,10 @@ TEST_F(NeloDialogTest, ButtonGeometryForTitleHeight25) {
         // The outline runs along the left edge and one pixel inside the right
         // and bottom edges of the 20 x 20 rectangle.
         EXPECT_TRUE(isOutline(left, mid)) << quorvex_test::Describe(Pixel(d.hwnd, left, mid));
-        EXPECT_TRUE(isOutline(left + kButton - 1, mid)) << quorvex_test::Describe(Pixel(d.hwnd, left + kButton - 1, mid));
-        EXPECT_TRUE(isOutline(left + 10, kButtonTop)) << quorvex_test::Describe(Pixel(d.hwnd, left + 10, kButtonTop));
+        EXPECT_TRUE(isOutline(left + kButton - 1, mid))
+            << quorvex_test::Describe(Pixel(d.hwnd, left + kButton - 1, mid));
+        EXPECT_TRUE(isOutline(left + 10, kButtonTop))
+            << quorvex_test::Describe(Pixel(d.hwnd, left + 10, kButtonTop));
         EXPECT_TRUE(isOutline(left + 10, kButtonTop + kButton - 1));
         EXPECT_FALSE(isOutline(left + 10, kButtonTop - 1));
         EXPECT_FALSE(isOutline(left + 10, kButtonTop + kButton));
@@ -899,7 +901,8 @@ RECT SizeThrough(HWND hwnd, const std::vector<RECT>& proposals) {
     SendMessageW(hwnd, WM_ENTERSIZEMOVE, 0, 0);
     for (RECT r : proposals) {
         SendMessageW(hwnd, WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&r));
-        SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
     SendMessageW(hwnd, WM_EXITSIZEMOVE, 0, 0);
     Pump();
@@ -915,7 +918,8 @@ TEST_F(NeloDialogTest, EachSizingStartsFromWhereTheWindowIsNow) {
     ASSERT_TRUE(d.hwnd);
     RECT start;
     GetWindowRect(d.hwnd, &start);
-    const RECT sized = SizeThrough(d.hwnd, {RECT{start.left, start.top, start.right + 30, start.bottom + 20}});
+    const RECT sized =
+        SizeThrough(d.hwnd, {RECT{start.left, start.top, start.right + 30, start.bottom + 20}});
     ASSERT_EQ(start.bottom + 20, sized.bottom);
 
     Drag(d.hwnd, d.W() / 3, 12, 200, 100);
@@ -945,7 +949,8 @@ TEST_F(NeloDialogTest, WithoutABorderWidthNoRingsAreDrawn) {
     Pump();
     const int w = bare.W(), h = bare.H();
     // The window region leaves out the last column and row.
-    const POINT edges[] = {{0, 0}, {w / 2, 0}, {1, 1}, {0, h / 2}, {w - 2, h / 2}, {w / 2, h - 2}, {w - 3, h - 3}};
+    const POINT edges[] = {{0, 0},         {w / 2, 0},     {1, 1},        {0, h / 2},
+                           {w - 2, h / 2}, {w / 2, h - 2}, {w - 3, h - 3}};
     for (const POINT& p : edges)
         EXPECT_TRUE(SameColour(Pixel(bare.hwnd, p.x, p.y), kColours.crBackground)) << p.x << ", " << p.y;
 }
@@ -1022,6 +1027,20 @@ quorvex_test::Capture TitleOf(HWND hwnd, int rows) {
     return quorvex_test::Capture::Screen(r);
 }
 
+// A caption in yellow on a solid navy title, so that its pixels stand out.
+void ShowCaption(Open& d, const wchar_t* text) {
+    _DialogColorInfo colours = NeloDialog::DefaultColorInfo();
+    colours.crTitleActiveTop = colours.crTitleActiveBottom = RGB(0, 0, 90);
+    colours.crTitleTextActive = RGB(255, 255, 0);
+    d.dialog->SetDialogColorInfo(colours);
+    SetWindowTextW(d.hwnd, text);
+    Pump();
+}
+
+bool IsCaptionInk(COLORREF c) {
+    return GetRValue(c) > 120 && GetGValue(c) > 120 && GetBValue(c) < 80;
+}
+
 } // namespace
 
 TEST_F(NeloDialogTest, IconTakesTheSizeTheTitleHoldsAndPushesTheCaptionRight) {
@@ -1057,13 +1076,8 @@ TEST_F(NeloDialogTest, IconTakesTheSizeTheTitleHoldsAndPushesTheCaptionRight) {
     }
     // The caption starts 12 pixels after the icon.
     ASSERT_EQ(1, d.dialog->SetTitleHeight(25));
-    _DialogColorInfo colours = NeloDialog::DefaultColorInfo();
-    colours.crTitleActiveTop = colours.crTitleActiveBottom = RGB(0, 0, 90);
-    colours.crTitleTextActive = RGB(255, 255, 0);
-    ASSERT_EQ(1, d.dialog->SetDialogColorInfo(colours));
-    SetWindowTextW(d.hwnd, L"WWW");
-    Pump();
-    const RECT text = TitleOf(d.hwnd, 25).Bounds([](COLORREF c) { return GetRValue(c) > 120 && GetGValue(c) > 120 && GetBValue(c) < 80; });
+    ShowCaption(d, L"WWW");
+    const RECT text = TitleOf(d.hwnd, 25).Bounds(IsCaptionInk);
     EXPECT_GE(text.left, 16 + 12);
     EXPECT_LE(text.left, 16 + 12 + 2);
     SendMessageW(d.hwnd, WM_SETICON, ICON_SMALL, 0);
@@ -1075,16 +1089,11 @@ TEST_F(NeloDialogTest, IconTakesTheSizeTheTitleHoldsAndPushesTheCaptionRight) {
 TEST_F(NeloDialogTest, CaptionStaysInItsRectangleAndEndsInAnEllipsis) {
     Open d(IDD_ALL_BUTTONS);
     ASSERT_TRUE(d.hwnd);
-    _DialogColorInfo colours = NeloDialog::DefaultColorInfo();
-    colours.crTitleActiveTop = colours.crTitleActiveBottom = RGB(0, 0, 90);
-    colours.crTitleTextActive = RGB(255, 255, 0);
-    ASSERT_EQ(1, d.dialog->SetDialogColorInfo(colours));
-    SetWindowTextW(d.hwnd, L"A caption far too long for the title bar of this small dialog, however it is drawn");
-    Pump();
+    ShowCaption(d, L"A caption far too long for the title bar of this small dialog, however it is drawn");
     // Text rectangle: from 12 (no icon) to W - 11 - 3M with three buttons,
     // from floor(T x 0.1 + 1) = 3 to T = 25.
     const int w = d.W(), right = w - 11 - 3 * 20;
-    auto ink = [](COLORREF c) { return GetRValue(c) > 120 && GetGValue(c) > 120 && GetBValue(c) < 80; };
+    const auto ink = IsCaptionInk;
     const quorvex_test::Capture title = TitleOf(d.hwnd, 27);
     const RECT text = title.Bounds(ink, RECT{0, 0, w, 27});
     EXPECT_GE(text.left, 12);
@@ -1123,24 +1132,23 @@ namespace {
 
 using quorvex_test::ColourEntry;
 
-#define TAVRIN_TEST_BUTTON_GROUP(P)                                                                           \
-    {"cr" #P "NormalTop", &_DialogColorInfo::cr##P##NormalTop, RGB(225, 236, 250)},                             \
-        {"cr" #P "NormalBottom", &_DialogColorInfo::cr##P##NormalBottom, RGB(74, 143, 228)},                  \
-        {"cr" #P "InactiveTop", &_DialogColorInfo::cr##P##InactiveTop, RGB(225, 236, 250)},                   \
-        {"cr" #P "InactiveBottom", &_DialogColorInfo::cr##P##InactiveBottom, RGB(154, 190, 234)},             \
-        {"cr" #P "HoverTop", &_DialogColorInfo::cr##P##HoverTop, RGB(225, 236, 250)},                         \
-        {"cr" #P "HoverBottom", &_DialogColorInfo::cr##P##HoverBottom, RGB(136, 184, 240)},                   \
-        {"cr" #P "PressedTop", &_DialogColorInfo::cr##P##PressedTop, RGB(74, 143, 228)},                      \
-        {"cr" #P "PressedBottom", &_DialogColorInfo::cr##P##PressedBottom, RGB(225, 236, 250)},               \
-        {"cr" #P "GlyphNormal", &_DialogColorInfo::cr##P##GlyphNormal, RGB(250, 250, 250)},                   \
-        {"cr" #P "GlyphInactive", &_DialogColorInfo::cr##P##GlyphInactive, RGB(250, 250, 250)},               \
-        {"cr" #P "GlyphHover", &_DialogColorInfo::cr##P##GlyphHover, RGB(250, 250, 250)},                     \
-        {"cr" #P "GlyphPressed", &_DialogColorInfo::cr##P##GlyphPressed, RGB(250, 250, 250)},                 \
-        {"cr" #P "BorderNormal", &_DialogColorInfo::cr##P##BorderNormal, RGB(93, 116, 143)},                  \
-        {"cr" #P "BorderInactive", &_DialogColorInfo::cr##P##BorderInactive, RGB(93, 116, 143)},              \
-        {"cr" #P "BorderHover", &_DialogColorInfo::cr##P##BorderHover, RGB(93, 116, 143)},                    \
-    {                                                                                                         \
-        "cr" #P "BorderPressed", &_DialogColorInfo::cr##P##BorderPressed, RGB(93, 116, 143)                   \
+#define TAVRIN_TEST_BUTTON_GROUP(P)                                                                          \
+    {"cr" #P "NormalTop", &_DialogColorInfo::cr##P##NormalTop, RGB(225, 236, 250)},                          \
+        {"cr" #P "NormalBottom", &_DialogColorInfo::cr##P##NormalBottom, RGB(74, 143, 228)},                 \
+        {"cr" #P "InactiveTop", &_DialogColorInfo::cr##P##InactiveTop, RGB(225, 236, 250)},                  \
+        {"cr" #P "InactiveBottom", &_DialogColorInfo::cr##P##InactiveBottom, RGB(154, 190, 234)},            \
+        {"cr" #P "HoverTop", &_DialogColorInfo::cr##P##HoverTop, RGB(225, 236, 250)},                        \
+        {"cr" #P "HoverBottom", &_DialogColorInfo::cr##P##HoverBottom, RGB(136, 184, 240)},                  \
+        {"cr" #P "PressedTop", &_DialogColorInfo::cr##P##PressedTop, RGB(74, 143, 228)},                     \
+        {"cr" #P "PressedBottom", &_DialogColorInfo::cr##P##PressedBottom, RGB(225, 236, 250)},              \
+        {"cr" #P "GlyphNormal", &_DialogColorInfo::cr##P##GlyphNormal, RGB(250, 250, 250)},                  \
+        {"cr" #P "GlyphInactive", &_DialogColorInfo::cr##P##GlyphInactive, RGB(250, 250, 250)},              \
+        {"cr" #P "GlyphHover", &_DialogColorInfo::cr##P##GlyphHover, RGB(250, 250, 250)},                    \
+        {"cr" #P "GlyphPressed", &_DialogColorInfo::cr##P##GlyphPressed, RGB(250, 250, 250)},                \
+        {"cr" #P "BorderNormal", &_DialogColorInfo::cr##P##BorderNormal, RGB(93, 116, 143)},                 \
+        {"cr" #P "BorderInactive", &_DialogColorInfo::cr##P##BorderInactive, RGB(93, 116, 143)},             \
+        {"cr" #P "BorderHover", &_DialogColorInfo::cr##P##BorderHover, RGB(93, 116, 143)}, {                 \
+        "cr" #P "BorderPressed", &_DialogColorInfo::cr##P##BorderPressed, RGB(93, 116, 143)                  \
     }
 
 const ColourEntry<_DialogColorInfo> kDialogColours[] = {

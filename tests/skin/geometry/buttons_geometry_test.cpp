@@ -63,7 +63,8 @@ TEST(ProgressBarLayout, GradientGeometryOfBothBarStyles) {
 TEST(ButtonShape, CornerEllipseIsTwoUpToThirtyPixelsElseFour) {
     struct Case {
         int width, height, ellipse;
-    } cases[] = {{100, 30, 2}, {100, 31, 4}, {30, 100, 2}, {31, 100, 4}, {30, 30, 2}, {31, 31, 4}, {12, 200, 2}};
+    } cases[] = {{100, 30, 2}, {100, 31, 4}, {30, 100, 2}, {31, 100, 4},
+                 {30, 30, 2},  {31, 31, 4},  {12, 200, 2}};
     for (const Case& c : cases)
         EXPECT_EQ(c.ellipse, ButtonCornerEllipse(c.width, c.height)) << c.width << " x " << c.height;
 }
@@ -129,7 +130,8 @@ TEST(ButtonText, NinePlacementsExplicitPositionsAndThePressedShift) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_RECT(c.expected, LayoutButtonText(160, 70, c.size, c.alignment, c.explicitPos, c.pos, c.pressed));
+        EXPECT_RECT(c.expected,
+                    LayoutButtonText(160, 70, c.size, c.alignment, c.explicitPos, c.pos, c.pressed));
     }
     // A small button: margin min(2, 2, 8) = 2 around (0, -1, 19, 13).
     EXPECT_RECT((RECT{4, 2, 17, 11}), LayoutButtonText(20, 14, SIZE{10, 8}, 4, false, POINT{}, false));
@@ -188,6 +190,7 @@ TEST(GroupBoxLayout, FrameCaptionAndGapForEachAlignmentAndThickness) {
         RECT text, gap;
         unsigned format;
     };
+    // clang-format off
     const Case cases[] = {
         {"left caption", true, 1, 2, CaptionAlign::Left, 0, 7, 199, 92, 4, {12, 0, 195, 14}, {11, 0, 53, 14}, line},
         {"centred caption", true, 1, 2, CaptionAlign::Centre, 0, 7, 199, 92, 4, {12, 0, 195, 14},
@@ -198,6 +201,7 @@ TEST(GroupBoxLayout, FrameCaptionAndGapForEachAlignmentAndThickness) {
          {11, 2, 53, 16}, line},
         {"no caption", false, 1, 0, CaptionAlign::Left, 0, 0, 199, 99, 0, kNone, kNone, 0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const GroupBoxLayout l = LayoutGroupBox(client, caption, c.showText, c.thickness, c.corners, c.align);
@@ -247,7 +251,8 @@ TEST(StaticText, FormatComesFromTheStyleAndTheText) {
         {"right", SS_RIGHT, L"Text", DT_RIGHT | DT_WORDBREAK},
         {"other types", SS_SIMPLE, L"Text", 0},
         {"tabs expand", SS_LEFT, L"a\tb", DT_WORDBREAK | DT_EXPANDTABS},
-        {"centred image, one line", SS_LEFT | SS_CENTERIMAGE, L"Text", DT_CENTER | DT_VCENTER | DT_SINGLELINE},
+        {"centred image, one line", SS_LEFT | SS_CENTERIMAGE, L"Text",
+         DT_CENTER | DT_VCENTER | DT_SINGLELINE},
         {"centred image, two lines", SS_RIGHT | SS_CENTERIMAGE, L"Text\r\nMore", DT_CENTER},
     };
     for (const Case& c : cases)

@@ -39,10 +39,10 @@ TEST(DialogLayout, ButtonsAndCaptionTextForEachButtonStyle) {
         int textRight;
     };
     const Case cases[] = {
-        {0, kNone, kNone, kNone, 291},                                          // W - 9
-        {1, {271, 4, 291, 24}, kNone, kNone, 270},                              // W - 10 - M
-        {2, {271, 4, 291, 24}, kNone, {250, 4, 270, 24}, 250},                  // W - 10 - 2M
-        {3, {271, 4, 291, 24}, {250, 4, 270, 24}, {229, 4, 249, 24}, 229},      // W - 11 - 3M
+        {0, kNone, kNone, kNone, 291},                                     // W - 9
+        {1, {271, 4, 291, 24}, kNone, kNone, 270},                         // W - 10 - M
+        {2, {271, 4, 291, 24}, kNone, {250, 4, 270, 24}, 250},             // W - 10 - 2M
+        {3, {271, 4, 291, 24}, {250, 4, 270, 24}, {229, 4, 249, 24}, 229}, // W - 11 - 3M
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.style);
@@ -81,7 +81,8 @@ TEST(DialogLayout, IconSizePositionAndWhereTheCaptionStarts) {
         // x = 6, y = (T - 16 + 1) / 2 + 1; the caption starts at 16 + 12.
         {"title 25", 25, true, true, false, {6, 6, 22, 22}, {28, 3, 229, 25}},
         {"title 35 takes the large icon", 35, true, true, true, {6, 3, 38, 35}, {44, 4, 205, 35}}, // M = 28
-        {"title 16 just holds the small icon", 16, true, true, false, {6, 1, 22, 17}, {28, 2, 253, 16}}, // M = 12
+        // M = 12 for a title of 16 or 15.
+        {"title 16 just holds the small icon", 16, true, true, false, {6, 1, 22, 17}, {28, 2, 253, 16}},
         {"title 15 is too low for any icon", 15, true, false, false, kNone, {12, 2, 253, 15}},
         {"no icon", 25, false, false, false, kNone, {12, 3, 229, 25}},
     };
@@ -142,15 +143,15 @@ TEST(DialogLayout, HitTestCodes) {
         int code;
     };
     const Case cases[] = {
-        {0, 0, true, false, HTTOPLEFT},       {2, 2, true, false, HTTOPLEFT},
-        {150, 1, true, false, HTTOP},         {296, 0, true, false, HTTOPRIGHT},
-        {0, 100, true, false, HTLEFT},        {1, 196, true, false, HTBOTTOMLEFT},
-        {296, 100, true, false, HTRIGHT},     {299, 198, true, false, HTBOTTOMRIGHT},
-        {150, 196, true, false, HTBOTTOM},    {150, 14, true, false, HTCAPTION},
-        {150, 27, true, false, HTCAPTION},    {150, 28, true, false, HTCLIENT},
-        {0, 100, false, false, HTCLIENT},     {281, 14, false, false, HTCAPTION},
-        {150, 14, false, true, HTCLIENT},     {281, 14, false, true, HTCAPTION},
-        {260, 14, false, true, HTMAXBUTTON},  {239, 14, false, true, HTCAPTION},
+        {0, 0, true, false, HTTOPLEFT},      {2, 2, true, false, HTTOPLEFT},
+        {150, 1, true, false, HTTOP},        {296, 0, true, false, HTTOPRIGHT},
+        {0, 100, true, false, HTLEFT},       {1, 196, true, false, HTBOTTOMLEFT},
+        {296, 100, true, false, HTRIGHT},    {299, 198, true, false, HTBOTTOMRIGHT},
+        {150, 196, true, false, HTBOTTOM},   {150, 14, true, false, HTCAPTION},
+        {150, 27, true, false, HTCAPTION},   {150, 28, true, false, HTCLIENT},
+        {0, 100, false, false, HTCLIENT},    {281, 14, false, false, HTCAPTION},
+        {150, 14, false, true, HTCLIENT},    {281, 14, false, true, HTCAPTION},
+        {260, 14, false, true, HTMAXBUTTON}, {239, 14, false, true, HTCAPTION},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.code, DialogHitTest(p, POINT{c.x, c.y}, c.resizable, c.fixedPosition))
@@ -177,10 +178,10 @@ TEST(DialogLayout, ButtonUnderThePointerAndEachButtonsLook) {
         bool active;
         Look look;
     } looks[] = {
-        {close, close, true, Look::Pressed},  {none, close, true, Look::Hover},
-        {min, close, true, Look::Normal},     {close, min, true, Look::Normal},
-        {none, none, true, Look::Normal},     {none, none, false, Look::Inactive},
-        {none, close, false, Look::Hover},    {close, close, false, Look::Pressed},
+        {close, close, true, Look::Pressed}, {none, close, true, Look::Hover},
+        {min, close, true, Look::Normal},    {close, min, true, Look::Normal},
+        {none, none, true, Look::Normal},    {none, none, false, Look::Inactive},
+        {none, close, false, Look::Hover},   {close, close, false, Look::Pressed},
     };
     for (const auto& c : looks)
         EXPECT_EQ(c.look, DialogButtonLook(close, c.pressed, c.hot, c.active));
