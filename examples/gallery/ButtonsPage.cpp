@@ -4,6 +4,8 @@
 
 BEGIN_MESSAGE_MAP(ButtonsPage, CDialog)
 ON_WM_ERASEBKGND()
+ON_WM_SHOWWINDOW()
+ON_MESSAGE(WM_APP + 1, &ButtonsPage::OnUpdatePinnedTip)
 ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
@@ -14,8 +16,6 @@ BOOL ButtonsPage::CreatePage(CWnd* gallery, CPoint origin, COLORREF background) 
     if (!Create(IDD_BUTTONS_PAGE, gallery))
         return FALSE;
     SetWindowPos(nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(SW_SHOW);
-    ShowPinnedTip();
     return TRUE;
 }
 
@@ -140,10 +140,30 @@ BOOL ButtonsPage::OnInitDialog() {
     return FALSE;
 }
 
-void ButtonsPage::ShowPinnedTip() {
+namespace {
+
+// Posted to itself: the pinned tip follows the page once the gallery around
+// it is on screen (a tip shown beside a window that is still hidden never
+// reaches the screen).
+constexpr UINT kUpdatePinnedTip = WM_APP + 1;
+
+} // namespace
+
+void ButtonsPage::OnShowWindow(BOOL bShow, UINT nStatus) {
+    CDialog::OnShowWindow(bShow, nStatus);
+    PostMessage(kUpdatePinnedTip);
+}
+
+LRESULT ButtonsPage::OnUpdatePinnedTip(WPARAM, LPARAM) {
+    ShowPinnedTip(IsWindowVisible() != FALSE);
+    return 0;
+}
+
+void ButtonsPage::ShowPinnedTip(bool show) {
     // A tooltip normally follows the pointer; this one is shown in tracking
-    // mode and then pinned beside its button so that it can be looked at.
-    if (!m_pinnedTip.Create(this))
+    // mode and then pinned beside its button so that it can be looked at
+    // while the page is shown.
+    if (!m_pinnedTip.GetSafeHwnd() && !m_pinnedTip.Create(this))
         return;
     TOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
@@ -151,7 +171,12 @@ void ButtonsPage::ShowPinnedTip() {
     tool.hwnd = m_hWnd;
     tool.uId = 1;
     tool.lpszText = const_cast<LPWSTR>(L"A skinned tooltip (pinned)");
-    m_pinnedTip.SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (!show) {
+        m_pinnedTip.SendMessage(TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+        return;
+    }
+    if (m_pinnedTip.SendMessage(TTM_GETTOOLCOUNT) == 0)
+        m_pinnedTip.SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     // Beside the last shape, in the free end of that row.
     CRect beside;
     m_shapes[5].GetWindowRect(&beside);

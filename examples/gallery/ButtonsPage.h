@@ -6,15 +6,15 @@
 
 #include <Tavrin.h>
 
-class ButtonsPage : public CDialog {
+#include "GalleryPages.h"
+
+class ButtonsPage : public CDialog, public GalleryPage {
 public:
     ButtonsPage();
 
-    // Creates the page as a child of 'gallery' with its top-left corner at
-    // 'origin' (gallery client pixels), on the gallery's background colour.
-    BOOL CreatePage(CWnd* gallery, CPoint origin, COLORREF background);
-    // Gives the keyboard focus to the sample that shows the focus look.
-    void FocusSample();
+    BOOL CreatePage(CWnd* gallery, CPoint origin, COLORREF background) override;
+    CWnd* Window() override { return this; }
+    void FocusSample() override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -22,11 +22,13 @@ protected:
     void OnOK() override {}
     void OnCancel() override {}
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+    afx_msg LRESULT OnUpdatePinnedTip(WPARAM wParam, LPARAM lParam);
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     DECLARE_MESSAGE_MAP()
 
 private:
-    void ShowPinnedTip();
+    void ShowPinnedTip(bool show);
 
     COLORREF m_background;
 

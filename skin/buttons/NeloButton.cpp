@@ -1,39 +1,34 @@
 #include "NeloButton.h"
 
 #include "ButtonsGeometry.h"
-#include "ButtonsInternal.h"
-#include "SkinFoundation.h"
+#include "SkinControl.h"
+#include "SkinDrawing.h"
+#include "SkinLook.h"
 
 namespace Tavrin {
 
+using geometry::Look;
+
 namespace {
 
-// The four looks of a button, strongest first.
-enum class Look { Normal, Hover, Pressed, Disabled };
-
-struct LookColours {
-    COLORREF top, bottom, outer, inner, text;
-};
-
-LookColours ColoursOf(const _ButtonColorInfo& c, Look look) {
-    switch (look) {
-    case Look::Disabled:
-        return {c.crDisabledTop, c.crDisabledBottom, c.crOuterDisabled, c.crInnerDisabled, c.crTextDisabled};
-    case Look::Pressed:
-        return {c.crPressedTop, c.crPressedBottom, c.crOuterPressed, c.crInnerPressed, c.crTextPressed};
-    case Look::Hover:
-        return {c.crHoverTop, c.crHoverBottom, c.crOuterHover, c.crInnerHover, c.crTextHover};
-    default:
-        return {c.crNormalTop, c.crNormalBottom, c.crOuterNormal, c.crInnerNormal, c.crTextNormal};
-    }
-}
-
-void FrameShape(HDC dc, const detail::RoundRectShape& shape, COLORREF colour) {
-    CRgn region;
-    if (!region.Attach(detail::CreateShapeRegion(shape)))
-        return;
-    ::FrameRgn(dc, static_cast<HRGN>(region.GetSafeHandle()), SkinResourceCache::GetSolidBrush(colour), 1, 1);
-}
+// What each look paints with: face top and bottom, outer and inner ring,
+// text. A button has no inactive look of its own.
+enum FacePart { FaceTop, FaceBottom, OuterRing, InnerRing, TextColour, FacePartCount };
+using ButtonRow = MemberRow<_ButtonColorInfo, FacePartCount>;
+const ButtonRow kNormalFace{&_ButtonColorInfo::crNormalTop, &_ButtonColorInfo::crNormalBottom,
+                            &_ButtonColorInfo::crOuterNormal, &_ButtonColorInfo::crInnerNormal,
+                            &_ButtonColorInfo::crTextNormal};
+const LookTable<_ButtonColorInfo, FacePartCount> kButtonLooks{{{
+    kNormalFace,
+    {&_ButtonColorInfo::crHoverTop, &_ButtonColorInfo::crHoverBottom, &_ButtonColorInfo::crOuterHover,
+     &_ButtonColorInfo::crInnerHover, &_ButtonColorInfo::crTextHover},
+    {&_ButtonColorInfo::crPressedTop, &_ButtonColorInfo::crPressedBottom, &_ButtonColorInfo::crOuterPressed,
+     &_ButtonColorInfo::crInnerPressed, &_ButtonColorInfo::crTextPressed},
+    {&_ButtonColorInfo::crDisabledTop, &_ButtonColorInfo::crDisabledBottom,
+     &_ButtonColorInfo::crOuterDisabled, &_ButtonColorInfo::crInnerDisabled,
+     &_ButtonColorInfo::crTextDisabled},
+    kNormalFace,
+}}};
 
 } // namespace
 
@@ -48,41 +43,30 @@ ON_MESSAGE(BM_SETSTYLE, &NeloButton::OnSetStyle)
 ON_WM_GETDLGCODE()
 END_MESSAGE_MAP()
 
-NeloButton::NeloButton() : m_toolTip(nullptr) {
-    GdiplusSession::Acquire();
+NeloButton::NeloButton() {
     ResetMembers();
 }
 
 NeloButton::~NeloButton() {
     m_imageList.DeleteImageList();
-    delete m_toolTip;
-    m_toolTip = nullptr;
-    GdiplusSession::Release();
 }
 
 _ButtonColorInfo NeloButton::DefaultColorInfo() {
     _ButtonColorInfo c{};
-    c.crNormalTop = RGB(243, 243, 243);
-    c.crNormalBottom = RGB(182, 208, 240);
-    c.crPressedTop = RGB(182, 208, 240);
-    c.crPressedBottom = RGB(243, 243, 243);
-    c.crHoverTop = RGB(243, 243, 243);
-    c.crHoverBottom = RGB(160, 192, 224);
-    c.crDisabledTop = RGB(250, 250, 250);
-    c.crDisabledBottom = RGB(210, 225, 246);
-    c.crOuterNormal = RGB(127, 157, 185);
-    c.crOuterPressed = RGB(88, 168, 240);
-    c.crOuterHover = RGB(88, 168, 240);
-    c.crOuterDisabled = RGB(198, 206, 228);
+    // Look by look: face top and bottom, outer and inner ring, text.
+    WriteRow(
+        c, kButtonLooks.Row(Look::Normal),
+        {RGB(243, 243, 243), RGB(182, 208, 240), RGB(127, 157, 185), RGB(242, 246, 251), RGB(77, 97, 133)});
+    WriteRow(
+        c, kButtonLooks.Row(Look::Pressed),
+        {RGB(182, 208, 240), RGB(243, 243, 243), RGB(88, 168, 240), RGB(202, 206, 211), RGB(83, 120, 178)});
+    WriteRow(
+        c, kButtonLooks.Row(Look::Hover),
+        {RGB(243, 243, 243), RGB(160, 192, 224), RGB(88, 168, 240), RGB(158, 200, 245), RGB(88, 144, 220)});
+    WriteRow(
+        c, kButtonLooks.Row(Look::Disabled),
+        {RGB(250, 250, 250), RGB(210, 225, 246), RGB(198, 206, 228), RGB(239, 245, 251), RGB(175, 194, 223)});
     c.crFocus = RGB(88, 168, 240);
-    c.crInnerNormal = RGB(242, 246, 251);
-    c.crInnerPressed = RGB(202, 206, 211);
-    c.crInnerHover = RGB(158, 200, 245);
-    c.crInnerDisabled = RGB(239, 245, 251);
-    c.crTextNormal = RGB(77, 97, 133);
-    c.crTextPressed = RGB(83, 120, 178);
-    c.crTextHover = RGB(88, 144, 220);
-    c.crTextDisabled = RGB(175, 194, 223);
     c.toolTipColorInfo = NeloToolTipCtrl::DefaultColorInfo();
     return c;
 }
@@ -98,11 +82,11 @@ void NeloButton::ResetMembers() {
     m_textAlignment = ButtonTextCenterMiddle;
     m_textX = 0;
     m_textY = 0;
-    m_font = SkinResourceCache::GetFont(FontKey(L"Arial", 10, 0));
+    m_font = SkinFont(L"Arial", 10, 0);
     m_useTextPos = 0;
     m_hoverEffect = 1;
     m_focusEffect = 1;
-    m_hover = 0;
+    m_hover.Reset();
     m_eraseOnce = 0;
     m_defaultButton = 0;
     m_toolTipText.Empty();
@@ -113,44 +97,29 @@ void NeloButton::PreSubclassWindow() {
     ResetMembers();
     m_defaultButton = (GetStyle() & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
     // A button object may be attached again after its window died (a dialog
-    // shown a second time): a tip whose window died too is made anew, and
-    // the new button gets its tool either way.
-    if (!m_toolTip)
-        m_toolTip = new NeloToolTipCtrl;
-    if (!m_toolTip->GetSafeHwnd() && m_toolTip->Create(this)) {
-        // Shown at once; the autopop and reshow delays follow from it.
-        m_toolTip->SendMessage(TTM_SETDELAYTIME, TTDT_AUTOMATIC, MAKELPARAM(0, 0));
-    }
-    if (m_toolTip->GetSafeHwnd())
-        AddButtonTool();
+    // shown a second time): the host makes a new tip then, and the button
+    // gets its one tool either way.
+    if (m_toolTip.Attach(this))
+        m_toolTip.SetTool(m_toolTipText);
     ModifyStyle(0, BS_OWNERDRAW | WS_CLIPCHILDREN);
     SetButtonStyle(ButtonStyleRounded);
     SetFont(L"Arial", 10, 0);
     CButton::PreSubclassWindow();
 }
 
-void NeloButton::AddButtonTool() {
-    // The tip learns about the mouse only from the relay in
-    // PreTranslateMessage, never by subclassing the button itself: that is
-    // what lets a stopped button, or one without tip text, keep it quiet.
-    // One tool per button, whatever was registered for it before.
-    m_toolTip->DelTool(this);
-    m_toolTip->AddTool(this, m_toolTipText);
-}
-
 int NeloButton::SetButtonColorInfo(const _ButtonColorInfo& info) {
-    if (!m_toolTip || !m_toolTip->GetSafeHwnd())
+    if (!m_toolTip.IsReady())
         return 0;
     m_colorInfo = info;
-    if (!m_toolTip->SetToolTipCtrlColorInfo(info.toolTipColorInfo))
+    if (!m_toolTip.SetColours(info.toolTipColorInfo))
         return 0;
     Invalidate(FALSE);
-    detail::RedrawFrame(m_hWnd);
+    RedrawFrame(m_hWnd);
     return 1;
 }
 
 int NeloButton::GetButtonColorInfo(_ButtonColorInfo& info) {
-    if (m_toolTip && !m_toolTip->GetToolTipCtrlColorInfo(m_colorInfo.toolTipColorInfo))
+    if (!m_toolTip.ReadColours(m_colorInfo.toolTipColorInfo))
         return 0;
     info = m_colorInfo;
     return 1;
@@ -167,22 +136,18 @@ void NeloButton::ApplyRegion() {
         return;
     RECT client{};
     ::GetClientRect(m_hWnd, &client);
-    HRGN region = detail::CreateShapeRegion(
-        detail::ButtonWindowShape(m_buttonStyle, client.right - client.left, client.bottom - client.top));
-    // After a successful SetWindowRgn the system owns the region.
-    if (region && !::SetWindowRgn(m_hWnd, region, TRUE))
-        ::DeleteObject(region);
+    SetWindowShape(m_hWnd, geometry::ButtonWindowShape(m_buttonStyle, client.right, client.bottom));
     Invalidate(TRUE);
 }
 
 int NeloButton::SetIcon(HICON icon, int small) {
     m_icon = icon;
-    if (icon) {
-        detail::LoadIconImage(m_imageList, icon, small);
-        Invalidate(FALSE);
-    } else if (detail::ClearImage(m_imageList)) {
-        Invalidate(FALSE);
-    }
+    // A null handle takes the image away, repainting only when there was one.
+    if (icon)
+        LoadIconImage(m_imageList, icon, small);
+    else if (!ClearImage(m_imageList))
+        return 1;
+    Invalidate(FALSE);
     return 1;
 }
 
@@ -196,12 +161,11 @@ HBITMAP NeloButton::GetBitmap() {
 
 int NeloButton::SetBitmap(HBITMAP bitmap, COLORREF maskColour) {
     m_bitmap = bitmap;
-    if (bitmap) {
-        detail::LoadBitmapImage(m_imageList, bitmap, maskColour);
-        Invalidate(FALSE);
-    } else if (detail::ClearImage(m_imageList)) {
-        Invalidate(FALSE);
-    }
+    if (bitmap)
+        LoadBitmapImage(m_imageList, bitmap, maskColour);
+    else if (!ClearImage(m_imageList))
+        return 1;
+    Invalidate(FALSE);
     return 1;
 }
 
@@ -221,7 +185,7 @@ int NeloButton::GetPicturePos(int& x, int& y) {
 }
 
 int NeloButton::SetFont(const CString& face, const int& pointSize, int bold) {
-    HFONT font = SkinResourceCache::GetFont(FontKey(face.GetString(), pointSize, bold));
+    HFONT font = SkinFont(face, pointSize, bold);
     if (!font)
         return 0;
     m_font = font;
@@ -272,8 +236,8 @@ int NeloButton::SetToolTipText(const CString& text) {
     m_toolTipText = text;
     // An empty text keeps the old tool registered; it is simply no longer
     // fed with mouse messages, so it never shows.
-    if (!text.IsEmpty() && m_toolTip && m_toolTip->GetSafeHwnd() && m_hWnd)
-        AddButtonTool();
+    if (!text.IsEmpty() && m_hWnd)
+        m_toolTip.SetTool(text);
     return 1;
 }
 
@@ -282,9 +246,7 @@ CString NeloButton::GetToolTipText() {
 }
 
 int NeloButton::SetToolTipCtrlFont(const CString& face, const int& pointSize, int bold) {
-    if (!m_toolTip)
-        return 0;
-    return m_toolTip->SetFont(face, pointSize, bold);
+    return m_toolTip.SetFont(face, pointSize, bold);
 }
 
 int NeloButton::Stop(int stop) {
@@ -297,10 +259,7 @@ int NeloButton::IsStop() {
 }
 
 int NeloButton::Invalidate(int erase) {
-    if (!m_hWnd)
-        return 0;
-    ::InvalidateRect(m_hWnd, nullptr, erase);
-    return 1;
+    return InvalidateControl(m_hWnd, erase);
 }
 
 BOOL NeloButton::PreTranslateMessage(MSG* msg) {
@@ -308,8 +267,8 @@ BOOL NeloButton::PreTranslateMessage(MSG* msg) {
         // A stopped button neither reacts to the mouse nor shows its tip.
         if (m_stop)
             return TRUE;
-        if (m_toolTip && m_toolTip->GetSafeHwnd() && !m_toolTipText.IsEmpty())
-            m_toolTip->RelayEvent(msg);
+        if (!m_toolTipText.IsEmpty())
+            m_toolTip.Relay(msg);
     }
     return CButton::PreTranslateMessage(msg);
 }
@@ -322,59 +281,61 @@ void NeloButton::DrawItem(LPDRAWITEMSTRUCT item) {
 }
 
 void NeloButton::PaintFace(HDC dc, const RECT& item, UINT state) {
-    const int width = item.right - item.left, height = item.bottom - item.top;
-    Look look = Look::Normal;
-    if (state & ODS_DISABLED)
-        look = Look::Disabled;
-    else if (state & ODS_SELECTED)
-        look = Look::Pressed;
-    else if (m_hover && m_hoverEffect)
-        look = Look::Hover;
-    const LookColours colours = ColoursOf(m_colorInfo, look);
-    // Only an enabled, pressed button moves its content: one pixel right and down.
-    const bool pressedLook = look == Look::Pressed;
-
+    const Look look = geometry::ResolveLook((state & ODS_DISABLED) != 0, (state & ODS_SELECTED) != 0,
+                                            m_hover.IsHovering() && m_hoverEffect);
     {
         SkinPaintBuffer buffer(dc, item, Gdiplus::SmoothingModeHighQuality);
         if (!buffer.IsValid())
             return;
-        HDC mem = buffer.DC();
-        FillVerticalGradient(buffer.Graphics(), Gdiplus::Rect(0, 0, width, height), colours.top,
-                             colours.bottom);
-        FrameShape(mem, detail::ButtonOuterShape(m_buttonStyle, width, height), colours.outer);
-        FrameShape(mem, detail::ButtonInnerShape(m_buttonStyle, width, height), colours.inner);
-
-        if (m_imageList.GetSafeHandle())
-            detail::DrawSingleImage(m_imageList.GetSafeHandle(), mem, m_pictureX + (pressedLook ? 1 : 0),
-                                    m_pictureY + (pressedLook ? 1 : 0));
-
-        CString text;
-        GetWindowText(text);
-        if (!text.IsEmpty()) {
-            ScopedSelectObject font(mem, m_font);
-            RECT measured{0, 0, width, height};
-            ::DrawTextW(mem, text.GetString(), text.GetLength(), &measured,
-                        DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL);
-            const SIZE textSize{measured.right - measured.left, measured.bottom - measured.top};
-            const detail::ButtonTextLayout layout =
-                detail::LayoutButtonText(width, height, textSize, m_textAlignment, m_useTextPos != 0,
-                                         POINT{m_textX, m_textY}, pressedLook);
-            RECT draw = layout.draw;
-            ::SetBkMode(mem, TRANSPARENT);
-            ::SetTextColor(mem, colours.text);
-            ::DrawTextW(mem, text.GetString(), text.GetLength(), &draw, DT_WORDBREAK | DT_EDITCONTROL);
-        }
+        DrawFace(buffer, look);
+        // Only an enabled, pressed button moves its content: one pixel right and down.
+        DrawImage(buffer.DC(), look == Look::Pressed);
+        DrawText(buffer.DC(), buffer.Width(), buffer.Height(), look);
         buffer.Present();
     }
+    if (m_focusEffect && (state & ODS_FOCUS))
+        DrawFocus(dc, item);
+}
 
-    if (m_focusEffect && (state & ODS_FOCUS)) {
-        // Drawn on the target itself, after the face has been copied there.
-        const int k = detail::ButtonFocusInset(width, height);
-        Gdiplus::Graphics graphics(dc);
-        Gdiplus::Pen pen(Gdiplus::Color(ToArgb(m_colorInfo.crFocus)), 1.0f);
-        pen.SetDashStyle(Gdiplus::DashStyleDot);
-        graphics.DrawRectangle(&pen, item.left + k, item.top + k, width - 2 * k - 2, height - 2 * k - 2);
-    }
+void NeloButton::DrawFace(SkinPaintBuffer& buffer, Look look) {
+    const LookColours<FacePartCount> colours = kButtonLooks.Read(m_colorInfo, look);
+    const int width = buffer.Width(), height = buffer.Height();
+    FillVerticalGradient(buffer.Graphics(), ToGdiplusRect(buffer.LocalRect()), colours[FaceTop],
+                         colours[FaceBottom]);
+    FrameShape(buffer.DC(), geometry::ButtonOuterShape(m_buttonStyle, width, height), colours[OuterRing]);
+    FrameShape(buffer.DC(), geometry::ButtonInnerShape(m_buttonStyle, width, height), colours[InnerRing]);
+}
+
+void NeloButton::DrawImage(HDC dc, bool pressedLook) {
+    const int shift = pressedLook ? 1 : 0;
+    DrawSingleImage(m_imageList, dc, m_pictureX + shift, m_pictureY + shift);
+}
+
+void NeloButton::DrawText(HDC dc, int width, int height, Look look) {
+    CString text;
+    GetWindowText(text);
+    if (text.IsEmpty())
+        return;
+    ScopedSelectObject font(dc, m_font);
+    RECT measured{0, 0, width, height};
+    ::DrawTextW(dc, text.GetString(), text.GetLength(), &measured,
+                DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL);
+    RECT draw = geometry::LayoutButtonText(
+        width, height, SIZE{measured.right - measured.left, measured.bottom - measured.top}, m_textAlignment,
+        m_useTextPos != 0, POINT{m_textX, m_textY}, look == Look::Pressed);
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, kButtonLooks.Read(m_colorInfo, look)[TextColour]);
+    ::DrawTextW(dc, text.GetString(), text.GetLength(), &draw, DT_WORDBREAK | DT_EDITCONTROL);
+}
+
+void NeloButton::DrawFocus(HDC dc, const RECT& item) {
+    // Drawn on the target itself, after the face has been copied there.
+    const RECT outline = geometry::ButtonFocusOutline(item.right - item.left, item.bottom - item.top);
+    Gdiplus::Graphics graphics(dc);
+    Gdiplus::Pen pen(Gdiplus::Color(ToArgb(m_colorInfo.crFocus)), 1.0f);
+    pen.SetDashStyle(Gdiplus::DashStyleDot);
+    graphics.DrawRectangle(&pen, ToGdiplusRect(RECT{item.left + outline.left, item.top + outline.top,
+                                                    item.left + outline.right, item.top + outline.bottom}));
 }
 
 BOOL NeloButton::OnEraseBkgnd(CDC* dc) {
@@ -405,6 +366,7 @@ void NeloButton::OnLButtonDblClk(UINT flags, CPoint point) {
 
 void NeloButton::OnMouseMove(UINT flags, CPoint point) {
     if (m_hoverEffect) {
+        // Inside means inside the button's shape, not only its rectangle.
         BOOL inside;
         CRgn region;
         region.CreateRectRgn(0, 0, 0, 0);
@@ -415,22 +377,14 @@ void NeloButton::OnMouseMove(UINT flags, CPoint point) {
             ::GetClientRect(m_hWnd, &client);
             inside = ::PtInRect(&client, point);
         }
-        TRACKMOUSEEVENT track{};
-        track.cbSize = sizeof(track);
-        track.dwFlags = inside ? TME_LEAVE : (TME_CANCEL | TME_HOVER);
-        track.hwndTrack = m_hWnd;
-        track.dwHoverTime = HOVER_DEFAULT;
-        ::TrackMouseEvent(&track);
-        if ((inside ? 1 : 0) != m_hover) {
-            m_hover = inside ? 1 : 0;
+        if (m_hover.Update(m_hWnd, inside != FALSE))
             Invalidate(FALSE);
-        }
     }
     CButton::OnMouseMove(flags, point);
 }
 
 void NeloButton::OnMouseLeave() {
-    m_hover = 0;
+    m_hover.Leave();
     Invalidate(TRUE);
 }
 

@@ -2,9 +2,19 @@
 // word-wrapped text in one of nine placements, dotted focus rectangle, hover
 // look, a window region of one of six shapes and its own skinned tooltip.
 // A stopped button ignores the mouse without looking disabled.
+//
+// Takes over: drawing (BS_OWNERDRAW, DrawItem), erasing (one erase after a
+// move or resize), the window region (WM_SIZE), hover (WM_MOUSEMOVE,
+// WM_MOUSELEAVE), double clicks (a second press), BM_SETSTYLE (stays
+// owner-drawn) and WM_GETDLGCODE (default-button code). Pressing, capture,
+// focus, keyboard activation and BN_CLICKED stay with the system's button.
 #pragma once
 
+#include "GeometryShapes.h"
 #include "NeloToolTipCtrl.h"
+#include "SkinFoundation.h"
+#include "SkinToolTipHost.h"
+#include "SkinWindow.h"
 #include "TavrinExport.h"
 
 #include <afxwin.h>
@@ -111,10 +121,14 @@ protected:
 
 private:
     void ResetMembers();
-    void AddButtonTool();
     void ApplyRegion();
     void PaintFace(HDC dc, const RECT& item, UINT state);
+    void DrawFace(SkinPaintBuffer& buffer, geometry::Look look);
+    void DrawImage(HDC dc, bool pressedLook);
+    void DrawText(HDC dc, int width, int height, geometry::Look look);
+    void DrawFocus(HDC dc, const RECT& item);
 
+    GdiplusSessionScope m_gdiplus;
     _ButtonColorInfo m_colorInfo;
     ButtonStyle m_buttonStyle;
     CImageList m_imageList;
@@ -129,10 +143,10 @@ private:
     int m_useTextPos;
     int m_hoverEffect;
     int m_focusEffect;
-    int m_hover;
+    HoverTracker m_hover;
     int m_eraseOnce;
     int m_defaultButton;
-    NeloToolTipCtrl* m_toolTip;
+    ToolTipHost m_toolTip;
     CString m_toolTipText;
     int m_stop;
 };

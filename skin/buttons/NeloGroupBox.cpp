@@ -1,26 +1,37 @@
 #include "NeloStatic.h"
 
 #include "ButtonsGeometry.h"
-#include "ButtonsInternal.h"
-#include "SkinFoundation.h"
-
-#include <algorithm>
+#include "SkinControl.h"
+#include "SkinDrawing.h"
+#include "SkinWindow.h"
 
 namespace Tavrin {
 
+namespace {
+
+geometry::CaptionAlign CaptionAlignOf(DWORD style) {
+    switch (style & BS_CENTER) {
+    case BS_RIGHT:
+        return geometry::CaptionAlign::Right;
+    case BS_CENTER:
+        return geometry::CaptionAlign::Centre;
+    default:
+        return geometry::CaptionAlign::Left;
+    }
+}
+
+} // namespace
+
 BEGIN_MESSAGE_MAP(NeloGroupBox, CButton)
 ON_WM_PAINT()
+ON_WM_PRINTCLIENT()
 END_MESSAGE_MAP()
 
 NeloGroupBox::NeloGroupBox()
     : m_colorInfo(DefaultColorInfo()), m_lineThickness(1), m_showText(1),
-      m_cornerStyle(GroupBoxCornersMedium) {
-    GdiplusSession::Acquire();
-}
+      m_cornerStyle(GroupBoxCornersMedium) {}
 
-NeloGroupBox::~NeloGroupBox() {
-    GdiplusSession::Release();
-}
+NeloGroupBox::~NeloGroupBox() = default;
 
 _GroupBoxColorInfo NeloGroupBox::DefaultColorInfo() {
     return _GroupBoxColorInfo{RGB(6, 45, 117), RGB(49, 93, 148)};
@@ -42,19 +53,18 @@ void NeloGroupBox::PreSubclassWindow() {
 void NeloGroupBox::Redraw() {
     if (!m_hWnd)
         return;
-    detail::RedrawFrame(m_hWnd);
+    RedrawFrame(m_hWnd);
     // The box paints only its line and caption over what lies beneath, so
     // the parent repaints that area first; otherwise an old, thicker line
     // would stay visible.
     HWND parent = ::GetParent(m_hWnd);
-    RECT area{};
-    ::GetWindowRect(m_hWnd, &area);
-    if (parent) {
-        ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
-        ::RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    } else {
+    if (!parent) {
         ::InvalidateRect(m_hWnd, nullptr, TRUE);
+        return;
     }
+    RECT area = WindowRectOf(m_hWnd);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+    ::RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 int NeloGroupBox::SetGroupBoxColorInfo(const _GroupBoxColorInfo& info) {
@@ -99,7 +109,7 @@ int NeloGroupBox::SetRoundCornersStyle(GroupBoxRoundCornersStyle style) {
 }
 
 int NeloGroupBox::SetFont(const CString& face, const int& pointSize, int bold) {
-    HFONT font = SkinResourceCache::GetFont(FontKey(face.GetString(), pointSize, bold));
+    HFONT font = SkinFont(face, pointSize, bold);
     if (!font)
         return 0;
     if (m_hWnd)
@@ -114,72 +124,47 @@ int NeloGroupBox::Invalidate(int) {
 }
 
 void NeloGroupBox::OnPaint() {
-    CPaintDC paint(this);
-    try {
-        HDC dc = paint.GetSafeHdc();
-        ScopedSelectObject font(dc, reinterpret_cast<HGDIOBJ>(::SendMessage(m_hWnd, WM_GETFONT, 0, 0)));
-        Gdiplus::Graphics graphics(dc);
+    Tavrin::PaintClient(*this, *this);
+}
 
-        RECT r{};
-        ::GetClientRect(m_hWnd, &r);
-        CString text;
-        GetWindowText(text);
-        SIZE extent{0, 0};
-        ::GetTextExtentPoint32W(dc, text.GetString(), text.GetLength(), &extent);
-        const int cx = extent.cx, cy = extent.cy;
+void NeloGroupBox::OnPrintClient(CDC* dc, UINT) {
+    Tavrin::PrintClient(*this, *this, dc);
+}
 
-        // The line runs through the middle of the caption.
-        if (m_showText)
-            r.top += cy / 2;
-        const int width = r.right - r.left, height = r.bottom - r.top;
-        const int f = std::min(std::min(width / 2, height / 2), 5);
-        const int limit = detail::GroupBoxThicknessLimit(width, height);
-        if (m_lineThickness > limit)
-            m_lineThickness = limit;
-        const int thickness = m_lineThickness;
+void NeloGroupBox::PaintClient(HDC dc, const RECT& client) {
+    ScopedSelectObject font(dc, WindowFont(m_hWnd));
+    CString text;
+    GetWindowText(text);
+    SIZE caption{0, 0};
+    ::GetTextExtentPoint32W(dc, text.GetString(), text.GetLength(), &caption);
+    const geometry::GroupBoxLayout layout = geometry::LayoutGroupBox(
+        client, caption, m_showText != 0, m_lineThickness, m_cornerStyle, CaptionAlignOf(GetStyle()));
+    // A box too small for its line keeps the thinner line from now on.
+    m_lineThickness = layout.thickness;
 
-        InflateRect(&r, -(thickness / 2), -(thickness / 2));
-        // An even pen straddles pixel boundaries; half a pixel back puts it
-        // on whole pixels.
-        const float o = (thickness % 2 == 0) ? 0.5f : 0.0f;
-        const Gdiplus::RectF pathRect(static_cast<float>(r.left) - o, static_cast<float>(r.top) - o,
-                                      static_cast<float>(r.right - r.left) - 1.0f + 2.0f * o,
-                                      static_cast<float>(r.bottom - r.top) - 1.0f + 2.0f * o);
-        Gdiplus::GraphicsPath path;
-        AddRoundRectPathF(pathRect, detail::GroupBoxCornerRadius(m_cornerStyle), &path);
-        Gdiplus::Pen pen(Gdiplus::Color(ToArgb(m_colorInfo.crGroupLine)), static_cast<float>(thickness));
-        graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+    Gdiplus::Graphics graphics(dc);
+    if (layout.caption)
+        DrawCaption(dc, graphics, layout, text);
+    DrawFrame(graphics, layout);
+}
 
-        if (m_showText) {
-            RECT textRect{};
-            textRect.top = r.top - cy / 2;
-            textRect.left = 12;
-            textRect.bottom = std::min<LONG>(textRect.top + cy, r.bottom);
-            textRect.right = r.right - f;
-            UINT format = DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS;
-            int gapLeft;
-            switch (GetStyle() & BS_CENTER) {
-            case BS_RIGHT:
-                gapLeft = textRect.right - cx - 1;
-                format |= DT_RIGHT;
-                break;
-            case BS_CENTER:
-                gapLeft = (textRect.right - 12) / 2 + 12 - cx / 2 - 1;
-                format |= DT_CENTER;
-                break;
-            default:
-                gapLeft = 11;
-                break;
-            }
-            // The gap: the line is not drawn behind the caption.
-            graphics.ExcludeClip(Gdiplus::Rect(gapLeft, textRect.top, cx + 2, cy));
-            ::SetBkMode(dc, TRANSPARENT);
-            ::SetTextColor(dc, m_colorInfo.crGroupText);
-            ::DrawTextW(dc, text.GetString(), text.GetLength(), &textRect, format);
-        }
-        graphics.DrawPath(&pen, &path);
-    } catch (...) {
-    }
+void NeloGroupBox::DrawCaption(HDC dc, Gdiplus::Graphics& graphics, const geometry::GroupBoxLayout& layout,
+                               const CString& text) {
+    // The gap: the line is not drawn behind the caption.
+    graphics.ExcludeClip(ToGdiplusRect(layout.gap));
+    RECT textRect = layout.text;
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, m_colorInfo.crGroupText);
+    ::DrawTextW(dc, text.GetString(), text.GetLength(), &textRect, layout.textFormat);
+}
+
+void NeloGroupBox::DrawFrame(Gdiplus::Graphics& graphics, const geometry::GroupBoxLayout& layout) {
+    Gdiplus::GraphicsPath path;
+    AddRoundRectPathF(Gdiplus::RectF(layout.pathX, layout.pathY, layout.pathWidth, layout.pathHeight),
+                      layout.radius, &path);
+    Gdiplus::Pen pen(Gdiplus::Color(ToArgb(m_colorInfo.crGroupLine)), static_cast<float>(layout.thickness));
+    graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+    graphics.DrawPath(&pen, &path);
 }
 
 } // namespace Tavrin

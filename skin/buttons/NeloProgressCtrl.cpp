@@ -1,23 +1,40 @@
 #include "NeloProgressCtrl.h"
 
-#include "ButtonsGeometry.h"
-#include "SkinFoundation.h"
+#include "SkinDrawing.h"
+#include "SkinLook.h"
+#include "SkinWindow.h"
 
 namespace Tavrin {
 
+using geometry::Look;
+
+namespace {
+
+// The enabled and disabled looks: client background and frame.
+enum BarPart { Background, Frame, BarPartCount };
+using BarRow = MemberRow<_ProgressCtrlColorInfo, BarPartCount>;
+const BarRow kEnabledBar{&_ProgressCtrlColorInfo::crBarBackground, &_ProgressCtrlColorInfo::crBarFrame};
+const BarRow kDisabledBar{&_ProgressCtrlColorInfo::crBarBackgroundDisabled,
+                          &_ProgressCtrlColorInfo::crBarFrameDisabled};
+const LookTable<_ProgressCtrlColorInfo, BarPartCount> kBarLooks{
+    {{kEnabledBar, kEnabledBar, kEnabledBar, kDisabledBar, kEnabledBar}}};
+
+Look LookOf(HWND window) {
+    return ::IsWindowEnabled(window) ? Look::Normal : Look::Disabled;
+}
+
+} // namespace
+
 BEGIN_MESSAGE_MAP(NeloProgressCtrl, CProgressCtrl)
 ON_WM_PAINT()
+ON_WM_PRINTCLIENT()
 ON_WM_NCPAINT()
 ON_WM_ENABLE()
 END_MESSAGE_MAP()
 
-NeloProgressCtrl::NeloProgressCtrl() : m_colorInfo(DefaultColorInfo()), m_style(ProgressCtrlPathGradient) {
-    GdiplusSession::Acquire();
-}
+NeloProgressCtrl::NeloProgressCtrl() : m_colorInfo(DefaultColorInfo()), m_style(ProgressCtrlPathGradient) {}
 
-NeloProgressCtrl::~NeloProgressCtrl() {
-    GdiplusSession::Release();
-}
+NeloProgressCtrl::~NeloProgressCtrl() = default;
 
 _ProgressCtrlColorInfo NeloProgressCtrl::DefaultColorInfo() {
     return _ProgressCtrlColorInfo{RGB(250, 250, 250), RGB(230, 230, 210), RGB(48, 94, 150),
@@ -28,13 +45,20 @@ _ProgressCtrlColorInfo NeloProgressCtrl::DefaultColorInfo() {
 void NeloProgressCtrl::PreSubclassWindow() {
     m_colorInfo = DefaultColorInfo();
     m_style = ProgressCtrlPathGradient;
+    // The bar always wears its one-pixel frame. A dialog turns a template's
+    // WS_BORDER into a client edge, which the system's progress bar then
+    // drops or turns into a static edge: the frame would be gone, or two
+    // pixels wide. One border, whatever the window was made with.
+    ModifyStyleEx(WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE, 0);
+    ModifyStyle(0, WS_BORDER);
+    RedrawFrame(m_hWnd);
     CProgressCtrl::PreSubclassWindow();
 }
 
 int NeloProgressCtrl::SetProgressCtrlColorInfo(const _ProgressCtrlColorInfo& info) {
     m_colorInfo = info;
     Invalidate(FALSE);
-    RepaintFrame();
+    RepaintFrameNow(m_hWnd);
     return 1;
 }
 
@@ -52,15 +76,7 @@ int NeloProgressCtrl::SetProgressCtrlStyle(ProgressCtrlStyle style) {
 }
 
 int NeloProgressCtrl::Invalidate(int erase) {
-    if (!m_hWnd)
-        return 0;
-    ::InvalidateRect(m_hWnd, nullptr, erase);
-    return 1;
-}
-
-void NeloProgressCtrl::RepaintFrame() {
-    if (m_hWnd)
-        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    return InvalidateControl(m_hWnd, erase);
 }
 
 LRESULT NeloProgressCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -75,63 +91,51 @@ LRESULT NeloProgressCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 void NeloProgressCtrl::OnPaint() {
-    CPaintDC paint(this);
-    try {
-        RECT client{};
-        ::GetClientRect(m_hWnd, &client);
-        const int pos = static_cast<int>(::SendMessage(m_hWnd, PBM_GETPOS, 0, 0));
+    Tavrin::PaintClient(*this, *this);
+}
+
+void NeloProgressCtrl::OnPrintClient(CDC* dc, UINT) {
+    Tavrin::PrintClient(*this, *this, dc);
+}
+
+void NeloProgressCtrl::PaintClient(HDC dc, const RECT& client) {
+    SkinPaintBuffer buffer(dc, client, Gdiplus::SmoothingModeDefault);
+    if (!buffer.IsValid())
+        return;
+    const Look look = LookOf(m_hWnd);
+    DrawBackground(buffer, look);
+    if (look == Look::Normal) {
         PBRANGE range{};
         ::SendMessage(m_hWnd, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+        const int pos = static_cast<int>(::SendMessage(m_hWnd, PBM_GETPOS, 0, 0));
+        const bool vertical = (GetStyle() & PBS_VERTICAL) != 0;
+        DrawBar(buffer,
+                geometry::LayoutProgressBar(buffer.LocalRect(), pos, range.iLow, range.iHigh, vertical),
+                vertical);
+    }
+    buffer.Present();
+}
 
-        SkinPaintBuffer buffer(paint.GetSafeHdc(), client, Gdiplus::SmoothingModeDefault);
-        if (!buffer.IsValid())
-            return;
-        HDC mem = buffer.DC();
-        RECT local = buffer.LocalRect();
-        const bool enabled = ::IsWindowEnabled(m_hWnd) != FALSE;
-        ::FillRect(mem, &local,
-                   SkinResourceCache::GetSolidBrush(enabled ? m_colorInfo.crBarBackground
-                                                            : m_colorInfo.crBarBackgroundDisabled));
-        if (enabled) {
-            const bool vertical = (GetStyle() & PBS_VERTICAL) != 0;
-            const detail::ProgressBarLayout layout =
-                detail::LayoutProgressBar(local, pos, range.iLow, range.iHigh, vertical);
-            if (layout.draw) {
-                const RECT& b = layout.bar;
-                const int x = b.left, y = b.top, w = b.right - b.left, h = b.bottom - b.top;
-                Gdiplus::Graphics& graphics = buffer.Graphics();
-                if (m_style == ProgressCtrlPathGradient) {
-                    Gdiplus::GraphicsPath path;
-                    path.AddRectangle(Gdiplus::Rect(x, y, w, h));
-                    Gdiplus::PathGradientBrush brush(&path);
-                    brush.SetCenterPoint(Gdiplus::PointF(x + w * 0.5f, y + (h - 1) * 0.5f));
-                    brush.SetCenterColor(Gdiplus::Color(ToArgb(m_colorInfo.crBarCenter)));
-                    Gdiplus::Color surround(ToArgb(m_colorInfo.crBarSurround));
-                    INT count = 1;
-                    brush.SetSurroundColors(&surround, &count);
-                    brush.SetFocusScales(static_cast<float>(w) / (w + h), static_cast<float>(h) / (w + h));
-                    graphics.FillPath(&brush, &path);
-                } else if (m_style == ProgressCtrlLinearGradient) {
-                    if (vertical) {
-                        // The bar grows upwards: its start is at the bottom.
-                        Gdiplus::LinearGradientBrush brush(
-                            Gdiplus::Rect(x, y - 1, w + 1, h + 2),
-                            Gdiplus::Color(ToArgb(m_colorInfo.crBarLinearEnd)),
-                            Gdiplus::Color(ToArgb(m_colorInfo.crBarLinearStart)),
-                            Gdiplus::LinearGradientModeVertical);
-                        graphics.FillRectangle(&brush, x, y, w, h);
-                    } else {
-                        Gdiplus::LinearGradientBrush brush(
-                            Gdiplus::Rect(x, y, w, h), Gdiplus::Color(ToArgb(m_colorInfo.crBarLinearStart)),
-                            Gdiplus::Color(ToArgb(m_colorInfo.crBarLinearEnd)),
-                            Gdiplus::LinearGradientModeHorizontal);
-                        graphics.FillRectangle(&brush, x, y, w, h);
-                    }
-                }
-            }
-        }
-        buffer.Present();
-    } catch (...) {
+void NeloProgressCtrl::DrawBackground(SkinPaintBuffer& buffer, Look look) {
+    const RECT local = buffer.LocalRect();
+    const COLORREF colour = kBarLooks.Read(m_colorInfo, look)[Background];
+    ::FillRect(buffer.DC(), &local, SkinResourceCache::GetSolidBrush(colour));
+}
+
+void NeloProgressCtrl::DrawBar(SkinPaintBuffer& buffer, const geometry::ProgressBarLayout& layout,
+                               bool vertical) {
+    if (!layout.draw)
+        return;
+    const Gdiplus::Rect bar = ToGdiplusRect(layout.bar);
+    if (m_style == ProgressCtrlPathGradient) {
+        FillCentreLit(buffer.Graphics(), bar,
+                      CentreLight{layout.centreX, layout.centreY, layout.focusScaleX, layout.focusScaleY,
+                                  m_colorInfo.crBarCenter, m_colorInfo.crBarSurround});
+    } else if (m_style == ProgressCtrlLinearGradient) {
+        // The bar starts at the left, or at the bottom when it grows upwards.
+        FillGradient(buffer.Graphics(), ToGdiplusRect(layout.linearBrush), bar, m_colorInfo.crBarLinearStart,
+                     m_colorInfo.crBarLinearEnd,
+                     vertical ? GradientDirection::BottomToTop : GradientDirection::LeftToRight);
     }
 }
 
@@ -141,13 +145,10 @@ void NeloProgressCtrl::OnNcPaint() {
         HDC dc = windowDC.GetSafeHdc();
         if (!dc)
             return;
-        RECT window{};
-        ::GetWindowRect(m_hWnd, &window);
-        RECT frame{0, 0, window.right - window.left, window.bottom - window.top};
-        const COLORREF colour =
-            ::IsWindowEnabled(m_hWnd) ? m_colorInfo.crBarFrame : m_colorInfo.crBarFrameDisabled;
+        RECT frame = WindowLocalRect(m_hWnd);
         // One colour on all four sides: a flat one-pixel frame.
-        ::FrameRect(dc, &frame, SkinResourceCache::GetSolidBrush(colour));
+        ::FrameRect(dc, &frame,
+                    SkinResourceCache::GetSolidBrush(kBarLooks.Read(m_colorInfo, LookOf(m_hWnd))[Frame]));
     } catch (...) {
     }
 }
@@ -155,7 +156,7 @@ void NeloProgressCtrl::OnNcPaint() {
 void NeloProgressCtrl::OnEnable(BOOL enable) {
     CProgressCtrl::OnEnable(enable);
     Invalidate(FALSE);
-    RepaintFrame();
+    RepaintFrameNow(m_hWnd);
 }
 
 } // namespace Tavrin

@@ -2,8 +2,17 @@
 // bar either lit from its centre (path gradient) or shaded along its length
 // (linear gradient). A disabled bar shows only its disabled background and
 // frame and refuses position changes.
+//
+// Takes over: painting (WM_PAINT and WM_PRINTCLIENT through one painter),
+// the frame (WM_NCPAINT; the window is given a one-pixel border when it is
+// attached, whatever edges it was made with), WM_ENABLE (repaints) and, while disabled,
+// PBM_SETPOS and PBM_STEPIT (refused). Range, position and stepping stay
+// with the system's progress bar.
 #pragma once
 
+#include "ButtonsGeometry.h"
+#include "SkinControl.h"
+#include "SkinFoundation.h"
 #include "TavrinExport.h"
 
 #include <afxwin.h>
@@ -29,7 +38,7 @@ enum : int {
     ProgressCtrlLinearGradient = 1,
 };
 
-class TAVRIN_API NeloProgressCtrl : public CProgressCtrl {
+class TAVRIN_API NeloProgressCtrl : public CProgressCtrl, public ClientPainter {
 public:
     NeloProgressCtrl();
     virtual ~NeloProgressCtrl();
@@ -46,13 +55,17 @@ protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     afx_msg void OnPaint();
+    afx_msg void OnPrintClient(CDC* dc, UINT flags);
     afx_msg void OnNcPaint();
     afx_msg void OnEnable(BOOL enable);
     DECLARE_MESSAGE_MAP()
 
 private:
-    void RepaintFrame();
+    void PaintClient(HDC dc, const RECT& client) override;
+    void DrawBackground(SkinPaintBuffer& buffer, geometry::Look look);
+    void DrawBar(SkinPaintBuffer& buffer, const geometry::ProgressBarLayout& layout, bool vertical);
 
+    GdiplusSessionScope m_gdiplus;
     _ProgressCtrlColorInfo m_colorInfo;
     ProgressCtrlStyle m_style;
 };

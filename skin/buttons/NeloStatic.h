@@ -2,8 +2,16 @@
 // the static as a vertical gradient with an optional image and its text
 // placed from its own SS_ styles, the group box as an anti-aliased rounded
 // frame with the caption set into a gap in the line.
+//
+// NeloStatic takes over: painting (WM_PAINT and WM_PRINTCLIENT through one
+// painter) and WM_SETTEXT (repaints). NeloGroupBox takes over painting the
+// same way; it never takes input. Everything else stays with the system's
+// static and button.
 #pragma once
 
+#include "ButtonsGeometry.h"
+#include "SkinControl.h"
+#include "SkinFoundation.h"
 #include "TavrinExport.h"
 
 #include <afxwin.h>
@@ -17,7 +25,7 @@ struct _StaticColorInfo {
     COLORREF crStaticText;   // text
 };
 
-class TAVRIN_API NeloStatic : public CStatic {
+class TAVRIN_API NeloStatic : public CStatic, public ClientPainter {
 public:
     NeloStatic();
     virtual ~NeloStatic();
@@ -41,9 +49,13 @@ protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     afx_msg void OnPaint();
+    afx_msg void OnPrintClient(CDC* dc, UINT flags);
     DECLARE_MESSAGE_MAP()
 
 private:
+    void PaintClient(HDC dc, const RECT& client) override;
+
+    GdiplusSessionScope m_gdiplus;
     _StaticColorInfo m_colorInfo;
     CImageList m_imageList;
     int m_pictureX;
@@ -68,7 +80,7 @@ enum : int {
     GroupBoxCornersLarge = 3,
 };
 
-class TAVRIN_API NeloGroupBox : public CButton {
+class TAVRIN_API NeloGroupBox : public CButton, public ClientPainter {
 public:
     NeloGroupBox();
     virtual ~NeloGroupBox();
@@ -90,11 +102,17 @@ protected:
     virtual void PreSubclassWindow();
 
     afx_msg void OnPaint();
+    afx_msg void OnPrintClient(CDC* dc, UINT flags);
     DECLARE_MESSAGE_MAP()
 
 private:
     void Redraw();
+    void PaintClient(HDC dc, const RECT& client) override;
+    void DrawCaption(HDC dc, Gdiplus::Graphics& graphics, const geometry::GroupBoxLayout& layout,
+                     const CString& text);
+    void DrawFrame(Gdiplus::Graphics& graphics, const geometry::GroupBoxLayout& layout);
 
+    GdiplusSessionScope m_gdiplus;
     _GroupBoxColorInfo m_colorInfo;
     int m_lineThickness;
     int m_showText;

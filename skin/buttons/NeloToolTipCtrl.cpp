@@ -1,8 +1,9 @@
 #include "NeloToolTipCtrl.h"
 
 #include "ButtonsGeometry.h"
-#include "ButtonsInternal.h"
-#include "SkinFoundation.h"
+#include "SkinControl.h"
+#include "SkinDrawing.h"
+#include "SkinWindow.h"
 
 namespace Tavrin {
 
@@ -13,16 +14,13 @@ ON_NOTIFY_REFLECT(TTN_SHOW, &NeloToolTipCtrl::OnTTNShow)
 ON_WM_NCCALCSIZE()
 END_MESSAGE_MAP()
 
-NeloToolTipCtrl::NeloToolTipCtrl() : m_colorInfo(DefaultColorInfo()) {
-    GdiplusSession::Acquire();
-}
+NeloToolTipCtrl::NeloToolTipCtrl() : m_colorInfo(DefaultColorInfo()) {}
 
 NeloToolTipCtrl::~NeloToolTipCtrl() {
     // A tooltip object may die before its window (its owner deletes it):
     // the window must not keep calling into a destroyed object.
     if (m_hWnd && ::IsWindow(m_hWnd))
         DestroyWindow();
-    GdiplusSession::Release();
 }
 
 _ToolTipCtrlColorInfo NeloToolTipCtrl::DefaultColorInfo() {
@@ -36,7 +34,7 @@ int NeloToolTipCtrl::SetToolTipCtrlColorInfo(const _ToolTipCtrlColorInfo& info) 
             // The keyboard focus stays where it is: a colour change is no
             // reason to take it from the control the user is typing in.
             ::SendMessage(m_hWnd, TTM_SETTIPTEXTCOLOR, info.crTipText, 0);
-            detail::RedrawFrame(m_hWnd);
+            RedrawFrame(m_hWnd);
         }
         return 1;
     } catch (...) {
@@ -52,7 +50,7 @@ int NeloToolTipCtrl::GetToolTipCtrlColorInfo(_ToolTipCtrlColorInfo& info) {
 }
 
 int NeloToolTipCtrl::SetFont(const CString& face, const int& pointSize, int bold) {
-    HFONT font = SkinResourceCache::GetFont(FontKey(face.GetString(), pointSize, bold));
+    HFONT font = SkinFont(face, pointSize, bold);
     if (!font)
         return 0;
     if (m_hWnd)
@@ -61,10 +59,7 @@ int NeloToolTipCtrl::SetFont(const CString& face, const int& pointSize, int bold
 }
 
 int NeloToolTipCtrl::Invalidate(int erase) {
-    if (!m_hWnd)
-        return 0;
-    ::InvalidateRect(m_hWnd, nullptr, erase);
-    return 1;
+    return InvalidateControl(m_hWnd, erase);
 }
 
 LRESULT NeloToolTipCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -81,7 +76,7 @@ LRESULT NeloToolTipCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
         case TTM_SETTIPBKCOLOR:
         case TTM_SETTIPTEXTCOLOR:
         case TTM_UPDATETIPTEXTW:
-            detail::RedrawFrame(m_hWnd);
+            RedrawFrame(m_hWnd);
             break;
         case WM_PRINT:
             // The tip is only ever painted through custom draw.
@@ -110,11 +105,12 @@ void NeloToolTipCtrl::OnWindowPosChanging(WINDOWPOS* pos) {
         if (!dc)
             return;
         RECT measured{0, 0, 0, 0};
-        ScopedSelectObject font(dc, reinterpret_cast<HGDIOBJ>(::SendMessage(m_hWnd, WM_GETFONT, 0, 0)));
+        ScopedSelectObject font(dc, WindowFont(m_hWnd));
         ::DrawTextW(dc, text.GetString(), text.GetLength(), &measured, DT_CALCRECT | DT_NOPREFIX | DT_CENTER);
-        // Two pixels of air on each side horizontally, one above and below.
-        pos->cx = measured.right - measured.left + 4;
-        pos->cy = measured.bottom - measured.top + 2;
+        const SIZE size =
+            geometry::ToolTipSize(SIZE{measured.right - measured.left, measured.bottom - measured.top});
+        pos->cx = size.cx;
+        pos->cy = size.cy;
     } catch (...) {
     }
 }
@@ -123,11 +119,9 @@ void NeloToolTipCtrl::OnTTNShow(NMHDR*, LRESULT* result) {
     try {
         POINT pointer{};
         ::GetCursorPos(&pointer);
-        RECT window{}, desktop{};
-        ::GetWindowRect(m_hWnd, &window);
-        ::GetWindowRect(::GetDesktopWindow(), &desktop);
-        const SIZE tip{window.right - window.left, window.bottom - window.top};
-        const POINT at = detail::PlaceToolTip(pointer, tip, desktop);
+        const RECT tip = WindowLocalRect(m_hWnd);
+        const POINT at =
+            geometry::PlaceToolTip(pointer, SIZE{tip.right, tip.bottom}, WindowRectOf(::GetDesktopWindow()));
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     } catch (...) {
     }
@@ -154,20 +148,15 @@ void NeloToolTipCtrl::OnCustomDraw(NMHDR* header, LRESULT* result) {
 }
 
 void NeloToolTipCtrl::PaintTip(HDC dc) {
-    RECT window{};
-    ::GetWindowRect(m_hWnd, &window);
-    const int width = window.right - window.left, height = window.bottom - window.top;
-    if (width <= 0 || height <= 0)
-        return;
-    RECT local{0, 0, width, height};
+    RECT local = WindowLocalRect(m_hWnd);
     SkinPaintBuffer buffer(dc, local);
     if (!buffer.IsValid())
         return;
-    FillVerticalGradient(buffer.Graphics(), Gdiplus::Rect(0, 0, width, height), m_colorInfo.crTipTop,
+    FillVerticalGradient(buffer.Graphics(), ToGdiplusRect(local), m_colorInfo.crTipTop,
                          m_colorInfo.crTipBottom);
     HDC mem = buffer.DC();
     {
-        ScopedSelectObject font(mem, reinterpret_cast<HGDIOBJ>(::SendMessage(m_hWnd, WM_GETFONT, 0, 0)));
+        ScopedSelectObject font(mem, WindowFont(m_hWnd));
         ::SetBkMode(mem, TRANSPARENT);
         ::SetTextColor(mem, static_cast<COLORREF>(::SendMessage(m_hWnd, TTM_GETTIPTEXTCOLOR, 0, 0)));
         CString text;

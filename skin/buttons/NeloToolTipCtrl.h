@@ -1,7 +1,14 @@
 // A tooltip that paints itself: vertical gradient, one-pixel frame, centred
 // text, no non-client area, sized to its text and placed below the pointer.
+//
+// Takes over: painting (the post-paint stage of its own NM_CUSTOMDRAW; WM_PRINT
+// draws nothing), its size (WM_WINDOWPOSCHANGING), its place (TTN_SHOW), the
+// non-client area (WM_NCCALCSIZE: none) and the text colour messages (which
+// redraw it). Tools, delays, relaying and showing stay with the system's
+// tooltip. Controls own one through ToolTipHost.
 #pragma once
 
+#include "SkinFoundation.h"
 #include "TavrinExport.h"
 
 #include <afxwin.h>
@@ -42,6 +49,7 @@ protected:
 private:
     void PaintTip(HDC dc);
 
+    GdiplusSessionScope m_gdiplus;
     _ToolTipCtrlColorInfo m_colorInfo;
 };
 

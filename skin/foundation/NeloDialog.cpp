@@ -1,63 +1,89 @@
 #include "NeloDialog.h"
 
-#include <cstring>
+#include "SkinDrawing.h"
+#include "SkinLook.h"
 
 namespace Tavrin {
 
+using geometry::DialogButton;
+using geometry::Look;
+
 namespace {
 
-// Index of each button's sixteen colours inside the record, in the order
-// normal top/bottom, inactive top/bottom, hover top/bottom, pressed
-// top/bottom, four glyph colours, four outline colours.
-constexpr int kMinColours = 15;
-constexpr int kMaxColours = 31;
-constexpr int kCloseColours = 47;
-
-struct ButtonLook {
-    COLORREF top;
-    COLORREF bottom;
-    COLORREF glyph;
-    COLORREF border;
+// The frame's colours by activation: title gradient, the two lines under
+// the title, the border rings and the caption text.
+enum FramePart {
+    TitleTop,
+    TitleBottom,
+    TitleLine1,
+    TitleLine2,
+    BorderInner,
+    BorderOuter,
+    TitleText,
+    FramePartCount
 };
+using FrameRow = MemberRow<_DialogColorInfo, FramePartCount>;
+const FrameRow kActiveFrame{&_DialogColorInfo::crTitleActiveTop,    &_DialogColorInfo::crTitleActiveBottom,
+                            &_DialogColorInfo::crTitleLineActive1,  &_DialogColorInfo::crTitleLineActive2,
+                            &_DialogColorInfo::crBorderInnerActive, &_DialogColorInfo::crBorderOuterActive,
+                            &_DialogColorInfo::crTitleTextActive};
+const FrameRow kInactiveFrame{
+    &_DialogColorInfo::crTitleInactiveTop,    &_DialogColorInfo::crTitleInactiveBottom,
+    &_DialogColorInfo::crTitleLineInactive1,  &_DialogColorInfo::crTitleLineInactive2,
+    &_DialogColorInfo::crBorderInnerInactive, &_DialogColorInfo::crBorderOuterInactive,
+    &_DialogColorInfo::crTitleTextInactive};
+const LookTable<_DialogColorInfo, FramePartCount> kFrameLooks{
+    {{kActiveFrame, kActiveFrame, kActiveFrame, kInactiveFrame, kInactiveFrame}}};
 
-constexpr UINT kFrameChanged = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+// Each drawn button's colours by look: face top and bottom, glyph, outline.
+// A disabled button is never drawn; its row is the inactive one.
+enum ButtonPart { FaceTop, FaceBottom, Glyph, Outline, ButtonPartCount };
+using ButtonLooks = LookTable<_DialogColorInfo, ButtonPartCount>;
+#define TAVRIN_DIALOG_BUTTON_ROW(P, State)                                                                   \
+    MemberRow<_DialogColorInfo, ButtonPartCount> {                                                           \
+        &_DialogColorInfo::cr##P##State##Top, &_DialogColorInfo::cr##P##State##Bottom,                       \
+            &_DialogColorInfo::cr##P##Glyph##State, &_DialogColorInfo::cr##P##Border##State                  \
+    }
+#define TAVRIN_DIALOG_BUTTON_LOOKS(P)                                                                        \
+    ButtonLooks {                                                                                            \
+        {                                                                                                    \
+            {                                                                                                \
+                TAVRIN_DIALOG_BUTTON_ROW(P, Normal), TAVRIN_DIALOG_BUTTON_ROW(P, Hover),                     \
+                    TAVRIN_DIALOG_BUTTON_ROW(P, Pressed), TAVRIN_DIALOG_BUTTON_ROW(P, Inactive),             \
+                    TAVRIN_DIALOG_BUTTON_ROW(P, Inactive)                                                    \
+            }                                                                                                \
+        }                                                                                                    \
+    }
+const ButtonLooks kMinLooks = TAVRIN_DIALOG_BUTTON_LOOKS(Min);
+const ButtonLooks kMaxLooks = TAVRIN_DIALOG_BUTTON_LOOKS(Max);
+const ButtonLooks kCloseLooks = TAVRIN_DIALOG_BUTTON_LOOKS(Close);
+#undef TAVRIN_DIALOG_BUTTON_LOOKS
+#undef TAVRIN_DIALOG_BUTTON_ROW
 
-CRect WindowRectOf(HWND hwnd) {
-    CRect rc(0, 0, 0, 0);
-    ::GetWindowRect(hwnd, &rc);
-    return rc;
+RECT Moved(RECT r, int dx, int dy) {
+    return RECT{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
 }
 
-CPoint PointFromLParam(LPARAM lParam) {
-    return CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+// Quarter lines of a button rectangle, where its glyphs are drawn.
+struct Quarters {
+    INT l, t, r, b, w, h;
+};
+Quarters QuartersOf(const RECT& r) {
+    return Quarters{r.left, r.top, r.right, r.bottom, r.right - r.left, r.bottom - r.top};
 }
 
-// Window-relative position of a screen point.
-CPoint ToWindow(HWND hwnd, CPoint screen) {
-    CRect rc = WindowRectOf(hwnd);
-    return CPoint(screen.x - rc.left, screen.y - rc.top);
+void DrawRestoreGlyph(Gdiplus::Graphics& g, Gdiplus::Pen& pen, const RECT& rect) {
+    const Quarters q = QuartersOf(rect);
+    g.DrawRectangle(&pen, q.l + q.w / 4, q.t + q.h / 4 + 3, q.w / 2 - 2, q.h / 2 - 4);
+    g.DrawLine(&pen, q.l + q.w / 4, q.t + q.h / 4 + 4, q.r - q.w / 4 - 2, q.t + q.h / 4 + 4);
+    g.DrawLine(&pen, q.l + q.w / 2 - 1, q.t + q.h / 4, q.r - q.w / 4 + 2, q.t + q.h / 4);
+    g.DrawLine(&pen, q.l + q.w / 2 - 1, q.t + q.h / 4 + 1, q.r - q.w / 4 + 2, q.t + q.h / 4 + 1);
+    g.DrawLine(&pen, q.r + 1 - q.w / 4, q.t + q.h / 4 + 1, q.r + 1 - q.w / 4, q.t + q.h / 2 + 1);
+    g.DrawLine(&pen, q.r - q.w / 4 + 2, q.t + q.h / 2 + 1, q.r - q.w / 4, q.t + q.h / 2 + 1);
 }
 
-HRGN CreateFrameRegion(int left, int top, int roundRight, int roundBottom, int rectRight, int rectBottom,
-                       int rectTop, int ellipse) {
-    // A rounded-rectangle region leaves out its right and bottom edges, so
-    // the rounded part and the rectangle below it (one pixel narrower) share
-    // their right edge; the rectangle squares off the bottom corners.
-    HRGN shape = ::CreateRoundRectRgn(left, top, roundRight, roundBottom, ellipse, ellipse);
-    OwnedGdiObject<HRGN> lower(::CreateRectRgn(left, rectTop, rectRight, rectBottom));
-    if (shape && lower)
-        ::CombineRgn(shape, shape, lower, RGN_OR);
-    return shape;
-}
-
-void DrawRestoreGlyph(Gdiplus::Graphics& g, Gdiplus::Pen& pen, const CRect& r) {
-    const INT l = r.left, t = r.top, rt = r.right, w = r.Width(), h = r.Height();
-    g.DrawRectangle(&pen, l + w / 4, t + h / 4 + 3, w / 2 - 2, h / 2 - 4);
-    g.DrawLine(&pen, l + w / 4, t + h / 4 + 4, rt - w / 4 - 2, t + h / 4 + 4);
-    g.DrawLine(&pen, l + w / 2 - 1, t + h / 4, rt - w / 4 + 2, t + h / 4);
-    g.DrawLine(&pen, l + w / 2 - 1, t + h / 4 + 1, rt - w / 4 + 2, t + h / 4 + 1);
-    g.DrawLine(&pen, rt + 1 - w / 4, t + h / 4 + 1, rt + 1 - w / 4, t + h / 2 + 1);
-    g.DrawLine(&pen, rt - w / 4 + 2, t + h / 2 + 1, rt - w / 4, t + h / 2 + 1);
+Gdiplus::Color Argb(COLORREF colour) {
+    return Gdiplus::Color(ToArgb(colour));
 }
 
 using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
@@ -78,35 +104,25 @@ ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
 _DialogColorInfo NeloDialog::DefaultColorInfo() {
-    _DialogColorInfo c;
-    c.crTitleActiveTop = RGB(96, 161, 240);
-    c.crTitleActiveBottom = RGB(74, 143, 228);
-    c.crTitleInactiveTop = RGB(166, 200, 242);
-    c.crTitleInactiveBottom = RGB(154, 190, 234);
-    c.crTitleLineActive1 = RGB(65, 128, 202);
-    c.crTitleLineActive2 = RGB(48, 94, 150);
-    c.crTitleLineInactive1 = RGB(135, 171, 214);
-    c.crTitleLineInactive2 = RGB(111, 142, 176);
+    _DialogColorInfo c{};
+    // Title top and bottom, the two lines under it, inner and outer border
+    // ring, caption text; active, then inactive.
+    WriteRow(c, kActiveFrame,
+             {RGB(96, 161, 240), RGB(74, 143, 228), RGB(65, 128, 202), RGB(48, 94, 150), RGB(135, 184, 243),
+              RGB(89, 89, 89), RGB(225, 235, 249)});
+    WriteRow(c, kInactiveFrame,
+             {RGB(166, 200, 242), RGB(154, 190, 234), RGB(135, 171, 214), RGB(111, 142, 176),
+              RGB(135, 184, 243), RGB(172, 168, 153), RGB(250, 250, 250)});
     c.crBackground = RGB(225, 236, 249);
-    c.crBorderInnerActive = RGB(135, 184, 243);
-    c.crBorderOuterActive = RGB(89, 89, 89);
-    c.crBorderInnerInactive = RGB(135, 184, 243);
-    c.crBorderOuterInactive = RGB(172, 168, 153);
-    c.crTitleTextActive = RGB(225, 235, 249);
-    c.crTitleTextInactive = RGB(250, 250, 250);
 
-    // The three buttons share one look.
-    const COLORREF group[16] = {
-        RGB(225, 236, 250), RGB(74, 143, 228),  RGB(225, 236, 250), RGB(154, 190, 234),
-        RGB(225, 236, 250), RGB(136, 184, 240), RGB(74, 143, 228),  RGB(225, 236, 250),
-        RGB(250, 250, 250), RGB(250, 250, 250), RGB(250, 250, 250), RGB(250, 250, 250),
-        RGB(93, 116, 143),  RGB(93, 116, 143),  RGB(93, 116, 143),  RGB(93, 116, 143),
-    };
-    COLORREF all[63];
-    std::memcpy(all, &c, sizeof(all));
-    for (int base : {kMinColours, kMaxColours, kCloseColours})
-        std::memcpy(all + base, group, sizeof(group));
-    std::memcpy(&c, all, sizeof(all));
+    // The three buttons share one look: face top and bottom, glyph, outline.
+    const COLORREF glyph = RGB(250, 250, 250), outline = RGB(93, 116, 143);
+    for (const ButtonLooks* looks : {&kMinLooks, &kMaxLooks, &kCloseLooks}) {
+        WriteRow(c, looks->Row(Look::Normal), {RGB(225, 236, 250), RGB(74, 143, 228), glyph, outline});
+        WriteRow(c, looks->Row(Look::Inactive), {RGB(225, 236, 250), RGB(154, 190, 234), glyph, outline});
+        WriteRow(c, looks->Row(Look::Hover), {RGB(225, 236, 250), RGB(136, 184, 240), glyph, outline});
+        WriteRow(c, looks->Row(Look::Pressed), {RGB(74, 143, 228), RGB(225, 236, 250), glyph, outline});
+    }
     return c;
 }
 
@@ -117,7 +133,6 @@ NeloDialog::NeloDialog() : CDialog() {
     m_fade = 0;
     m_fixedSize = 1;
     m_notResizable = 1;
-    GdiplusSession::Acquire();
 }
 
 NeloDialog::NeloDialog(UINT nIDTemplate, CWnd* pParent) : CDialog(nIDTemplate, pParent) {
@@ -127,19 +142,16 @@ NeloDialog::NeloDialog(UINT nIDTemplate, CWnd* pParent) : CDialog(nIDTemplate, p
     m_fade = 0;
     m_fixedSize = 1;
     m_notResizable = 1;
-    GdiplusSession::Acquire();
 }
 
-NeloDialog::~NeloDialog() {
-    GdiplusSession::Release();
-}
+NeloDialog::~NeloDialog() = default;
 
 void NeloDialog::SetDefaults() {
     m_colorInfo = DefaultColorInfo();
     m_hasCaption = 1;
     m_systemButtonStyle = SystemButtonCloseMin;
-    m_pressedButton = NoButton;
-    m_hotButton = NoButton;
+    m_pressedButton = DialogButton::None;
+    m_hotButton = DialogButton::None;
     m_windowState = StateNormal;
     m_stateBeforeMinimize = StateNormal;
     m_roundCorners = 1;
@@ -148,7 +160,7 @@ void NeloDialog::SetDefaults() {
     m_titleHeight = 25;
     m_borderWidth = 0;
     m_fixedPosition = 0;
-    m_nonClientTracking = 0;
+    m_buttonHover.Reset();
     m_active = 1;
     m_buttonPressing = 0;
     m_created = 0;
@@ -191,6 +203,45 @@ void NeloDialog::TakeStyleFromTemplate() {
     m_nonClientActive = 1;
 }
 
+geometry::DialogFrameParams NeloDialog::FrameParams() const {
+    const RECT window = WindowLocalRect(m_hWnd);
+    geometry::DialogFrameParams p{};
+    p.width = window.right;
+    p.height = window.bottom;
+    p.titleHeight = m_titleHeight;
+    p.borderWidth = m_borderWidth;
+    p.hasCaption = m_hasCaption != 0;
+    p.buttonStyle = m_systemButtonStyle;
+    p.roundCorners = m_roundCorners != 0;
+    p.hasIcon = false;
+    p.largeIcon = ::GetSystemMetrics(SM_CXICON);
+    p.smallIcon = ::GetSystemMetrics(SM_CXSMICON);
+    return p;
+}
+
+geometry::DialogFrameLayout NeloDialog::FrameLayout(bool hasIcon) const {
+    geometry::DialogFrameParams p = FrameParams();
+    p.hasIcon = hasIcon;
+    return geometry::LayoutDialogFrame(p);
+}
+
+DialogButton NeloDialog::ButtonAt(CPoint screenPoint) const {
+    return geometry::DialogButtonAt(FrameLayout(), ScreenToWindowPoint(m_hWnd, screenPoint));
+}
+
+HICON NeloDialog::TitleIcon() const {
+    const bool large = geometry::DialogUsesLargeIcon(FrameParams());
+    return reinterpret_cast<HICON>(::SendMessageW(m_hWnd, WM_GETICON, large ? ICON_BIG : ICON_SMALL, 0));
+}
+
+Look NeloDialog::FrameLook() const {
+    return m_active ? Look::Normal : Look::Inactive;
+}
+
+Look NeloDialog::ButtonLook(DialogButton button) const {
+    return geometry::DialogButtonLook(button, m_pressedButton, m_hotButton, m_active != 0);
+}
+
 LRESULT NeloDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     try {
         switch (message) {
@@ -203,14 +254,27 @@ LRESULT NeloDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
         case WM_SETTEXT:
             CDialog::WindowProc(message, wParam, lParam);
-            RedrawFrame();
+            Tavrin::RedrawFrame(m_hWnd);
             return 1;
         case WM_ACTIVATE:
             CDialog::WindowProc(message, wParam, lParam);
             m_active = LOWORD(wParam) != WA_INACTIVE;
             DrawBorder(nullptr);
-            RedrawFrame();
+            Tavrin::RedrawFrame(m_hWnd);
             return 1;
+        case WM_WINDOWPOSCHANGING: {
+            // A dialog shown without being activated never hears WM_ACTIVATE:
+            // it starts in the look of whatever is active now. Activation,
+            // when it follows, puts the active look back.
+            const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+            if (pos && (pos->flags & SWP_SHOWWINDOW) && !::IsWindowVisible(m_hWnd))
+                m_active = ::GetActiveWindow() == m_hWnd;
+            break;
+        }
+        case WM_ENTERSIZEMOVE:
+            // Each sizing starts from where the window is now.
+            m_haveSizingRect = 0;
+            break;
         case WM_GETMINMAXINFO: {
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
             RECT work;
@@ -224,14 +288,16 @@ LRESULT NeloDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_NCMOUSEMOVE:
             if (m_titleHeight > 4 && m_systemButtonStyle != SystemButtonNone) {
-                const CRect window = WindowRectOf(m_hWnd);
-                const int button = ButtonAt(ToWindow(m_hWnd, PointFromLParam(lParam)), window.Width());
-                if (button != NoButton) {
-                    m_hotButton = button;
-                    DrawMouseMovementSystemButton();
-                } else if (m_hotButton != NoButton) {
-                    m_hotButton = NoButton;
-                    RepaintNonClient();
+                const DialogButton button = ButtonAt(CPoint(PointFromLParam(lParam)));
+                if (button != DialogButton::None) {
+                    if (button != m_hotButton) {
+                        m_hotButton = button;
+                        DrawMouseMovementSystemButton();
+                    }
+                } else if (m_hotButton != DialogButton::None) {
+                    m_hotButton = DialogButton::None;
+                    m_buttonHover.Update(m_hWnd, false);
+                    RepaintNonClient(m_hWnd);
                 }
             }
             break;
@@ -248,12 +314,12 @@ LRESULT NeloDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_LBUTTONUP:
-            m_pressedButton = NoButton;
+            m_pressedButton = DialogButton::None;
             break;
         case WM_NCMOUSELEAVE:
-            m_nonClientTracking = 0;
-            m_hotButton = NoButton;
-            RepaintNonClient();
+            m_buttonHover.Leave();
+            m_hotButton = DialogButton::None;
+            RepaintNonClient(m_hWnd);
             break;
         default:
             break;
@@ -282,7 +348,7 @@ BOOL NeloDialog::OnInitDialog() {
             else
                 SetTransparency(m_transparency);
         }
-        RedrawFrame();
+        Tavrin::RedrawFrame(m_hWnd);
         return TRUE;
     } catch (...) {
         return FALSE;
@@ -381,7 +447,7 @@ int NeloDialog::SetDialogColorInfo(const _DialogColorInfo& info) {
     m_colorInfo = info;
     if (m_hWnd) {
         ::InvalidateRect(m_hWnd, nullptr, TRUE);
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, kFrameChanged);
+        Tavrin::RedrawFrame(m_hWnd);
     }
     return 1;
 }
@@ -397,7 +463,7 @@ int NeloDialog::SetSystemButtonStyle(const SystemButtonStyle& style) {
     if (style == m_systemButtonStyle)
         return 1;
     m_systemButtonStyle = style;
-    RedrawFrame();
+    Tavrin::RedrawFrame(m_hWnd);
     return 1;
 }
 
@@ -411,21 +477,21 @@ int NeloDialog::ShowRoundCorners(int show) {
 }
 
 int NeloDialog::SetFont(const CString& face, const int& pointSize, int bold) {
-    HFONT font = SkinResourceCache::GetFont(FontKey(static_cast<LPCWSTR>(face), pointSize, bold));
+    HFONT font = SkinResourceCache::GetFont(FontKey(face.GetString(), pointSize, bold));
     if (!font)
         return 0;
     m_titleFont = font;
-    RedrawFrame();
+    Tavrin::RedrawFrame(m_hWnd);
     return 1;
 }
 
 int NeloDialog::SetTitleHeight(const int& height) {
     if (height <= 14 || height > 35 || !m_hWnd)
         return 0;
-    if (WindowRectOf(m_hWnd).Height() < height)
+    if (geometry::Height(WindowRectOf(m_hWnd)) < height)
         return 0;
     m_titleHeight = height;
-    RedrawFrame();
+    Tavrin::RedrawFrame(m_hWnd);
     return 1;
 }
 
@@ -451,187 +517,9 @@ int NeloDialog::Invalidate(int erase) {
     return 1;
 }
 
-void NeloDialog::RedrawFrame() {
-    if (m_hWnd)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, kFrameChanged);
-}
-
-void NeloDialog::RepaintNonClient() {
-    if (m_hWnd)
-        SendMessageW(WM_NCPAINT, 1, 0);
-}
-
-int NeloDialog::ButtonSize() const {
-    return m_titleHeight * 4 / 5;
-}
-
-CRect NeloDialog::ButtonRect(int button, int windowWidth) const {
-    const int m = ButtonSize();
-    const int top = m_borderWidth + (m_titleHeight - m) / 2;
-    CRect rect(windowWidth - m - 9, top, windowWidth - 9, top + m);
-    if (button == CloseButton)
-        return rect;
-    if (m_systemButtonStyle == SystemButtonCloseMaxMin) {
-        rect.OffsetRect(-(m + 1), 0);
-        if (button == MaxButton)
-            return rect;
-        rect.OffsetRect(-(m + 1), 0);
-        return button == MinButton ? rect : CRect(0, 0, 0, 0);
-    }
-    if (m_systemButtonStyle == SystemButtonCloseMin && button == MinButton) {
-        rect.OffsetRect(-(m + 1), 0);
-        return rect;
-    }
-    return CRect(0, 0, 0, 0);
-}
-
-int NeloDialog::ButtonAt(CPoint point, int windowWidth) const {
-    if (m_systemButtonStyle == SystemButtonNone)
-        return NoButton;
-    if (ButtonRect(CloseButton, windowWidth).PtInRect(point))
-        return CloseButton;
-    if (m_systemButtonStyle == SystemButtonClose)
-        return NoButton;
-    if (ButtonRect(MinButton, windowWidth).PtInRect(point))
-        return MinButton;
-    if (m_systemButtonStyle == SystemButtonCloseMaxMin && ButtonRect(MaxButton, windowWidth).PtInRect(point))
-        return MaxButton;
-    return NoButton;
-}
-
 void NeloDialog::DrawMouseMovementSystemButton() {
-    TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE | TME_NONCLIENT, m_hWnd, HOVER_DEFAULT};
-    ::TrackMouseEvent(&track);
-    m_nonClientTracking = 1;
-    RepaintNonClient();
-}
-
-void NeloDialog::DrawSystemButton(HDC hdc) {
-    if (m_titleHeight < 5 || m_systemButtonStyle == SystemButtonNone || !hdc)
-        return;
-    const int width = WindowRectOf(m_hWnd).Width();
-    const int m = ButtonSize();
-    const int radius = m * 4 / 25; // 0.16 of the button, rounded down
-    COLORREF colours[63];
-    std::memcpy(colours, &m_colorInfo, sizeof(colours));
-
-    auto lookOf = [&](int button, int base) {
-        const COLORREF* c = colours + base;
-        if (m_pressedButton == button && m_hotButton == button)
-            return ButtonLook{c[6], c[7], c[11], c[15]};
-        if (m_hotButton == button && m_pressedButton == NoButton)
-            return ButtonLook{c[4], c[5], c[10], c[14]};
-        if (m_active)
-            return ButtonLook{c[0], c[1], c[8], c[12]};
-        return ButtonLook{c[2], c[3], c[9], c[13]};
-    };
-
-    Gdiplus::Graphics g(hdc);
-    auto face = [&](const CRect& r, const ButtonLook& look) {
-        Gdiplus::GraphicsPath path;
-        AddRoundRectPath(r, radius, &path);
-        FillVerticalGradient(g, path, Gdiplus::Rect(r.left, r.top, r.Width(), r.Height()), look.top,
-                             look.bottom);
-        Gdiplus::Pen outline(Gdiplus::Color(ToArgb(look.border)), 1.0f);
-        g.DrawPath(&outline, &path);
-    };
-    const Gdiplus::REAL thin = m * 0.094f;
-    const Gdiplus::REAL thick = m * 0.141f;
-
-    // Close: an X, drawn one pixel up and left of centre except while pressed.
-    g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
-    {
-        CRect r = ButtonRect(CloseButton, width);
-        const ButtonLook look = lookOf(CloseButton, kCloseColours);
-        face(r, look);
-        if (!(m_pressedButton == CloseButton && m_hotButton == CloseButton))
-            r.OffsetRect(-1, -1);
-        Gdiplus::Pen glyph(Gdiplus::Color(ToArgb(look.glyph)), thin);
-        const INT l = r.left, t = r.top, rt = r.right, b = r.bottom, w = r.Width(), h = r.Height();
-        g.DrawLine(&glyph, l + w / 4, t + h / 4, rt - w / 4, b - h / 4);
-        g.DrawLine(&glyph, l + w / 4, b - h / 4, rt - w / 4, t + h / 4);
-    }
-    if (m_systemButtonStyle == SystemButtonClose)
-        return;
-
-    // The other glyphs are axis-aligned strokes: crisp, not smoothed.
-    g.SetSmoothingMode(Gdiplus::SmoothingModeNone);
-    {
-        CRect r = ButtonRect(MinButton, width);
-        const ButtonLook look = lookOf(MinButton, kMinColours);
-        face(r, look);
-        if (m_pressedButton == MinButton && m_hotButton == MinButton)
-            r.OffsetRect(1, 1);
-        if (m_windowState == StateMinimized) {
-            r.OffsetRect(-1, 0);
-            Gdiplus::Pen glyph(Gdiplus::Color(ToArgb(look.glyph)), thin);
-            DrawRestoreGlyph(g, glyph, r);
-        } else {
-            r.OffsetRect(0, -2);
-            Gdiplus::Pen glyph(Gdiplus::Color(ToArgb(look.glyph)), thick);
-            const INT l = r.left, rt = r.right, b = r.bottom, w = r.Width(), h = r.Height();
-            g.DrawLine(&glyph, l + w / 4, b - h / 4, rt - w / 4, b - h / 4);
-        }
-    }
-    if (m_systemButtonStyle == SystemButtonCloseMin)
-        return;
-
-    {
-        CRect r = ButtonRect(MaxButton, width);
-        const ButtonLook look = lookOf(MaxButton, kMaxColours);
-        face(r, look);
-        r.OffsetRect(-1, 0);
-        if (m_pressedButton == MaxButton && m_hotButton == MaxButton)
-            r.OffsetRect(1, 1);
-        Gdiplus::Pen glyph(Gdiplus::Color(ToArgb(look.glyph)), thin);
-        if (m_windowState == StateMaximized) {
-            DrawRestoreGlyph(g, glyph, r);
-        } else {
-            const INT l = r.left, t = r.top, rt = r.right, w = r.Width(), h = r.Height();
-            g.DrawRectangle(&glyph, l + w / 4, t + h / 4, w / 2, h / 2 - 1);
-            Gdiplus::Pen bar(Gdiplus::Color(ToArgb(look.glyph)), thick);
-            g.DrawLine(&bar, l + w / 4, t + h / 4 + 1, rt - w / 4, t + h / 4 + 1);
-        }
-    }
-}
-
-void NeloDialog::DrawBorder(CDC* pDC) {
-    if (m_borderWidth == 0 || !m_hWnd)
-        return;
-    if (pDC) {
-        DrawBorderOn(pDC->GetSafeHdc());
-        return;
-    }
-    HDC dc = ::GetWindowDC(m_hWnd);
-    if (!dc)
-        return;
-    DrawBorderOn(dc);
-    ::ReleaseDC(m_hWnd, dc);
-}
-
-void NeloDialog::DrawBorderOn(HDC dc) {
-    const CRect window = WindowRectOf(m_hWnd);
-    const int w = window.Width(), h = window.Height();
-    const int e = m_roundCorners ? 11 : 0;
-    HBRUSH inner = SkinResourceCache::GetSolidBrush(m_active ? m_colorInfo.crBorderInnerActive
-                                                             : m_colorInfo.crBorderInnerInactive);
-    HBRUSH outer = SkinResourceCache::GetSolidBrush(m_active ? m_colorInfo.crBorderOuterActive
-                                                             : m_colorInfo.crBorderOuterInactive);
-    if (m_hasCaption && m_titleHeight > 0) {
-        OwnedGdiObject<HRGN> innerRing(CreateFrameRegion(1, 1, w - 1, h - 11, w - 2, h - 2, 11, e));
-        OwnedGdiObject<HRGN> outerRing(CreateFrameRegion(0, 0, w, h - 10, w - 1, h - 1, 10, e));
-        if (innerRing && inner)
-            ::FrameRgn(dc, innerRing, inner, 1, 1);
-        if (outerRing && outer)
-            ::FrameRgn(dc, outerRing, outer, 1, 1);
-    } else {
-        OwnedGdiObject<HRGN> innerRing(::CreateRectRgn(1, 1, w - 2, h - 2));
-        OwnedGdiObject<HRGN> outerRing(::CreateRectRgn(0, 0, w - 1, h - 1));
-        if (innerRing && inner)
-            ::FrameRgn(dc, innerRing, inner, 1, 1);
-        if (outerRing && outer)
-            ::FrameRgn(dc, outerRing, outer, 1, 1);
-    }
+    m_buttonHover.Update(m_hWnd, true);
+    RepaintNonClient(m_hWnd);
 }
 
 void NeloDialog::OnNcPaint() {
@@ -642,86 +530,142 @@ void NeloDialog::OnNcPaint() {
     HDC dc = ::GetWindowDC(m_hWnd);
     if (!dc)
         return;
-    const CRect window = WindowRectOf(m_hWnd);
-    CRect box(0, 0, window.Width(), window.Height());
-    {
-        OwnedGdiObject<HRGN> region(::CreateRectRgn(0, 0, 0, 0));
-        if (region && ::GetWindowRgn(m_hWnd, region) != ERROR)
-            ::GetRgnBox(region, &box);
-    }
-    const int t = m_titleHeight, b = m_borderWidth;
-    const int m = ButtonSize();
-    const bool caption = m_hasCaption && t > 0;
-
-    if (caption) {
-        SkinPaintBuffer buffer(dc, CRect(box.left, box.top, box.right, box.top + t + 2 * b));
-        if (buffer.IsValid()) {
-            HDC mem = buffer.DC();
-            const int boxWidth = box.Width();
-            FillVerticalGradient(buffer.Graphics(), Gdiplus::Rect(0, 0, boxWidth, t + 2 * b),
-                                 m_active ? m_colorInfo.crTitleActiveTop : m_colorInfo.crTitleInactiveTop,
-                                 m_active ? m_colorInfo.crTitleActiveBottom
-                                          : m_colorInfo.crTitleInactiveBottom);
-
-            // The large icon when it fits in the title, else the small one.
-            const int large = ::GetSystemMetrics(SM_CXICON);
-            const bool useLarge = large < t;
-            const int size = useLarge ? large : ::GetSystemMetrics(SM_CXSMICON);
-            HICON icon =
-                reinterpret_cast<HICON>(SendMessageW(WM_GETICON, useLarge ? ICON_BIG : ICON_SMALL, 0));
-            int textLeft = 12;
-            if (icon && t >= size) {
-                ::DrawIconEx(mem, 6, (t - size + 1) / 2 + 1, icon, size, size, 0, nullptr, DI_NORMAL);
-                textLeft = size + 12;
-            }
-
-            if (m_titleFont) {
-                int right = boxWidth - 9;
-                switch (m_systemButtonStyle) {
-                case SystemButtonClose:
-                    right = boxWidth - 10 - m;
-                    break;
-                case SystemButtonCloseMin:
-                    right = boxWidth - 10 - 2 * m;
-                    break;
-                case SystemButtonCloseMaxMin:
-                    right = boxWidth - 11 - 3 * m;
-                    break;
-                default:
-                    break;
-                }
-                const int length = ::GetWindowTextLengthW(m_hWnd);
-                CString text;
-                ::GetWindowTextW(m_hWnd, text.GetBuffer(length + 1), length + 1);
-                text.ReleaseBuffer();
-                RECT textRect{textLeft, t / 10 + 1, right, t};
-                ScopedSelectObject font(mem, m_titleFont);
-                ::SetBkMode(mem, TRANSPARENT);
-                ::SetTextColor(mem,
-                               m_active ? m_colorInfo.crTitleTextActive : m_colorInfo.crTitleTextInactive);
-                ::DrawTextW(mem, static_cast<LPCWSTR>(text), -1, &textRect,
-                            DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
-            }
-
-            if (m_systemButtonStyle != SystemButtonNone && t > 4)
-                DrawSystemButton(mem);
-
-            // Two lines close the title bar off from the client area.
-            HBRUSH line1 = SkinResourceCache::GetSolidBrush(m_active ? m_colorInfo.crTitleLineActive1
-                                                                     : m_colorInfo.crTitleLineInactive1);
-            HBRUSH line2 = SkinResourceCache::GetSolidBrush(m_active ? m_colorInfo.crTitleLineActive2
-                                                                     : m_colorInfo.crTitleLineInactive2);
-            RECT first{0, b + t, boxWidth, b + t + 1};
-            RECT second{0, b + t + 1, boxWidth, b + t + 2};
-            if (line1)
-                ::FillRect(mem, &first, line1);
-            if (line2)
-                ::FillRect(mem, &second, line2);
-            buffer.Present();
-        }
-    }
-    DrawBorderOn(dc);
+    const HICON icon = TitleIcon();
+    const geometry::DialogFrameLayout layout = FrameLayout(icon != nullptr);
+    if (layout.caption)
+        DrawTitleBar(dc, layout, icon);
+    DrawBorder(dc, layout);
     ::ReleaseDC(m_hWnd, dc);
+}
+
+void NeloDialog::DrawTitleBar(HDC dc, const geometry::DialogFrameLayout& layout, HICON icon) {
+    SkinPaintBuffer buffer(dc, layout.titleBar);
+    if (!buffer.IsValid())
+        return;
+    const LookColours<FramePartCount> frame = kFrameLooks.Read(m_colorInfo, FrameLook());
+    FillVerticalGradient(buffer.Graphics(), ToGdiplusRect(layout.titleBar), frame[TitleTop],
+                         frame[TitleBottom]);
+    DrawTitleIcon(buffer.DC(), layout, icon);
+    DrawCaption(buffer.DC(), layout);
+    if (layout.buttonsShown)
+        DrawSystemButton(buffer.DC());
+    DrawTitleLines(buffer.DC(), layout);
+    buffer.Present();
+}
+
+void NeloDialog::DrawTitleIcon(HDC dc, const geometry::DialogFrameLayout& layout, HICON icon) {
+    if (layout.iconShown)
+        ::DrawIconEx(dc, layout.icon.left, layout.icon.top, icon, layout.iconSize, layout.iconSize, 0,
+                     nullptr, DI_NORMAL);
+}
+
+void NeloDialog::DrawCaption(HDC dc, const geometry::DialogFrameLayout& layout) {
+    if (!m_titleFont)
+        return;
+    const int length = ::GetWindowTextLengthW(m_hWnd);
+    CString text;
+    ::GetWindowTextW(m_hWnd, text.GetBuffer(length + 1), length + 1);
+    text.ReleaseBuffer();
+    RECT textRect = layout.captionText;
+    ScopedSelectObject font(dc, m_titleFont);
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, kFrameLooks.Read(m_colorInfo, FrameLook())[TitleText]);
+    ::DrawTextW(dc, text.GetString(), -1, &textRect, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+}
+
+void NeloDialog::DrawTitleLines(HDC dc, const geometry::DialogFrameLayout& layout) {
+    // Two lines close the title bar off from the client area.
+    const LookColours<FramePartCount> frame = kFrameLooks.Read(m_colorInfo, FrameLook());
+    ::FillRect(dc, &layout.titleLine1, SkinResourceCache::GetSolidBrush(frame[TitleLine1]));
+    ::FillRect(dc, &layout.titleLine2, SkinResourceCache::GetSolidBrush(frame[TitleLine2]));
+}
+
+void NeloDialog::DrawSystemButton(HDC hdc) {
+    const geometry::DialogFrameLayout layout = FrameLayout();
+    if (!layout.buttonsShown || !hdc)
+        return;
+    Gdiplus::Graphics g(hdc);
+    DrawCloseButton(g, layout);
+    if (m_systemButtonStyle == SystemButtonClose)
+        return;
+    // The other glyphs are axis-aligned strokes: crisp, not smoothed.
+    g.SetSmoothingMode(Gdiplus::SmoothingModeNone);
+    DrawMinButton(g, layout);
+    if (m_systemButtonStyle == SystemButtonCloseMin)
+        return;
+    DrawMaxButton(g, layout);
+}
+
+void NeloDialog::DrawCloseButton(Gdiplus::Graphics& g, const geometry::DialogFrameLayout& layout) {
+    const Look look = ButtonLook(DialogButton::Close);
+    const LookColours<ButtonPartCount> c = kCloseLooks.Read(m_colorInfo, look);
+    g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+    DrawRoundedGradientFace(g, layout.closeButton, layout.buttonRadius, c[FaceTop], c[FaceBottom],
+                            c[Outline]);
+    // An X, drawn one pixel up and left of centre except while pressed.
+    const Quarters q =
+        QuartersOf(look == Look::Pressed ? layout.closeButton : Moved(layout.closeButton, -1, -1));
+    Gdiplus::Pen glyph(Argb(c[Glyph]), layout.thinGlyphPen);
+    g.DrawLine(&glyph, q.l + q.w / 4, q.t + q.h / 4, q.r - q.w / 4, q.b - q.h / 4);
+    g.DrawLine(&glyph, q.l + q.w / 4, q.b - q.h / 4, q.r - q.w / 4, q.t + q.h / 4);
+}
+
+void NeloDialog::DrawMinButton(Gdiplus::Graphics& g, const geometry::DialogFrameLayout& layout) {
+    const Look look = ButtonLook(DialogButton::Min);
+    const LookColours<ButtonPartCount> c = kMinLooks.Read(m_colorInfo, look);
+    DrawRoundedGradientFace(g, layout.minButton, layout.buttonRadius, c[FaceTop], c[FaceBottom], c[Outline]);
+    RECT r = look == Look::Pressed ? Moved(layout.minButton, 1, 1) : layout.minButton;
+    if (m_windowState == StateMinimized) {
+        Gdiplus::Pen glyph(Argb(c[Glyph]), layout.thinGlyphPen);
+        DrawRestoreGlyph(g, glyph, Moved(r, -1, 0));
+        return;
+    }
+    // A bar two pixels above the bottom quarter line.
+    const Quarters q = QuartersOf(Moved(r, 0, -2));
+    Gdiplus::Pen glyph(Argb(c[Glyph]), layout.thickGlyphPen);
+    g.DrawLine(&glyph, q.l + q.w / 4, q.b - q.h / 4, q.r - q.w / 4, q.b - q.h / 4);
+}
+
+void NeloDialog::DrawMaxButton(Gdiplus::Graphics& g, const geometry::DialogFrameLayout& layout) {
+    const Look look = ButtonLook(DialogButton::Max);
+    const LookColours<ButtonPartCount> c = kMaxLooks.Read(m_colorInfo, look);
+    DrawRoundedGradientFace(g, layout.maxButton, layout.buttonRadius, c[FaceTop], c[FaceBottom], c[Outline]);
+    const RECT r = Moved(layout.maxButton, look == Look::Pressed ? 0 : -1, look == Look::Pressed ? 1 : 0);
+    Gdiplus::Pen glyph(Argb(c[Glyph]), layout.thinGlyphPen);
+    if (m_windowState == StateMaximized) {
+        DrawRestoreGlyph(g, glyph, r);
+        return;
+    }
+    // A box with a thick top edge.
+    const Quarters q = QuartersOf(r);
+    g.DrawRectangle(&glyph, q.l + q.w / 4, q.t + q.h / 4, q.w / 2, q.h / 2 - 1);
+    Gdiplus::Pen bar(Argb(c[Glyph]), layout.thickGlyphPen);
+    g.DrawLine(&bar, q.l + q.w / 4, q.t + q.h / 4 + 1, q.r - q.w / 4, q.t + q.h / 4 + 1);
+}
+
+void NeloDialog::DrawBorder(CDC* pDC) {
+    if (!m_hWnd)
+        return;
+    const geometry::DialogFrameLayout layout = FrameLayout();
+    if (pDC) {
+        DrawBorder(pDC->GetSafeHdc(), layout);
+        return;
+    }
+    HDC dc = ::GetWindowDC(m_hWnd);
+    if (!dc)
+        return;
+    DrawBorder(dc, layout);
+    ::ReleaseDC(m_hWnd, dc);
+}
+
+void NeloDialog::DrawBorder(HDC dc, const geometry::DialogFrameLayout& layout) {
+    // A dialog without a border width has no rings: its client area reaches
+    // the window's edges.
+    if (!layout.border)
+        return;
+    const LookColours<FramePartCount> frame = kFrameLooks.Read(m_colorInfo, FrameLook());
+    FrameShape(dc, layout.innerRing, frame[BorderInner]);
+    FrameShape(dc, layout.outerRing, frame[BorderOuter]);
 }
 
 void NeloDialog::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp) {
@@ -731,40 +675,18 @@ void NeloDialog::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp) {
     // Without valid rectangles lParam is a single RECT, which is where
     // rgrc[0] lies as well.
     RECT& rc = lpncsp->rgrc[0];
-    const int b = m_borderWidth;
-    rc.top += (m_hasCaption && m_titleHeight > 0) ? m_titleHeight + 2 * b : b;
-    rc.left += b;
-    rc.right -= b + 1;
-    rc.bottom -= b + 1;
+    const RECT insets = FrameLayout().clientInsets;
+    rc.left += insets.left;
+    rc.top += insets.top;
+    rc.right -= insets.right;
+    rc.bottom -= insets.bottom;
 }
 
 LRESULT NeloDialog::OnNcHitTest(CPoint point) {
     if (!m_nonClientActive)
         return CDialog::OnNcHitTest(point);
-    const CRect window = WindowRectOf(m_hWnd);
-    const CPoint p = ToWindow(m_hWnd, point);
-    const int w = window.Width(), h = window.Height(), b = m_borderWidth;
-    if (!m_notResizable) {
-        if (p.y <= b)
-            return p.x <= b ? HTTOPLEFT : (p.x < w - b - 2 ? HTTOP : HTTOPRIGHT);
-        if (p.x <= b)
-            return p.y < h - b - 2 ? HTLEFT : HTBOTTOMLEFT;
-        if (p.x >= w - b - 2)
-            return p.y < h - b - 2 ? HTRIGHT : HTBOTTOMRIGHT;
-        if (p.y >= h - b - 2)
-            return HTBOTTOM;
-    }
-    if (m_hasCaption && p.y < m_titleHeight + b + 1) {
-        if (!m_fixedPosition)
-            return HTCAPTION; // the button handlers act on a press before any drag starts
-        const int button = ButtonAt(p, w);
-        if (button == CloseButton || button == MinButton)
-            return HTCAPTION;
-        if (button == MaxButton)
-            return HTMAXBUTTON;
-        return HTCLIENT;
-    }
-    return HTCLIENT;
+    return geometry::DialogHitTest(FrameParams(), ScreenToWindowPoint(m_hWnd, point), !m_notResizable,
+                                   m_fixedPosition != 0);
 }
 
 BOOL NeloDialog::OnEraseBkgnd(CDC* pDC) {
@@ -784,14 +706,11 @@ BOOL NeloDialog::OnEraseBkgnd(CDC* pDC) {
 
 void NeloDialog::OnNcLButtonDown(UINT nHitTest, CPoint point) {
     if (m_nonClientActive && m_hasCaption && m_systemButtonStyle != SystemButtonNone && m_titleHeight > 4) {
-        const int button = ButtonAt(ToWindow(m_hWnd, point), WindowRectOf(m_hWnd).Width());
-        if (button != NoButton) {
+        const DialogButton button = ButtonAt(point);
+        if (button != DialogButton::None) {
             m_pressedButton = button;
-            HDC dc = ::GetWindowDC(m_hWnd);
-            if (dc) {
-                DrawSystemButton(dc);
-                ::ReleaseDC(m_hWnd, dc);
-            }
+            CWindowDC dc(this);
+            DrawSystemButton(dc.GetSafeHdc());
             m_buttonPressing = 1;
             return; // no drag and no system menu for a press on a button
         }
@@ -801,103 +720,79 @@ void NeloDialog::OnNcLButtonDown(UINT nHitTest, CPoint point) {
 
 void NeloDialog::OnNcLButtonUp(UINT nHitTest, CPoint point) {
     if (m_nonClientActive && m_hasCaption && m_systemButtonStyle != SystemButtonNone && m_titleHeight > 4) {
-        const int pressed = m_pressedButton;
-        if (pressed != NoButton) {
-            m_pressedButton = NoButton;
-            HDC dc = ::GetWindowDC(m_hWnd);
-            if (dc) {
-                DrawSystemButton(dc);
-                ::ReleaseDC(m_hWnd, dc);
-            }
+        const DialogButton pressed = m_pressedButton;
+        if (pressed != DialogButton::None) {
+            m_pressedButton = DialogButton::None;
+            CWindowDC dc(this);
+            DrawSystemButton(dc.GetSafeHdc());
         }
-        const int under = ButtonAt(ToWindow(m_hWnd, point), WindowRectOf(m_hWnd).Width());
         m_buttonPressing = 0;
-        if (pressed != NoButton && pressed == under) {
+        if (pressed != DialogButton::None && pressed == ButtonAt(point)) {
             HWND self = m_hWnd;
-            switch (pressed) {
-            case CloseButton:
-                OnCancel();
-                // A derived OnCancel may have destroyed the window (and this
-                // object with it).
-                if (!::IsWindow(self))
-                    return;
-                break;
-            case MinButton:
-                if (m_windowState == StateMinimized) {
-                    ShowWindow(SW_RESTORE, 0);
-                    m_windowState = StateNormal;
-                } else {
-                    CWnd::ShowWindow(SW_SHOWMINIMIZED);
-                    m_stateBeforeMinimize = m_windowState;
-                    m_windowState = StateMinimized;
-                    RepaintNonClient();
-                }
-                break;
-            case MaxButton:
-                if (m_windowState == StateMaximized) {
-                    ShowWindow(SW_RESTORE, 0);
-                } else {
-                    CWnd::ShowWindow(SW_MAXIMIZE);
-                    m_windowState = StateMaximized;
-                    // The frame painted during the resize still showed the
-                    // maximize glyph; the state now asks for the restore glyph.
-                    RepaintNonClient();
-                }
-                break;
-            default:
-                break;
-            }
+            OnButtonReleased(pressed);
+            // A derived OnCancel may have destroyed the window (and this
+            // object with it).
+            if (!::IsWindow(self))
+                return;
         }
-        m_pressedButton = NoButton;
+        m_pressedButton = DialogButton::None;
     }
     CDialog::OnNcLButtonUp(nHitTest, point);
+}
+
+void NeloDialog::OnButtonReleased(DialogButton button) {
+    switch (button) {
+    case DialogButton::Close:
+        OnCancel();
+        break;
+    case DialogButton::Min:
+        if (m_windowState == StateMinimized) {
+            ShowWindow(SW_RESTORE, 0);
+            m_windowState = StateNormal;
+        } else {
+            CWnd::ShowWindow(SW_SHOWMINIMIZED);
+            m_stateBeforeMinimize = m_windowState;
+            m_windowState = StateMinimized;
+            RepaintNonClient(m_hWnd);
+        }
+        break;
+    case DialogButton::Max:
+        if (m_windowState == StateMaximized) {
+            ShowWindow(SW_RESTORE, 0);
+        } else {
+            CWnd::ShowWindow(SW_MAXIMIZE);
+            m_windowState = StateMaximized;
+            // The frame painted during the resize still showed the maximize
+            // glyph; the state now asks for the restore glyph.
+            RepaintNonClient(m_hWnd);
+        }
+        break;
+    default:
+        break;
+    }
 }
 
 void NeloDialog::OnSize(UINT nType, int cx, int cy) {
     if (m_windowState == StateMinimized)
         m_windowState = m_stateBeforeMinimize;
-    const CRect window = WindowRectOf(m_hWnd);
-    const int w = window.Width(), h = window.Height();
-    const int e = m_roundCorners ? 11 : 0;
-    // Only the top corners are rounded: the rounded shape ends 10 pixels
-    // above the bottom, where a plain rectangle takes over.
-    HRGN region = m_hasCaption ? CreateFrameRegion(0, 0, w, h - 10, w - 1, h - 1, 10, e)
-                               : ::CreateRectRgn(0, 0, w - 1, h - 1);
-    if (region && !::SetWindowRgn(m_hWnd, region, TRUE))
-        ::DeleteObject(region); // the system owns the region only on success
+    SetWindowShape(m_hWnd, FrameLayout().windowRegion);
     CDialog::OnSize(nType, cx, cy);
-}
-
-int NeloDialog::SmallestWidth() const {
-    const int large = ::GetSystemMetrics(SM_CXICON);
-    const int icon = large >= m_titleHeight ? ::GetSystemMetrics(SM_CXSMICON) : large;
-    const int m = ButtonSize();
-    switch (m_systemButtonStyle) {
-    case SystemButtonClose:
-        return icon + m + 20;
-    case SystemButtonCloseMin:
-        return icon + 2 * m + 21;
-    case SystemButtonCloseMaxMin:
-        return icon + 3 * m + 22;
-    default:
-        return icon + 20;
-    }
 }
 
 void NeloDialog::OnSizing(UINT fwSide, LPRECT pRect) {
     if (pRect) {
-        // Each dialog remembers its own last accepted rectangle, starting
-        // from where it is when sizing begins.
+        // The last accepted rectangle of this sizing, starting from where
+        // the window was when the sizing began.
         if (!m_haveSizingRect) {
             m_lastSizingRect = WindowRectOf(m_hWnd);
             m_haveSizingRect = 1;
         }
-        const int smallestHeight = m_hasCaption ? 2 * m_titleHeight : 20;
-        if (pRect->right - pRect->left < SmallestWidth()) {
+        const SIZE smallest = geometry::DialogSmallestSize(FrameParams());
+        if (pRect->right - pRect->left < smallest.cx) {
             pRect->left = m_lastSizingRect.left;
             pRect->right = m_lastSizingRect.right;
         }
-        if (pRect->bottom - pRect->top < smallestHeight) {
+        if (pRect->bottom - pRect->top < smallest.cy) {
             pRect->top = m_lastSizingRect.top;
             pRect->bottom = m_lastSizingRect.bottom;
         }

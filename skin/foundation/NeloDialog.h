@@ -4,9 +4,19 @@
 // two-colour border, a window region with rounded top corners, its own hit
 // testing, dragging, sizing limits and minimise/maximise handling, the client
 // background colour and whole-window transparency with optional fades.
+//
+// Takes over: the non-client area (WM_NCCALCSIZE, WM_NCPAINT, WM_NCHITTEST,
+// the non-client mouse messages and the drawn buttons), the window region
+// (WM_SIZE), sizing limits (WM_SIZING), the maximized size
+// (WM_GETMINMAXINFO), the client background (WM_ERASEBKGND), activation
+// looks (WM_ACTIVATE, and showing without activation), the system caption
+// bits (WM_CREATE, WM_STYLECHANGED) and WM_CLOSE (fade-out). Child controls
+// are left alone: each is skinned by its own object.
 #pragma once
 
+#include "DialogGeometry.h"
 #include "SkinFoundation.h"
+#include "SkinWindow.h"
 
 #include <afxwin.h>
 
@@ -152,29 +162,38 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    enum Button { NoButton = 0, CloseButton = 1, MinButton = 2, MaxButton = 3 };
     enum WindowState { StateNormal = 0, StateMinimized = 1, StateMaximized = 2 };
+    using DialogButton = geometry::DialogButton;
 
     void SetDefaults();
     void TakeStyleFromTemplate();
+    geometry::DialogFrameParams FrameParams() const;
+    geometry::DialogFrameLayout FrameLayout(bool hasIcon = false) const;
+    DialogButton ButtonAt(CPoint screenPoint) const;
+    HICON TitleIcon() const;
+
+    void DrawTitleBar(HDC dc, const geometry::DialogFrameLayout& layout, HICON icon);
+    void DrawTitleIcon(HDC dc, const geometry::DialogFrameLayout& layout, HICON icon);
+    void DrawCaption(HDC dc, const geometry::DialogFrameLayout& layout);
+    void DrawTitleLines(HDC dc, const geometry::DialogFrameLayout& layout);
     void DrawSystemButton(HDC hdc);
+    void DrawCloseButton(Gdiplus::Graphics& g, const geometry::DialogFrameLayout& layout);
+    void DrawMinButton(Gdiplus::Graphics& g, const geometry::DialogFrameLayout& layout);
+    void DrawMaxButton(Gdiplus::Graphics& g, const geometry::DialogFrameLayout& layout);
     void DrawMouseMovementSystemButton();
     void DrawBorder(CDC* pDC);
-    void DrawBorderOn(HDC hdc);
-    void RedrawFrame();
-    void RepaintNonClient();
-    int ButtonSize() const;
-    CRect ButtonRect(int button, int windowWidth) const;
-    int ButtonAt(CPoint windowPoint, int windowWidth) const;
-    int SmallestWidth() const;
-    void RestoreFromButton();
+    void DrawBorder(HDC dc, const geometry::DialogFrameLayout& layout);
+    geometry::Look FrameLook() const;
+    geometry::Look ButtonLook(DialogButton button) const;
+    void OnButtonReleased(DialogButton button);
 
+    GdiplusSessionScope m_gdiplus;
     _DialogColorInfo m_colorInfo;
     int m_transparency;
     int m_hasCaption;
     SystemButtonStyle m_systemButtonStyle;
-    int m_pressedButton;
-    int m_hotButton;
+    DialogButton m_pressedButton;
+    DialogButton m_hotButton;
     int m_windowState;
     int m_stateBeforeMinimize;
     int m_roundCorners;
@@ -187,12 +206,14 @@ private:
     int m_fixedPosition;
     int m_fixedSize;
     int m_notResizable;
-    int m_nonClientTracking;
+    // The non-client tracking: the leave notification of the drawn buttons.
+    HoverTracker m_buttonHover{true};
     int m_active;
     int m_buttonPressing;
 
     // Bookkeeping of this implementation: WM_CREATE has been seen, our own
-    // style change is under way, and the last size accepted while sizing.
+    // style change is under way, and the last size accepted in the sizing
+    // under way.
     int m_created;
     int m_strippingStyle;
     CRect m_lastSizingRect;

@@ -33,6 +33,17 @@ private:
     static ULONG_PTR s_token;
 };
 
+// Holds the GDI+ session for as long as it lives: a skin object declares one
+// as its first member, so GDI+ runs before anything else of it is made and
+// stops only after everything else of it is gone. A copy holds its own.
+class GdiplusSessionScope {
+public:
+    GdiplusSessionScope() { GdiplusSession::Acquire(); }
+    GdiplusSessionScope(const GdiplusSessionScope&) { GdiplusSession::Acquire(); }
+    GdiplusSessionScope& operator=(const GdiplusSessionScope&) { return *this; }
+    ~GdiplusSessionScope() { GdiplusSession::Release(); }
+};
+
 // Opaque GDI+ colour of a COLORREF (0x00BBGGRR -> 0xFFRRGGBB).
 TAVRIN_API Gdiplus::ARGB ToArgb(COLORREF colour);
 
@@ -124,6 +135,12 @@ TAVRIN_API int RegisterSkinMessages();
 // copies the whole bitmap to the target at the rectangle's origin. The
 // destructor restores the memory DC and deletes Graphics, bitmap and DC in
 // that order, whether or not Present() ran.
+//
+// When no memory DC or bitmap can be made (a huge rectangle, an exhausted
+// handle table) the buffer draws straight onto the target instead: DC() is
+// then the target itself, clipped to the rectangle and with its origin moved
+// to the rectangle's corner, so the same drawing code lands in the same
+// place, only without double buffering. The destructor restores the target.
 class TAVRIN_API SkinPaintBuffer {
 public:
     SkinPaintBuffer(HDC target, const RECT& rect,
@@ -133,38 +150,38 @@ public:
     SkinPaintBuffer(const SkinPaintBuffer&) = delete;
     SkinPaintBuffer& operator=(const SkinPaintBuffer&) = delete;
 
-    // False when the memory DC or bitmap could not be made; drawing and
-    // Present() then do nothing.
+    // False only when there is nothing to draw on (no target, an empty
+    // rectangle, or not even a Graphics on the target).
     bool IsValid() const { return m_graphics != nullptr; }
-    HDC DC() const { return m_memDC; }
+    // True when drawing goes to an offscreen bitmap, false when it goes
+    // straight to the target.
+    bool IsBuffered() const { return m_bitmap != nullptr; }
+    HDC DC() const { return m_drawDC; }
     Gdiplus::Graphics& Graphics() { return *m_graphics; }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
     // (0, 0, Width(), Height()).
     RECT LocalRect() const;
 
-    // Copies the bitmap to the target (SRCCOPY); returns false when nothing
-    // could be copied.
+    // Copies the bitmap to the target (SRCCOPY), or only flushes GDI+ when
+    // drawing went straight to the target; false when nothing could be shown.
     bool Present();
 
 private:
+    void DrawStraightOnTarget(const RECT& rect);
+
     HDC m_target = nullptr;
+    HDC m_drawDC = nullptr;
     HDC m_memDC = nullptr;
     HBITMAP m_bitmap = nullptr;
     HGDIOBJ m_oldBitmap = nullptr;
+    int m_savedTarget = 0;
     Gdiplus::Graphics* m_graphics = nullptr;
     int m_left = 0;
     int m_top = 0;
     int m_width = 0;
     int m_height = 0;
 };
-
-// Vertical linear gradient (first colour at the top edge, second at the
-// bottom, tiled) over the integer rectangle, filling the rectangle or a path.
-TAVRIN_API void FillVerticalGradient(Gdiplus::Graphics& graphics, const Gdiplus::Rect& rect, COLORREF top,
-                                     COLORREF bottom);
-TAVRIN_API void FillVerticalGradient(Gdiplus::Graphics& graphics, const Gdiplus::GraphicsPath& path,
-                                     const Gdiplus::Rect& rect, COLORREF top, COLORREF bottom);
 
 // Selects a GDI object into a DC for one scope and selects the previous one
 // back when the scope ends. The object itself is borrowed, never deleted.

@@ -1,7 +1,5 @@
 #include "SkinFoundation.h"
 
-#include <new>
-
 namespace Tavrin {
 
 SkinPaintBuffer::SkinPaintBuffer(HDC target, const RECT& rect, Gdiplus::SmoothingMode smoothing)
@@ -10,23 +8,40 @@ SkinPaintBuffer::SkinPaintBuffer(HDC target, const RECT& rect, Gdiplus::Smoothin
     if (!target || m_width <= 0 || m_height <= 0)
         return;
     m_memDC = CreateCompatibleDC(target);
-    if (!m_memDC)
-        return;
-    m_bitmap = CreateCompatibleBitmap(target, m_width, m_height);
-    if (!m_bitmap)
-        return;
-    m_oldBitmap = SelectObject(m_memDC, m_bitmap);
-    m_graphics = new Gdiplus::Graphics(m_memDC);
+    if (m_memDC)
+        m_bitmap = CreateCompatibleBitmap(target, m_width, m_height);
+    if (m_bitmap) {
+        m_oldBitmap = SelectObject(m_memDC, m_bitmap);
+        m_drawDC = m_memDC;
+    } else {
+        DrawStraightOnTarget(rect);
+    }
+    m_graphics = new Gdiplus::Graphics(m_drawDC);
     if (m_graphics && m_graphics->GetLastStatus() != Gdiplus::Ok) {
         delete m_graphics;
         m_graphics = nullptr;
+        return;
     }
     if (m_graphics)
         m_graphics->SetSmoothingMode(smoothing);
 }
 
+void SkinPaintBuffer::DrawStraightOnTarget(const RECT& rect) {
+    if (m_memDC) {
+        DeleteDC(m_memDC);
+        m_memDC = nullptr;
+    }
+    // Clipped to the rectangle, as the bitmap would have been, and with the
+    // rectangle's corner as the origin, so that the drawing code needs no
+    // second set of coordinates.
+    m_savedTarget = SaveDC(m_target);
+    IntersectClipRect(m_target, rect.left, rect.top, rect.right, rect.bottom);
+    OffsetViewportOrgEx(m_target, rect.left, rect.top, nullptr);
+    m_drawDC = m_target;
+}
+
 SkinPaintBuffer::~SkinPaintBuffer() {
-    // Graphics first: it draws into the memory DC and must not outlive it.
+    // Graphics first: it draws into the DC and must not outlive it.
     delete m_graphics;
     if (m_oldBitmap)
         SelectObject(m_memDC, m_oldBitmap);
@@ -34,6 +49,8 @@ SkinPaintBuffer::~SkinPaintBuffer() {
         DeleteObject(m_bitmap);
     if (m_memDC)
         DeleteDC(m_memDC);
+    if (m_savedTarget)
+        RestoreDC(m_target, m_savedTarget);
 }
 
 RECT SkinPaintBuffer::LocalRect() const {
@@ -43,25 +60,11 @@ RECT SkinPaintBuffer::LocalRect() const {
 bool SkinPaintBuffer::Present() {
     if (!m_graphics)
         return false;
-    // Pending GDI+ output must reach the bitmap before it is copied.
+    // Pending GDI+ output must reach the bitmap (or the target) first.
     m_graphics->Flush(Gdiplus::FlushIntentionSync);
+    if (!m_bitmap)
+        return true;
     return BitBlt(m_target, m_left, m_top, m_width, m_height, m_memDC, 0, 0, SRCCOPY) != FALSE;
-}
-
-void FillVerticalGradient(Gdiplus::Graphics& graphics, const Gdiplus::Rect& rect, COLORREF top,
-                          COLORREF bottom) {
-    Gdiplus::LinearGradientBrush brush(rect, Gdiplus::Color(ToArgb(top)), Gdiplus::Color(ToArgb(bottom)),
-                                       Gdiplus::LinearGradientModeVertical);
-    brush.SetWrapMode(Gdiplus::WrapModeTile);
-    graphics.FillRectangle(&brush, rect);
-}
-
-void FillVerticalGradient(Gdiplus::Graphics& graphics, const Gdiplus::GraphicsPath& path,
-                          const Gdiplus::Rect& rect, COLORREF top, COLORREF bottom) {
-    Gdiplus::LinearGradientBrush brush(rect, Gdiplus::Color(ToArgb(top)), Gdiplus::Color(ToArgb(bottom)),
-                                       Gdiplus::LinearGradientModeVertical);
-    brush.SetWrapMode(Gdiplus::WrapModeTile);
-    graphics.FillPath(&brush, &path);
 }
 
 } // namespace Tavrin

@@ -2,6 +2,11 @@
 #pragma once
 
 #include "SkinFoundation.h"
+#include "SkinDrawing.h"
+#include "SkinLook.h"
+#include "SkinWindow.h"
+#include "SkinControl.h"
+#include "SkinToolTipHost.h"
 #include "NeloDialog.h"
 
 #include "NeloButton.h"

@@ -490,14 +490,18 @@ TEST_F(ButtonTest, StoppedButtonIgnoresMouseButKeepsKeyboard) {
     Pump();
     EXPECT_EQ(0, host->CountCommands(kButtonId, BN_CLICKED));
 
-    // Hover does nothing: the look stays normal and no tip appears.
+    // Hover does nothing: the look stays normal and no tip appears, however
+    // long past the tip's initial delay one waits. A tip that shows is up
+    // within that delay and a few timer rounds (checked at the end).
+    const DWORD tipBound =
+        3 * static_cast<DWORD>(::SendMessageW(tip, TTM_GETDELAYTIME, TTDT_INITIAL, 0)) + 500;
     RECT tipBefore{};
     ::GetWindowRect(tip, &tipBefore);
     Hover(window, 50, 20);
     Hover(window, 52, 21);
+    EXPECT_FALSE(PumpUntil([&] { return ::IsWindowVisible(tip) != FALSE; }, tipBound));
     Repaint(window);
     EXPECT_COLOUR(kNormal.outer, ClientPixel(window, 50, 0));
-    EXPECT_FALSE(::IsWindowVisible(tip));
     RECT tipAfter{};
     ::GetWindowRect(tip, &tipAfter);
     EXPECT_TRUE(EqualRect(&tipBefore, &tipAfter)) << "the tip was never sized or placed";
@@ -514,13 +518,18 @@ TEST_F(ButtonTest, StoppedButtonIgnoresMouseButKeepsKeyboard) {
     Pump();
     EXPECT_EQ(2, host->CountCommands(kButtonId, BN_CLICKED));
 
-    // Started again, a click counts.
+    // Started again, a click counts, and the same hover shows the tip within
+    // the same wait.
     PointerAway();
     ASSERT_EQ(1, button.Stop(0));
     ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
     ::PostMessageW(window, WM_LBUTTONUP, 0, at);
     Pump();
     EXPECT_EQ(3, host->CountCommands(kButtonId, BN_CLICKED));
+    Hover(window, 50, 20);
+    Hover(window, 52, 21);
+    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(tip) != FALSE; }, tipBound));
+    PointerAway();
 }
 
 TEST_F(ButtonTest, StoppedDefaultButtonAnswersEnterFromAnotherControl) {
@@ -639,6 +648,52 @@ TEST_F(ButtonTest, ObjectAttachedAgainGetsAWorkingTip) {
     EXPECT_EQ(1, ::SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0));
     Repaint(second);
     EXPECT_COLOUR(kNormal.outer, ClientPixel(second, 50, 0));
+}
+
+} // namespace
+
+namespace {
+
+using quorvex_test::MatchLParam;
+using quorvex_test::MatchWParam;
+using quorvex_test::Optional;
+using quorvex_test::Posted;
+using quorvex_test::Sent;
+using quorvex_test::ToControl;
+using quorvex_test::ToParent;
+
+TEST_F(ButtonTest, ClickSequenceEndsInOneNotificationAndAStoppedButtonEatsIt) {
+    NeloButton button;
+    HWND window = MakeButton(button, L"Go", 20, 20, 100, 40);
+    quorvex_test::MessageRecorder recorder(
+        window, Host(),
+        {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONUP, BM_SETSTATE, WM_CAPTURECHANGED, WM_COMMAND});
+    POINT centre{50, 20};
+    ::ClientToScreen(window, &centre);
+    quorvex_test::LeftClick(centre);
+    Pump();
+    EXPECT_TRUE(recorder.Matches({
+        {WM_LBUTTONDOWN, Posted, ToControl},
+        {BM_SETSTATE, Sent, ToControl, MatchWParam, TRUE},
+        {WM_LBUTTONUP, Posted, ToControl},
+        {BM_SETSTATE, Sent, ToControl, MatchWParam, FALSE},
+        {WM_CAPTURECHANGED, Sent, ToControl, Optional},
+        {WM_COMMAND, Sent, ToParent, MatchWParam | MatchLParam, MAKEWPARAM(kButtonId, BN_CLICKED),
+         reinterpret_cast<LPARAM>(window)},
+    }));
+    EXPECT_EQ(1, host->CountCommands(kButtonId, BN_CLICKED));
+
+    // Stopped, the same input is taken from the queue and goes no further:
+    // no press, no notification. (Clicked elsewhere on the button, so that
+    // the system does not make a double click of it.)
+    ASSERT_EQ(1, button.Stop(1));
+    recorder.Clear();
+    POINT elsewhere{80, 30};
+    ::ClientToScreen(window, &elsewhere);
+    quorvex_test::LeftClick(elsewhere);
+    Pump();
+    EXPECT_TRUE(recorder.Matches({{WM_LBUTTONDOWN, Posted, ToControl}, {WM_LBUTTONUP, Posted, ToControl}}));
+    EXPECT_EQ(1, host->CountCommands(kButtonId, BN_CLICKED));
 }
 
 } // namespace

@@ -11,11 +11,8 @@ constexpr int kRepaints = 1000;
 
 class LeakTest : public HostTest {
 protected:
-    struct Counts {
-        LONG wrappers;
-        int handles;
-    };
-    static Counts Now() { return Counts{AfxGetLiveGdiObjectCount(), LiveGdiHandles()}; }
+    using Counts = GdiCounts;
+    static Counts Now() { return CountGdi(); }
 
     // Paints once (lazy first-use objects are made then), counts, repaints
     // kRepaints times synchronously, counts again.

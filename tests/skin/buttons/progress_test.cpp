@@ -193,6 +193,35 @@ TEST_F(ProgressTest, DisabledBarShowsItsGreyLookAndRefusesToMove) {
     EXPECT_COLOUR(c.crBarFrame, Capture::Window(window).At(0, 0));
 }
 
+using quorvex_test::FramedOnePixel;
+
+TEST_F(ProgressTest, TemplateBarsInAGroupBoxKeepTheirFramesThroughCoverAndRepaint) {
+    // As applications make them: from the dialog's template with WS_BORDER,
+    // inside a group box, attached by data exchange, in a dialog that has
+    // been shown, covered and repainted.
+    NeloProgressCtrl& bar = host->groupedBar;
+    NeloProgressCtrl& disabled = host->groupedDisabledBar;
+    bar.SetRange32(0, 100);
+    bar.SetPos(40);
+    disabled.EnableWindow(FALSE);
+    const _ProgressCtrlColorInfo c = NeloProgressCtrl::DefaultColorInfo();
+    CoverAndUncover();
+    EXPECT_TRUE(FramedOnePixel(bar.GetSafeHwnd(), c.crBarFrame));
+    EXPECT_TRUE(FramedOnePixel(disabled.GetSafeHwnd(), c.crBarFrameDisabled));
+
+    // The group box repaints what lies beneath it when its line changes.
+    ASSERT_EQ(1, host->barsGroup.SetLineThickness(3));
+    Pump();
+    EXPECT_TRUE(FramedOnePixel(bar.GetSafeHwnd(), c.crBarFrame));
+    EXPECT_TRUE(FramedOnePixel(disabled.GetSafeHwnd(), c.crBarFrameDisabled));
+    ASSERT_EQ(1, host->barsGroup.SetLineThickness(1));
+
+    Repaint(Host());
+    EXPECT_TRUE(FramedOnePixel(bar.GetSafeHwnd(), c.crBarFrame));
+    EXPECT_TRUE(FramedOnePixel(disabled.GetSafeHwnd(), c.crBarFrameDisabled));
+    disabled.EnableWindow(TRUE);
+}
+
 TEST_F(ProgressTest, TemplateBarIsAttachedByDataExchange) {
     NeloProgressCtrl& bar = host->templateProgress;
     ASSERT_NE(nullptr, bar.GetSafeHwnd());

@@ -344,3 +344,57 @@ TEST_F(StaticTest, FontsComeFromTheCacheAndBadSizesAreRefused) {
 }
 
 } // namespace
+
+namespace {
+
+class PrintTest : public HostTest {};
+
+// WM_PRINTCLIENT into a memory bitmap, prefilled with what lies beneath the
+// control, gives the same pixels as the screen shows: the painter behind
+// WM_PAINT is the one behind WM_PRINTCLIENT.
+TEST_F(PrintTest, PrintClientDrawsWhatThePaintDraws) {
+    NeloStatic label;
+    ASSERT_TRUE(label.SubclassWindow(CreateChild(L"STATIC", L"Printed text", SS_CENTER, 20, 20, 120, 24)));
+    ASSERT_TRUE(
+        label.SetStaticColorInfo(Tavrin::_StaticColorInfo{RGB(250, 240, 200), RGB(200, 220, 250), kInk}));
+    NeloGroupBox group;
+    ASSERT_TRUE(group.SubclassWindow(CreateChild(L"BUTTON", L"Printed", BS_GROUPBOX, 20, 60, 140, 70)));
+    ASSERT_EQ(1, group.SetLineThickness(2));
+    Tavrin::NeloProgressCtrl bar;
+    ASSERT_TRUE(bar.SubclassWindow(CreateChild(PROGRESS_CLASSW, L"", WS_BORDER, 20, 150, 160, 16)));
+    bar.SetRange32(0, 100);
+    bar.SetPos(60);
+    Repaint(Host());
+    const COLORREF beneath = ClientPixel(Host(), 5, 5);
+
+    const struct {
+        const char* name;
+        HWND window;
+    } controls[] = {{"static", label.GetSafeHwnd()},
+                    {"group box", group.GetSafeHwnd()},
+                    {"progress bar", bar.GetSafeHwnd()}};
+    for (const auto& control : controls) {
+        SCOPED_TRACE(control.name);
+        HWND window = control.window;
+        RECT client{};
+        ::GetClientRect(window, &client);
+        const Capture shown = Capture::Client(window);
+        HDC screen = ::GetDC(nullptr);
+        HDC memory = ::CreateCompatibleDC(screen);
+        HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
+        ::ReleaseDC(nullptr, screen);
+        HGDIOBJ old = ::SelectObject(memory, bitmap);
+        HBRUSH fill = ::CreateSolidBrush(beneath);
+        ::FillRect(memory, &client, fill);
+        ::DeleteObject(fill);
+        ::SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+        const Capture printed = Capture::Of(memory, client);
+        ::SelectObject(memory, old);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(memory);
+        EXPECT_EQ(0, printed.Differences(shown));
+        EXPECT_GT(printed.Count([&](COLORREF p) { return p != beneath; }), 20) << "something was printed";
+    }
+}
+
+} // namespace

@@ -12,13 +12,9 @@ using namespace Tavrin;
 
 namespace {
 
-// Keeps GDI+ running for the path and paint tests without disturbing the
-// session counter that the lifetime test checks.
-class GdiplusScope {
-public:
-    GdiplusScope() { GdiplusSession::Acquire(); }
-    ~GdiplusScope() { GdiplusSession::Release(); }
-};
+// Keeps GDI+ running for the path and paint tests; released at the end of
+// each, so the lifetime test finds the counter at zero.
+using GdiplusScope = GdiplusSessionScope;
 
 struct Figure {
     std::vector<Gdiplus::PointF> points;
@@ -492,4 +488,148 @@ TEST(SkinPaintBuffer, RepeatedPaintsLeakNoGdiObject) {
     DeleteObject(targetBitmap);
     DeleteDC(target);
     ReleaseDC(nullptr, screen);
+}
+
+namespace {
+
+// A white memory bitmap to draw on, read back pixel by pixel.
+class Canvas {
+public:
+    Canvas(int width, int height) {
+        HDC screen = GetDC(nullptr);
+        m_dc = CreateCompatibleDC(screen);
+        m_bitmap = CreateCompatibleBitmap(screen, width, height);
+        ReleaseDC(nullptr, screen);
+        m_old = SelectObject(m_dc, m_bitmap);
+        PatBlt(m_dc, 0, 0, width, height, WHITENESS);
+    }
+    ~Canvas() {
+        SelectObject(m_dc, m_old);
+        DeleteObject(m_bitmap);
+        DeleteDC(m_dc);
+    }
+    HDC DC() const { return m_dc; }
+    COLORREF At(int x, int y) const { return GetPixel(m_dc, x, y); }
+
+private:
+    HDC m_dc;
+    HBITMAP m_bitmap;
+    HGDIOBJ m_old;
+};
+
+} // namespace
+
+TEST(SkinPaintBuffer, WithoutABitmapItDrawsStraightOnTheTargetInTheSamePlace) {
+    GdiplusScope gdiplus;
+    Canvas target(60, 40);
+    // No bitmap of this size can be made: the buffer falls back to the
+    // target, with the rectangle's corner as its origin.
+    const RECT huge{10, 5, 10 + 100000, 5 + 100000};
+    {
+        SkinPaintBuffer buffer(target.DC(), huge);
+        ASSERT_TRUE(buffer.IsValid()) << "nothing would be painted";
+        EXPECT_FALSE(buffer.IsBuffered());
+        EXPECT_EQ(target.DC(), buffer.DC());
+        RECT black{0, 0, 20, 20};
+        FillRect(buffer.DC(), &black, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        FillVerticalGradient(buffer.Graphics(), Gdiplus::Rect(0, 20, 20, 10), RGB(200, 0, 0), RGB(200, 0, 0));
+        EXPECT_TRUE(buffer.Present());
+    }
+    EXPECT_EQ(RGB(255, 255, 255), target.At(9, 5));
+    EXPECT_EQ(RGB(255, 255, 255), target.At(10, 4));
+    EXPECT_EQ(RGB(0, 0, 0), target.At(10, 5));
+    EXPECT_EQ(RGB(0, 0, 0), target.At(29, 24));
+    EXPECT_EQ(RGB(200, 0, 0), target.At(10, 25));
+    EXPECT_EQ(RGB(200, 0, 0), target.At(29, 34));
+    EXPECT_EQ(RGB(255, 255, 255), target.At(30, 30));
+    EXPECT_EQ(RGB(255, 255, 255), target.At(10, 35));
+
+    // The target's origin and clipping are its own again.
+    POINT origin{-1, -1};
+    GetViewportOrgEx(target.DC(), &origin);
+    EXPECT_EQ(0, origin.x);
+    EXPECT_EQ(0, origin.y);
+    HRGN clip = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(0, GetClipRgn(target.DC(), clip)) << "no clipping region left behind";
+    DeleteObject(clip);
+}
+
+TEST(SkinDrawing, GradientsRunFromTheirFirstColourAtTheNamedEdge) {
+    GdiplusScope gdiplus;
+    const COLORREF first = RGB(0, 0, 0), second = RGB(240, 240, 240);
+    struct Case {
+        GradientDirection direction;
+        POINT nearFirst, nearSecond;
+    };
+    const Case cases[] = {
+        {GradientDirection::TopToBottom, {10, 0}, {10, 19}},
+        {GradientDirection::BottomToTop, {10, 19}, {10, 0}},
+        {GradientDirection::LeftToRight, {0, 10}, {19, 10}},
+        {GradientDirection::RightToLeft, {19, 10}, {0, 10}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.direction));
+        Canvas canvas(20, 20);
+        {
+            Gdiplus::Graphics graphics(canvas.DC());
+            FillGradient(graphics, Gdiplus::Rect(0, 0, 20, 20), first, second, c.direction);
+        }
+        EXPECT_LT(GetRValue(canvas.At(c.nearFirst.x, c.nearFirst.y)), 20);
+        EXPECT_GT(GetRValue(canvas.At(c.nearSecond.x, c.nearSecond.y)), 220);
+    }
+    // A brush box larger than the fill: only the fill is painted, with the
+    // colours the box puts there.
+    Canvas canvas(20, 30);
+    {
+        Gdiplus::Graphics graphics(canvas.DC());
+        FillGradient(graphics, Gdiplus::Rect(0, 0, 20, 30), Gdiplus::Rect(0, 10, 20, 10), first, second,
+                     GradientDirection::TopToBottom);
+    }
+    EXPECT_EQ(RGB(255, 255, 255), canvas.At(10, 9));
+    EXPECT_EQ(RGB(255, 255, 255), canvas.At(10, 20));
+    const int middle = GetRValue(canvas.At(10, 15));
+    EXPECT_GT(middle, 100);
+    EXPECT_LT(middle, 140);
+}
+
+TEST(SkinDrawing, CentreLitFillIsBrightestAtItsCentre) {
+    GdiplusScope gdiplus;
+    Canvas canvas(40, 20);
+    {
+        Gdiplus::Graphics graphics(canvas.DC());
+        FillCentreLit(
+            graphics, Gdiplus::Rect(0, 0, 40, 20),
+            CentreLight{20.0f, 9.5f, 40.0f / 60.0f, 20.0f / 60.0f, RGB(250, 250, 250), RGB(10, 10, 10)});
+    }
+    EXPECT_GT(GetRValue(canvas.At(20, 10)), 225);
+    EXPECT_LT(GetRValue(canvas.At(0, 0)), 40);
+    EXPECT_LT(GetRValue(canvas.At(39, 19)), 40);
+}
+
+TEST(SkinDrawing, RegionsOfBothCombinedFormsAndTheirOnePixelFrame) {
+    using namespace geometry;
+    // The union form rounds only the top corners; the intersect form cuts a
+    // rounded box back to the rectangle.
+    const RegionShape topRounded = United(RoundRectShape(RECT{0, 0, 40, 20}, 11), RECT{0, 10, 39, 29});
+    const RegionShape cut = Intersected(RoundRectShape(RECT{0, 0, 44, 20}, 4), RECT{0, 0, 40, 20});
+    OwnedGdiObject<HRGN> top(CreateShapeRegion(topRounded));
+    OwnedGdiObject<HRGN> clipped(CreateShapeRegion(cut));
+    ASSERT_TRUE(top && clipped);
+    EXPECT_FALSE(PtInRegion(top, 0, 0));
+    EXPECT_TRUE(PtInRegion(top, 0, 28));
+    EXPECT_FALSE(PtInRegion(top, 39, 25));
+    EXPECT_TRUE(PtInRegion(top, 38, 25));
+    EXPECT_FALSE(PtInRegion(clipped, 0, 0));
+    EXPECT_TRUE(PtInRegion(clipped, 39, 0)) << "the right side stays square";
+    EXPECT_FALSE(PtInRegion(clipped, 40, 10));
+
+    Canvas canvas(50, 40);
+    FrameShape(canvas.DC(), cut, RGB(200, 0, 0));
+    EXPECT_EQ(RGB(200, 0, 0), canvas.At(20, 0));
+    EXPECT_EQ(RGB(200, 0, 0), canvas.At(39, 10));
+    // A rounded region ends one pixel short of its box's bottom.
+    EXPECT_EQ(RGB(200, 0, 0), canvas.At(20, 18));
+    EXPECT_EQ(RGB(255, 255, 255), canvas.At(20, 19));
+    EXPECT_EQ(RGB(255, 255, 255), canvas.At(20, 1)) << "one pixel wide";
+    EXPECT_EQ(RGB(255, 255, 255), canvas.At(40, 10));
 }

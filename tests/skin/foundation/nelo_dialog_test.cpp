@@ -4,6 +4,11 @@
 #include <Tavrin.h>
 
 #include "nelo_dialog_test_ids.h"
+#include "support/capture.h"
+#include "support/colour_record.h"
+#include "support/colours.h"
+#include "support/input.h"
+#include "support/message_sequence.h"
 #include "support/screen.h"
 
 #include <gtest/gtest.h>
@@ -23,35 +28,13 @@ void Pump() {
     quorvex_test::Settle();
 }
 
-std::string Rgb(COLORREF c) {
-    return "(" + std::to_string(GetRValue(c)) + ", " + std::to_string(GetGValue(c)) + ", " +
-           std::to_string(GetBValue(c)) + ")";
-}
+using quorvex_test::ColourNear;
+using quorvex_test::Mix;
+using quorvex_test::SameColour;
 
-::testing::AssertionResult Near(COLORREF actual, COLORREF expected, int tolerance) {
-    if (std::abs(GetRValue(actual) - GetRValue(expected)) <= tolerance &&
-        std::abs(GetGValue(actual) - GetGValue(expected)) <= tolerance &&
-        std::abs(GetBValue(actual) - GetBValue(expected)) <= tolerance)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << Rgb(actual) << " is not within " << tolerance << " of " << Rgb(expected);
-}
-
-::testing::AssertionResult Exactly(COLORREF actual, COLORREF expected) {
-    return Near(actual, expected, 0);
-}
-
-COLORREF Mix(COLORREF a, COLORREF b, double f) {
-    auto ch = [f](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * f)); };
-    return RGB(ch(GetRValue(a), GetRValue(b)), ch(GetGValue(a), GetGValue(b)),
-               ch(GetBValue(a), GetBValue(b)));
-}
-
-// Window-relative pixel as the screen shows it.
+// Window-relative pixel as the screen shows it (the cases settle first).
 COLORREF Pixel(HWND hwnd, int x, int y) {
-    RECT rc;
-    GetWindowRect(hwnd, &rc);
-    return quorvex_test::ScreenPixel(rc.left + x, rc.top + y);
+    return quorvex_test::WindowPixelNow(hwnd, x, y);
 }
 
 POINT ScreenPoint(HWND hwnd, int x, int y) {
@@ -79,13 +62,20 @@ int Height(HWND hwnd) {
 const _DialogColorInfo kColours = NeloDialog::DefaultColorInfo();
 
 // The dialog under test; records what the frame asks of it.
+// The message the probe sends itself from OnCancel, so that a message
+// sequence shows where the cancel happened.
+constexpr UINT kCancelled = WM_APP + 1;
+
 class Probe : public NeloDialog {
 public:
     explicit Probe(UINT id) : NeloDialog(id) {}
     int cancels = 0;
 
 protected:
-    void OnCancel() override { ++cancels; }
+    void OnCancel() override {
+        ++cancels;
+        SendMessageW(kCancelled, 0, 0);
+    }
 };
 
 // A modeless dialog at a fixed screen position, shown, active and painted.
@@ -152,6 +142,35 @@ bool FaceAt(HWND hwnd, int slot) {
     return GetRValue(c) > 120;
 }
 
+// Solid faces (top and bottom alike), one colour per button and look, so
+// that each face can be told from every other by one exact pixel.
+struct ButtonFaces {
+    COLORREF normal, hover, pressed, inactive;
+};
+const ButtonFaces kMinFaces{RGB(210, 40, 40), RGB(230, 110, 110), RGB(140, 20, 20), RGB(200, 160, 160)};
+const ButtonFaces kMaxFaces{RGB(40, 200, 40), RGB(110, 230, 110), RGB(20, 140, 20), RGB(160, 200, 160)};
+const ButtonFaces kCloseFaces{RGB(40, 40, 210), RGB(110, 110, 230), RGB(20, 20, 140), RGB(160, 160, 200)};
+
+_DialogColorInfo DistinctButtons() {
+    _DialogColorInfo c = NeloDialog::DefaultColorInfo();
+#define TAVRIN_TEST_FACES(P, faces)                                                                          \
+    c.cr##P##NormalTop = c.cr##P##NormalBottom = faces.normal;                                               \
+    c.cr##P##HoverTop = c.cr##P##HoverBottom = faces.hover;                                                  \
+    c.cr##P##PressedTop = c.cr##P##PressedBottom = faces.pressed;                                            \
+    c.cr##P##InactiveTop = c.cr##P##InactiveBottom = faces.inactive
+    TAVRIN_TEST_FACES(Min, kMinFaces);
+    TAVRIN_TEST_FACES(Max, kMaxFaces);
+    TAVRIN_TEST_FACES(Close, kCloseFaces);
+#undef TAVRIN_TEST_FACES
+    return c;
+}
+
+// The face of a button slot (0 close, then leftwards) on its left side at
+// mid height, clear of outline and glyph.
+COLORREF FacePixel(HWND hwnd, int slot) {
+    return Pixel(hwnd, ButtonLeft(Width(hwnd), slot) + 2, kButtonTop + 10);
+}
+
 } // namespace
 
 class NeloDialogTest : public ::testing::Test {
@@ -194,35 +213,35 @@ TEST_F(NeloDialogTest, TitleGradientLinesBorderRingsAndBackground) {
 
     // The gradient runs over the 29 rows of the title bitmap; rows 2 to 26
     // show it, the border covers rows 0 and 1, the lines rows 27 and 28.
-    EXPECT_TRUE(
-        Near(Pixel(d.hwnd, x, 2), Mix(kColours.crTitleActiveTop, kColours.crTitleActiveBottom, 2.5 / 29), 2));
-    EXPECT_TRUE(Near(Pixel(d.hwnd, x, 26),
-                     Mix(kColours.crTitleActiveTop, kColours.crTitleActiveBottom, 26.5 / 29), 2));
+    EXPECT_TRUE(ColourNear(Pixel(d.hwnd, x, 2),
+                           Mix(kColours.crTitleActiveTop, kColours.crTitleActiveBottom, 2.5 / 29), 2));
+    EXPECT_TRUE(ColourNear(Pixel(d.hwnd, x, 26),
+                           Mix(kColours.crTitleActiveTop, kColours.crTitleActiveBottom, 26.5 / 29), 2));
     // Top lighter than bottom in every channel, as the colours say.
     EXPECT_GT(GetBValue(Pixel(d.hwnd, x, 2)), GetBValue(Pixel(d.hwnd, x, 26)));
 
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, 27), kColours.crTitleLineActive1));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, 28), kColours.crTitleLineActive2));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, 5, 27), kColours.crTitleLineActive1));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, 27), kColours.crTitleLineActive1));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, 28), kColours.crTitleLineActive2));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, 5, 27), kColours.crTitleLineActive1));
 
     // Rings: outer at the very edge, inner one pixel inside.
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, 0), kColours.crBorderOuterActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, 1), kColours.crBorderInnerActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, 0, h / 2), kColours.crBorderOuterActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, 1, h / 2), kColours.crBorderInnerActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, 0), kColours.crBorderOuterActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, 1), kColours.crBorderInnerActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, 0, h / 2), kColours.crBorderOuterActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, 1, h / 2), kColours.crBorderInnerActive));
     // The window's last column and row lie outside its region.
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w - 2, h / 2), kColours.crBorderOuterActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w - 3, h / 2), kColours.crBorderInnerActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, h - 2), kColours.crBorderOuterActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, h - 3), kColours.crBorderInnerActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w - 2, h - 5), kColours.crBorderOuterActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w - 3, h - 5), kColours.crBorderInnerActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, 0, h - 2), kColours.crBorderOuterActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, 1, h - 3), kColours.crBorderInnerActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w - 2, h / 2), kColours.crBorderOuterActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w - 3, h / 2), kColours.crBorderInnerActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, h - 2), kColours.crBorderOuterActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, h - 3), kColours.crBorderInnerActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w - 2, h - 5), kColours.crBorderOuterActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w - 3, h - 5), kColours.crBorderInnerActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, 0, h - 2), kColours.crBorderOuterActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, 1, h - 3), kColours.crBorderInnerActive));
 
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, h / 2), kColours.crBackground));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, 2, 29), kColours.crBackground));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w - 4, h - 4), kColours.crBackground));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, h / 2), kColours.crBackground));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, 2, 29), kColours.crBackground));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w - 4, h - 4), kColours.crBackground));
 }
 
 TEST_F(NeloDialogTest, InactiveFrameUsesTheInactiveColours) {
@@ -231,13 +250,13 @@ TEST_F(NeloDialogTest, InactiveFrameUsesTheInactiveColours) {
     ASSERT_TRUE(first.hwnd && second.hwnd);
     ASSERT_EQ(second.hwnd, GetActiveWindow());
     const int x = first.W() / 2, h = first.H();
-    EXPECT_TRUE(Exactly(Pixel(first.hwnd, x, 27), kColours.crTitleLineInactive1));
-    EXPECT_TRUE(Exactly(Pixel(first.hwnd, x, 28), kColours.crTitleLineInactive2));
-    EXPECT_TRUE(Near(Pixel(first.hwnd, x, 2),
-                     Mix(kColours.crTitleInactiveTop, kColours.crTitleInactiveBottom, 2.5 / 29), 2));
-    EXPECT_TRUE(Exactly(Pixel(first.hwnd, 0, h / 2), kColours.crBorderOuterInactive));
+    EXPECT_TRUE(SameColour(Pixel(first.hwnd, x, 27), kColours.crTitleLineInactive1));
+    EXPECT_TRUE(SameColour(Pixel(first.hwnd, x, 28), kColours.crTitleLineInactive2));
+    EXPECT_TRUE(ColourNear(Pixel(first.hwnd, x, 2),
+                           Mix(kColours.crTitleInactiveTop, kColours.crTitleInactiveBottom, 2.5 / 29), 2));
+    EXPECT_TRUE(SameColour(Pixel(first.hwnd, 0, h / 2), kColours.crBorderOuterInactive));
     // The active one keeps its colours.
-    EXPECT_TRUE(Exactly(Pixel(second.hwnd, x, 27), kColours.crTitleLineActive1));
+    EXPECT_TRUE(SameColour(Pixel(second.hwnd, x, 27), kColours.crTitleLineActive1));
 }
 
 TEST_F(NeloDialogTest, ButtonGeometryForTitleHeight25) {
@@ -245,16 +264,18 @@ TEST_F(NeloDialogTest, ButtonGeometryForTitleHeight25) {
     ASSERT_TRUE(d.hwnd);
     const int w = d.W();
     const COLORREF outline = kColours.crCloseBorderNormal;
-    auto isOutline = [&](int x, int y) { return Near(Pixel(d.hwnd, x, y), outline, 40); };
+    auto isOutline = [&](int x, int y) { return ColourNear(Pixel(d.hwnd, x, y), outline, 40); };
     const int mid = kButtonTop + kButton / 2;
     for (int slot = 0; slot < 3; ++slot) {
         const int left = ButtonLeft(w, slot);
         SCOPED_TRACE("button " + std::to_string(slot));
         // The outline runs along the left edge and one pixel inside the right
         // and bottom edges of the 20 x 20 rectangle.
-        EXPECT_TRUE(isOutline(left, mid)) << Rgb(Pixel(d.hwnd, left, mid));
-        EXPECT_TRUE(isOutline(left + kButton - 1, mid)) << Rgb(Pixel(d.hwnd, left + kButton - 1, mid));
-        EXPECT_TRUE(isOutline(left + 10, kButtonTop)) << Rgb(Pixel(d.hwnd, left + 10, kButtonTop));
+        EXPECT_TRUE(isOutline(left, mid)) << quorvex_test::Describe(Pixel(d.hwnd, left, mid));
+        EXPECT_TRUE(isOutline(left + kButton - 1, mid))
+            << quorvex_test::Describe(Pixel(d.hwnd, left + kButton - 1, mid));
+        EXPECT_TRUE(isOutline(left + 10, kButtonTop))
+            << quorvex_test::Describe(Pixel(d.hwnd, left + 10, kButtonTop));
         EXPECT_TRUE(isOutline(left + 10, kButtonTop + kButton - 1));
         EXPECT_FALSE(isOutline(left + 10, kButtonTop - 1));
         EXPECT_FALSE(isOutline(left + 10, kButtonTop + kButton));
@@ -272,7 +293,7 @@ TEST_F(NeloDialogTest, GlyphsOfTheThreeButtons) {
     ASSERT_TRUE(d.hwnd);
     const int w = d.W();
     const COLORREF glyph = kColours.crCloseGlyphNormal;
-    auto isGlyph = [&](int x, int y) { return Near(Pixel(d.hwnd, x, y), glyph, 30); };
+    auto isGlyph = [&](int x, int y) { return ColourNear(Pixel(d.hwnd, x, y), glyph, 30); };
     const int close = ButtonLeft(w, 0), max = ButtonLeft(w, 1), min = ButtonLeft(w, 2);
     // Close: an X whose strokes cross one pixel up and left of the centre.
     EXPECT_TRUE(isGlyph(close + 9, kButtonTop + 9));
@@ -363,7 +384,7 @@ TEST_F(NeloDialogTest, TitleHeightLimits) {
     RECT window;
     GetWindowRect(d.hwnd, &window);
     EXPECT_EQ(30 + 4, origin.y - window.top);
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, d.W() / 2, 32), kColours.crTitleLineActive1));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, d.W() / 2, 32), kColours.crTitleLineActive1));
 
     // No taller than the window.
     SetWindowPos(d.hwnd, nullptr, 0, 0, 200, 30, SWP_NOMOVE | SWP_NOZORDER);
@@ -404,23 +425,22 @@ TEST_F(NeloDialogTest, TransparencyAndTheExtendedStyleItLeaves) {
 TEST_F(NeloDialogTest, PressAndReleaseOutsideAButtonDoesNothing) {
     Open d(IDD_ALL_BUTTONS);
     ASSERT_TRUE(d.hwnd);
+    ASSERT_EQ(1, d.dialog->SetDialogColorInfo(DistinctButtons()));
+    Pump();
     const int w = d.W();
     const int away = w / 3; // the title bar, clear of caption text and buttons
+    const ButtonFaces* faces[] = {&kCloseFaces, &kMaxFaces, &kMinFaces};
     for (int slot = 0; slot < 3; ++slot) {
         SCOPED_TRACE("button " + std::to_string(slot));
-        const int x = ButtonLeft(w, slot) + 3, y = kButtonTop + 3;
-        const COLORREF normal = Pixel(d.hwnd, x, y);
+        const int x = ButtonLeft(w, slot) + 2, y = kButtonTop + 10;
+        EXPECT_TRUE(SameColour(FacePixel(d.hwnd, slot), faces[slot]->normal));
         d.MouseMove(x, y);
-        const COLORREF hover = Pixel(d.hwnd, x, y);
+        EXPECT_TRUE(SameColour(FacePixel(d.hwnd, slot), faces[slot]->hover));
         d.Press(x, y);
-        const COLORREF pressed = Pixel(d.hwnd, x, y);
-        // Hover and press change the face's top: light blue, then the dark
-        // pressed top.
-        EXPECT_TRUE(Near(hover, kColours.crCloseHoverTop, 40)) << Rgb(hover);
-        EXPECT_TRUE(Near(pressed, kColours.crClosePressedTop, 40)) << Rgb(pressed);
+        EXPECT_TRUE(SameColour(FacePixel(d.hwnd, slot), faces[slot]->pressed));
         d.MouseMove(away, 12);
         d.Release(away, 12);
-        EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, y), normal));
+        EXPECT_TRUE(SameColour(FacePixel(d.hwnd, slot), faces[slot]->normal));
         EXPECT_EQ(0, d.dialog->cancels);
         EXPECT_FALSE(IsZoomed(d.hwnd));
         EXPECT_FALSE(IsIconic(d.hwnd));
@@ -434,6 +454,36 @@ TEST_F(NeloDialogTest, PressAndReleaseOutsideAButtonDoesNothing) {
     d.Release(maxX, 14);
     EXPECT_EQ(0, d.dialog->cancels);
     EXPECT_FALSE(IsZoomed(d.hwnd));
+}
+
+TEST_F(NeloDialogTest, EachButtonWearsItsOwnColourGroup) {
+    Open d(IDD_ALL_BUTTONS);
+    ASSERT_TRUE(d.hwnd);
+    ASSERT_EQ(1, d.dialog->SetDialogColorInfo(DistinctButtons()));
+    Pump();
+    // Close on the right, maximize in the middle, minimize on the left; only
+    // the button under the pointer changes.
+    EXPECT_TRUE(SameColour(FacePixel(d.hwnd, 0), kCloseFaces.normal));
+    EXPECT_TRUE(SameColour(FacePixel(d.hwnd, 1), kMaxFaces.normal));
+    EXPECT_TRUE(SameColour(FacePixel(d.hwnd, 2), kMinFaces.normal));
+    d.MouseMove(ButtonLeft(d.W(), 2) + 10, 14);
+    EXPECT_TRUE(SameColour(FacePixel(d.hwnd, 0), kCloseFaces.normal));
+    EXPECT_TRUE(SameColour(FacePixel(d.hwnd, 1), kMaxFaces.normal));
+    EXPECT_TRUE(SameColour(FacePixel(d.hwnd, 2), kMinFaces.hover));
+    d.MouseMove(d.W() / 3, 12);
+
+    // Inactive: every button its own inactive face.
+    Open other(IDD_CLOSE_MIN, 500, 300);
+    ASSERT_EQ(other.hwnd, GetActiveWindow());
+    EXPECT_TRUE(SameColour(FacePixel(d.hwnd, 0), kCloseFaces.inactive));
+    EXPECT_TRUE(SameColour(FacePixel(d.hwnd, 1), kMaxFaces.inactive));
+    EXPECT_TRUE(SameColour(FacePixel(d.hwnd, 2), kMinFaces.inactive));
+
+    // With close and minimize only, the minimize button sits next to close.
+    ASSERT_EQ(1, other.dialog->SetDialogColorInfo(DistinctButtons()));
+    Pump();
+    EXPECT_TRUE(SameColour(FacePixel(other.hwnd, 0), kCloseFaces.normal));
+    EXPECT_TRUE(SameColour(FacePixel(other.hwnd, 1), kMinFaces.normal));
 }
 
 TEST_F(NeloDialogTest, ButtonsCloseMaximizeRestoreAndMinimize) {
@@ -492,28 +542,11 @@ TEST_F(NeloDialogTest, FixedPositionKeepsTheTitleBarFromDragging) {
 
 namespace {
 
-// Presses the left button at a window point, moves by (dx, dy) and releases,
-// as real input.
+// Presses the left button at a window point, moves by (dx, dy) in two steps
+// and releases, as real input.
 void Drag(HWND hwnd, int x, int y, int dx, int dy) {
-    POINT from = ScreenPoint(hwnd, x, y);
-    SetCursorPos(from.x, from.y);
-    Pump();
-    auto absolute = [](int v, int metric) {
-        return static_cast<LONG>((v * 65535LL + GetSystemMetrics(metric) / 2) /
-                                 (GetSystemMetrics(metric) - 1));
-    };
-    INPUT input[4] = {};
-    for (INPUT& i : input)
-        i.type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input[1].mi.dx = absolute(from.x + dx / 2, SM_CXSCREEN);
-    input[1].mi.dy = absolute(from.y + dy / 2, SM_CYSCREEN);
-    input[2].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input[2].mi.dx = absolute(from.x + dx, SM_CXSCREEN);
-    input[2].mi.dy = absolute(from.y + dy, SM_CYSCREEN);
-    input[3].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(4, input, sizeof(INPUT));
+    const POINT from = ScreenPoint(hwnd, x, y);
+    quorvex_test::LeftDrag(from, {POINT{from.x + dx / 2, from.y + dy / 2}, POINT{from.x + dx, from.y + dy}});
     Pump();
 }
 
@@ -566,12 +599,12 @@ TEST_F(NeloDialogTest, StyleChangesKeepTheDrawnTitle) {
     SetWindowPos(d.hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     Pump();
     EXPECT_EQ(0, GetWindowLongW(d.hwnd, GWL_STYLE) & WS_CAPTION);
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, 27), kColours.crTitleLineActive1));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, 27), kColours.crTitleLineActive1));
     // An unrelated style change leaves the title alone.
     SetWindowLongW(d.hwnd, GWL_STYLE, GetWindowLongW(d.hwnd, GWL_STYLE) | WS_CLIPCHILDREN);
     SetWindowPos(d.hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     Pump();
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, 27), kColours.crTitleLineActive1));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, 27), kColours.crTitleLineActive1));
     POINT origin{0, 0};
     ClientToScreen(d.hwnd, &origin);
     RECT window;
@@ -585,7 +618,7 @@ TEST_F(NeloDialogTest, LeavingTheTitleBarEndsTheHoverLook) {
     const int x = ButtonLeft(d.W(), 0) + 3, y = kButtonTop + 3;
     const COLORREF normal = Pixel(d.hwnd, x, y);
     d.MouseMove(x, y);
-    EXPECT_FALSE(Exactly(Pixel(d.hwnd, x, y), normal));
+    EXPECT_FALSE(SameColour(Pixel(d.hwnd, x, y), normal));
     // The pointer goes away for real: the system reports the leave from its
     // own timer, which a loaded machine may run late.
     SetCursorPos(1270, 1015);
@@ -593,7 +626,7 @@ TEST_F(NeloDialogTest, LeavingTheTitleBarEndsTheHoverLook) {
         quorvex_test::WaitUntilShownOnScreen();
         return Pixel(d.hwnd, x, y) == normal;
     });
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, x, y), normal));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, x, y), normal));
 }
 
 TEST_F(NeloDialogTest, DoubleClickNeedsTheMaximizeButton) {
@@ -654,17 +687,17 @@ TEST_F(NeloDialogTest, ColourRecordRoundTripsAndRepaints) {
 
     // Without a caption: plain rectangular rings and no title.
     const int w = d.W(), h = d.H();
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w / 2, 0), kColours.crBorderOuterActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w / 2, 1), kColours.crBorderInnerActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, 0, 0), kColours.crBorderOuterActive));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w / 2, 2), kColours.crBackground));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w / 2, 0), kColours.crBorderOuterActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w / 2, 1), kColours.crBorderInnerActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, 0, 0), kColours.crBorderOuterActive));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w / 2, 2), kColours.crBackground));
 
     info.crBackground = RGB(10, 200, 30);
     info.crBorderOuterActive = RGB(200, 10, 30);
     ASSERT_EQ(1, d.dialog->SetDialogColorInfo(info));
     Pump();
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w / 2, h / 2), RGB(10, 200, 30)));
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w / 2, 0), RGB(200, 10, 30)));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w / 2, h / 2), RGB(10, 200, 30)));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w / 2, 0), RGB(200, 10, 30)));
     _DialogColorInfo back;
     d.dialog->GetDialogColorInfo(back);
     EXPECT_EQ(0, memcmp(&info, &back, sizeof(info)));
@@ -695,12 +728,19 @@ class SelfEnding : public NeloDialog {
 public:
     SelfEnding(UINT id, UINT command) : NeloDialog(id), m_command(command) {}
     int ended = 0;
-    int transparencyAtInit = -1;
+    // The window's own opacity when initialisation is done: -1 when it is
+    // not layered at all.
+    int alphaAtInit = -2;
 
 protected:
     BOOL OnInitDialog() override {
         NeloDialog::OnInitDialog();
-        transparencyAtInit = GetTransparency();
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        if (!(GetWindowLongW(m_hWnd, GWL_EXSTYLE) & WS_EX_LAYERED))
+            alphaAtInit = -1;
+        else if (::GetLayeredWindowAttributes(m_hWnd, nullptr, &alpha, &flags) && (flags & LWA_ALPHA))
+            alphaAtInit = alpha;
         PostMessageW(WM_COMMAND, m_command, 0);
         return TRUE;
     }
@@ -749,19 +789,19 @@ TEST_F(NeloDialogTest, DoModalReturnsOneForOkAndCancel) {
         SelfEnding ok(IDD_CLOSE_MIN, IDOK);
         EXPECT_EQ(1, ok.DoModal(0, 100));
         EXPECT_EQ(IDOK, ok.ended);
-        EXPECT_EQ(100, ok.transparencyAtInit);
+        EXPECT_EQ(-1, ok.alphaAtInit) << "fully opaque: not layered";
     }
     {
         SelfEnding cancel(IDD_CLOSE_MIN, IDCANCEL);
         EXPECT_EQ(1, cancel.DoModal(0, 60));
         EXPECT_EQ(IDCANCEL, cancel.ended);
-        EXPECT_EQ(60, cancel.transparencyAtInit);
+        EXPECT_EQ(60 * 255 / 100, cancel.alphaAtInit);
     }
     {
         // Faded in to the given opacity before the first message arrives.
         SelfEnding faded(IDD_CLOSE_MIN, IDOK);
         EXPECT_EQ(1, faded.DoModal(1, 80));
-        EXPECT_EQ(80, faded.transparencyAtInit);
+        EXPECT_EQ(80 * 255 / 100, faded.alphaAtInit);
     }
     {
         ClosedByButton closed(IDD_ALL_BUTTONS);
@@ -818,7 +858,7 @@ TEST_F(NeloDialogTest, PaintingTheFrameLeaksNoGdiObject) {
         DeleteObject(brush);
     EXPECT_EQ(spare, free);
     paintEverything();
-    EXPECT_TRUE(Exactly(Pixel(d.hwnd, w / 2, 27), kColours.crTitleLineActive1));
+    EXPECT_TRUE(SameColour(Pixel(d.hwnd, w / 2, 27), kColours.crTitleLineActive1));
 }
 
 TEST(TavrinModule, JoinsTheFrameworksLibraryChainWhenLoaded) {
@@ -847,4 +887,319 @@ TEST_F(NeloDialogTest, GdiplusRunsWhileDialogsExist) {
     ASSERT_TRUE(d.hwnd);
     EXPECT_TRUE(GdiplusSession::IsRunning());
     EXPECT_TRUE(FaceAt(d.hwnd, 0));
+}
+
+namespace {
+
+// One sizing as the system's sizing loop runs it: WM_ENTERSIZEMOVE, one
+// WM_SIZING per pointer move (the dialog may change the rectangle), the
+// window set to the rectangle each time, WM_EXITSIZEMOVE. The dialog's drawn
+// border carries no WS_THICKFRAME, and Wine's own loop sizes only windows
+// that have one, so the test plays the loop's part; the move between two
+// sizings is a real drag of the title.
+RECT SizeThrough(HWND hwnd, const std::vector<RECT>& proposals) {
+    SendMessageW(hwnd, WM_ENTERSIZEMOVE, 0, 0);
+    for (RECT r : proposals) {
+        SendMessageW(hwnd, WM_SIZING, WMSZ_BOTTOMRIGHT, reinterpret_cast<LPARAM>(&r));
+        SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SendMessageW(hwnd, WM_EXITSIZEMOVE, 0, 0);
+    Pump();
+    RECT now;
+    GetWindowRect(hwnd, &now);
+    return now;
+}
+
+} // namespace
+
+TEST_F(NeloDialogTest, EachSizingStartsFromWhereTheWindowIsNow) {
+    Open d(IDD_RESIZABLE, 60, 60);
+    ASSERT_TRUE(d.hwnd);
+    RECT start;
+    GetWindowRect(d.hwnd, &start);
+    const RECT sized =
+        SizeThrough(d.hwnd, {RECT{start.left, start.top, start.right + 30, start.bottom + 20}});
+    ASSERT_EQ(start.bottom + 20, sized.bottom);
+
+    Drag(d.hwnd, d.W() / 3, 12, 200, 100);
+    RECT moved;
+    GetWindowRect(d.hwnd, &moved);
+    ASSERT_EQ(sized.left + 200, moved.left) << "the title drags the window";
+
+    // Lower than twice the title (50): the rectangle the window had when
+    // this sizing began holds, not one from an earlier sizing.
+    const RECT low = SizeThrough(d.hwnd, {RECT{moved.left, moved.top, moved.right, moved.top + 35}});
+    EXPECT_EQ(moved.left, low.left);
+    EXPECT_EQ(moved.top, low.top);
+    EXPECT_EQ(moved.right, low.right);
+    EXPECT_EQ(moved.bottom, low.bottom);
+}
+
+TEST_F(NeloDialogTest, WithoutABorderWidthNoRingsAreDrawn) {
+    // No caption and no WS_BORDER: the client area reaches the window's
+    // edges, whatever activation changes come.
+    Open bare(IDD_BARE, 60, 60);
+    ASSERT_TRUE(bare.hwnd);
+    {
+        Open other(IDD_CLOSE_MIN, 500, 300);
+        ASSERT_EQ(other.hwnd, GetActiveWindow());
+    }
+    SetActiveWindow(bare.hwnd);
+    Pump();
+    const int w = bare.W(), h = bare.H();
+    // The window region leaves out the last column and row.
+    const POINT edges[] = {{0, 0},         {w / 2, 0},     {1, 1},        {0, h / 2},
+                           {w - 2, h / 2}, {w / 2, h - 2}, {w - 3, h - 3}};
+    for (const POINT& p : edges)
+        EXPECT_TRUE(SameColour(Pixel(bare.hwnd, p.x, p.y), kColours.crBackground)) << p.x << ", " << p.y;
+}
+
+namespace {
+
+// Made hidden, without placing the focus on start (which would activate it),
+// then shown without activation.
+class QuietStart : public NeloDialog {
+public:
+    explicit QuietStart(UINT id) : NeloDialog(id) {}
+
+protected:
+    BOOL OnInitDialog() override {
+        NeloDialog::OnInitDialog();
+        return FALSE;
+    }
+};
+
+} // namespace
+
+TEST_F(NeloDialogTest, ShownWithoutActivationItWearsTheInactiveLook) {
+    Open active(IDD_CLOSE_MIN, 60, 60);
+    ASSERT_TRUE(active.hwnd);
+    QuietStart quiet(IDD_CLOSE_MIN);
+    ASSERT_TRUE(quiet.Create(IDD_CLOSE_MIN));
+    HWND hwnd = quiet.GetSafeHwnd();
+    SetWindowPos(hwnd, nullptr, 500, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    quiet.CWnd::ShowWindow(SW_SHOWNOACTIVATE);
+    Pump();
+    ASSERT_EQ(active.hwnd, GetActiveWindow());
+    const int x = Width(hwnd) / 2;
+    EXPECT_TRUE(SameColour(Pixel(hwnd, x, 27), kColours.crTitleLineInactive1));
+    EXPECT_TRUE(SameColour(Pixel(hwnd, 0, Height(hwnd) / 2), kColours.crBorderOuterInactive));
+    EXPECT_TRUE(SameColour(Pixel(active.hwnd, x, 27), kColours.crTitleLineActive1));
+
+    // Activated later, it takes the active look.
+    SetActiveWindow(hwnd);
+    Pump();
+    EXPECT_TRUE(SameColour(Pixel(hwnd, x, 27), kColours.crTitleLineActive1));
+    quiet.DestroyWindow();
+    Pump();
+}
+
+namespace {
+
+// A solid square icon of one colour (opaque everywhere).
+HICON SolidIcon(int size, COLORREF colour) {
+    HDC screen = GetDC(nullptr);
+    HBITMAP pixels = CreateCompatibleBitmap(screen, size, size);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(memory, pixels);
+    HBRUSH brush = CreateSolidBrush(colour);
+    RECT all{0, 0, size, size};
+    FillRect(memory, &all, brush);
+    DeleteObject(brush);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    std::vector<BYTE> zeros(static_cast<size_t>(size) * size / 8, 0);
+    HBITMAP mask = CreateBitmap(size, size, 1, 1, zeros.data());
+    ICONINFO info{TRUE, 0, 0, mask, pixels};
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(mask);
+    DeleteObject(pixels);
+    return icon;
+}
+
+// Title bar pixels of a window: the rows 0 .. title, as a capture.
+quorvex_test::Capture TitleOf(HWND hwnd, int rows) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    r.bottom = r.top + rows;
+    return quorvex_test::Capture::Screen(r);
+}
+
+// A caption in yellow on a solid navy title, so that its pixels stand out.
+void ShowCaption(Open& d, const wchar_t* text) {
+    _DialogColorInfo colours = NeloDialog::DefaultColorInfo();
+    colours.crTitleActiveTop = colours.crTitleActiveBottom = RGB(0, 0, 90);
+    colours.crTitleTextActive = RGB(255, 255, 0);
+    d.dialog->SetDialogColorInfo(colours);
+    SetWindowTextW(d.hwnd, text);
+    Pump();
+}
+
+bool IsCaptionInk(COLORREF c) {
+    return GetRValue(c) > 120 && GetGValue(c) > 120 && GetBValue(c) < 80;
+}
+
+} // namespace
+
+TEST_F(NeloDialogTest, IconTakesTheSizeTheTitleHoldsAndPushesTheCaptionRight) {
+    Open d(IDD_ALL_BUTTONS);
+    ASSERT_TRUE(d.hwnd);
+    HICON small = SolidIcon(GetSystemMetrics(SM_CXSMICON), RGB(255, 0, 0));
+    HICON large = SolidIcon(GetSystemMetrics(SM_CXICON), RGB(0, 255, 0));
+    SendMessageW(d.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    SendMessageW(d.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
+    auto red = [](COLORREF c) { return c == RGB(255, 0, 0); };
+    auto green = [](COLORREF c) { return c == RGB(0, 255, 0); };
+    struct Case {
+        int title;
+        bool smallIcon;
+        RECT expected;
+    } cases[] = {
+        // The large icon (32) only when it is lower than the title; drawn at
+        // x = 6, y = (T - size + 1) / 2 + 1.
+        {25, true, {6, 6, 22, 22}},
+        {35, false, {6, 3, 38, 35}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        ASSERT_EQ(1, d.dialog->SetTitleHeight(c.title));
+        Pump();
+        const quorvex_test::Capture title = TitleOf(d.hwnd, c.title + 4);
+        const RECT bounds = title.Bounds(c.smallIcon ? red : green);
+        EXPECT_EQ(c.expected.left, bounds.left);
+        EXPECT_EQ(c.expected.top, bounds.top);
+        EXPECT_EQ(c.expected.right, bounds.right);
+        EXPECT_EQ(c.expected.bottom, bounds.bottom);
+        EXPECT_EQ(0, title.Count(c.smallIcon ? green : red)) << "only one of the two icons";
+    }
+    // The caption starts 12 pixels after the icon.
+    ASSERT_EQ(1, d.dialog->SetTitleHeight(25));
+    ShowCaption(d, L"WWW");
+    const RECT text = TitleOf(d.hwnd, 25).Bounds(IsCaptionInk);
+    EXPECT_GE(text.left, 16 + 12);
+    EXPECT_LE(text.left, 16 + 12 + 2);
+    SendMessageW(d.hwnd, WM_SETICON, ICON_SMALL, 0);
+    SendMessageW(d.hwnd, WM_SETICON, ICON_BIG, 0);
+    DestroyIcon(small);
+    DestroyIcon(large);
+}
+
+TEST_F(NeloDialogTest, CaptionStaysInItsRectangleAndEndsInAnEllipsis) {
+    Open d(IDD_ALL_BUTTONS);
+    ASSERT_TRUE(d.hwnd);
+    ShowCaption(d, L"A caption far too long for the title bar of this small dialog, however it is drawn");
+    // Text rectangle: from 12 (no icon) to W - 11 - 3M with three buttons,
+    // from floor(T x 0.1 + 1) = 3 to T = 25.
+    const int w = d.W(), right = w - 11 - 3 * 20;
+    const auto ink = IsCaptionInk;
+    const quorvex_test::Capture title = TitleOf(d.hwnd, 27);
+    const RECT text = title.Bounds(ink, RECT{0, 0, w, 27});
+    EXPECT_GE(text.left, 12);
+    EXPECT_LE(text.left, 14);
+    EXPECT_GE(text.top, 3);
+    EXPECT_LE(text.bottom, 25);
+    EXPECT_LE(text.right, right) << "the text ends before the buttons";
+    EXPECT_GE(text.right, right - 12) << "the text fills its rectangle";
+    // The last characters are the ellipsis: three dots on the baseline, with
+    // nothing of a letter above them.
+    const int middle = (text.top + text.bottom) / 2;
+    EXPECT_EQ(0, title.Count(ink, RECT{text.right - 10, text.top, text.right, middle}));
+    EXPECT_GT(title.Count(ink, RECT{text.right - 10, middle, text.right, text.bottom}), 3);
+    // Vertically centred in (3, 25).
+    EXPECT_LE(std::abs((text.top + text.bottom) - (3 + 25)), 4);
+}
+
+TEST_F(NeloDialogTest, CloseButtonClickCancelsOnceAndStartsNoDrag) {
+    Open d(IDD_ALL_BUTTONS);
+    ASSERT_TRUE(d.hwnd);
+    using namespace quorvex_test;
+    MessageRecorder recorder(d.hwnd, nullptr,
+                             {WM_NCLBUTTONDOWN, WM_NCLBUTTONUP, WM_LBUTTONUP, WM_SYSCOMMAND, WM_ENTERSIZEMOVE,
+                              WM_CAPTURECHANGED, kCancelled});
+    LeftClick(ScreenPoint(d.hwnd, ButtonLeft(d.W(), 0) + 10, kButtonTop + 10));
+    Pump();
+    EXPECT_TRUE(recorder.Matches({
+        {WM_NCLBUTTONDOWN, Posted, ToControl, MatchWParam, HTCAPTION},
+        {WM_NCLBUTTONUP, Posted, ToControl, MatchWParam, HTCAPTION},
+        {kCancelled, Sent, ToControl},
+    }));
+    EXPECT_EQ(1, d.dialog->cancels);
+}
+
+namespace {
+
+using quorvex_test::ColourEntry;
+
+#define TAVRIN_TEST_BUTTON_GROUP(P)                                                                          \
+    {"cr" #P "NormalTop", &_DialogColorInfo::cr##P##NormalTop, RGB(225, 236, 250)},                          \
+        {"cr" #P "NormalBottom", &_DialogColorInfo::cr##P##NormalBottom, RGB(74, 143, 228)},                 \
+        {"cr" #P "InactiveTop", &_DialogColorInfo::cr##P##InactiveTop, RGB(225, 236, 250)},                  \
+        {"cr" #P "InactiveBottom", &_DialogColorInfo::cr##P##InactiveBottom, RGB(154, 190, 234)},            \
+        {"cr" #P "HoverTop", &_DialogColorInfo::cr##P##HoverTop, RGB(225, 236, 250)},                        \
+        {"cr" #P "HoverBottom", &_DialogColorInfo::cr##P##HoverBottom, RGB(136, 184, 240)},                  \
+        {"cr" #P "PressedTop", &_DialogColorInfo::cr##P##PressedTop, RGB(74, 143, 228)},                     \
+        {"cr" #P "PressedBottom", &_DialogColorInfo::cr##P##PressedBottom, RGB(225, 236, 250)},              \
+        {"cr" #P "GlyphNormal", &_DialogColorInfo::cr##P##GlyphNormal, RGB(250, 250, 250)},                  \
+        {"cr" #P "GlyphInactive", &_DialogColorInfo::cr##P##GlyphInactive, RGB(250, 250, 250)},              \
+        {"cr" #P "GlyphHover", &_DialogColorInfo::cr##P##GlyphHover, RGB(250, 250, 250)},                    \
+        {"cr" #P "GlyphPressed", &_DialogColorInfo::cr##P##GlyphPressed, RGB(250, 250, 250)},                \
+        {"cr" #P "BorderNormal", &_DialogColorInfo::cr##P##BorderNormal, RGB(93, 116, 143)},                 \
+        {"cr" #P "BorderInactive", &_DialogColorInfo::cr##P##BorderInactive, RGB(93, 116, 143)},             \
+        {"cr" #P "BorderHover", &_DialogColorInfo::cr##P##BorderHover, RGB(93, 116, 143)}, {                 \
+        "cr" #P "BorderPressed", &_DialogColorInfo::cr##P##BorderPressed, RGB(93, 116, 143)                  \
+    }
+
+const ColourEntry<_DialogColorInfo> kDialogColours[] = {
+    {"crTitleActiveTop", &_DialogColorInfo::crTitleActiveTop, RGB(96, 161, 240)},
+    {"crTitleActiveBottom", &_DialogColorInfo::crTitleActiveBottom, RGB(74, 143, 228)},
+    {"crTitleInactiveTop", &_DialogColorInfo::crTitleInactiveTop, RGB(166, 200, 242)},
+    {"crTitleInactiveBottom", &_DialogColorInfo::crTitleInactiveBottom, RGB(154, 190, 234)},
+    {"crTitleLineActive1", &_DialogColorInfo::crTitleLineActive1, RGB(65, 128, 202)},
+    {"crTitleLineActive2", &_DialogColorInfo::crTitleLineActive2, RGB(48, 94, 150)},
+    {"crTitleLineInactive1", &_DialogColorInfo::crTitleLineInactive1, RGB(135, 171, 214)},
+    {"crTitleLineInactive2", &_DialogColorInfo::crTitleLineInactive2, RGB(111, 142, 176)},
+    {"crBackground", &_DialogColorInfo::crBackground, RGB(225, 236, 249)},
+    {"crBorderInnerActive", &_DialogColorInfo::crBorderInnerActive, RGB(135, 184, 243)},
+    {"crBorderOuterActive", &_DialogColorInfo::crBorderOuterActive, RGB(89, 89, 89)},
+    {"crBorderInnerInactive", &_DialogColorInfo::crBorderInnerInactive, RGB(135, 184, 243)},
+    {"crBorderOuterInactive", &_DialogColorInfo::crBorderOuterInactive, RGB(172, 168, 153)},
+    {"crTitleTextActive", &_DialogColorInfo::crTitleTextActive, RGB(225, 235, 249)},
+    {"crTitleTextInactive", &_DialogColorInfo::crTitleTextInactive, RGB(250, 250, 250)},
+    TAVRIN_TEST_BUTTON_GROUP(Min),
+    TAVRIN_TEST_BUTTON_GROUP(Max),
+    TAVRIN_TEST_BUTTON_GROUP(Close),
+};
+
+#undef TAVRIN_TEST_BUTTON_GROUP
+
+} // namespace
+
+TEST_F(NeloDialogTest, DefaultsAsTheDialogIsMade) {
+    EXPECT_TRUE(quorvex_test::RecordHolds(NeloDialog::DefaultColorInfo(), kDialogColours));
+    NeloDialog unborn(IDD_CLOSE_MIN);
+    EXPECT_EQ(25, unborn.GetTitleHeight());
+    EXPECT_EQ(100, unborn.GetTransparency());
+
+    Open d(IDD_CLOSE_MIN);
+    ASSERT_TRUE(d.hwnd);
+    _DialogColorInfo live;
+    ASSERT_EQ(1, d.dialog->GetDialogColorInfo(live));
+    EXPECT_TRUE(quorvex_test::RecordHolds(live, kDialogColours));
+    EXPECT_EQ(25, d.dialog->GetTitleHeight());
+    EXPECT_EQ(100, d.dialog->GetTransparency());
+    EXPECT_EQ(0, GetWindowLongW(d.hwnd, GWL_EXSTYLE) & WS_EX_LAYERED);
+
+    // The title font is ("Arial", 14 points, not bold): setting it changes
+    // nothing on screen, while 13 points does.
+    SetWindowTextW(d.hwnd, L"Quorvex Wg");
+    Pump();
+    const quorvex_test::Capture byDefault = TitleOf(d.hwnd, 27);
+    ASSERT_EQ(1, d.dialog->SetFont(L"Arial", 14, 0));
+    Pump();
+    EXPECT_EQ(0, TitleOf(d.hwnd, 27).Differences(byDefault));
+    ASSERT_EQ(1, d.dialog->SetFont(L"Arial", 13, 0));
+    Pump();
+    EXPECT_GT(TitleOf(d.hwnd, 27).Differences(byDefault), 0);
 }

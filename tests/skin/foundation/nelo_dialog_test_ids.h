@@ -5,4 +5,5 @@
 #define IDD_ALL_BUTTONS 104
 #define IDD_RESIZABLE 105
 #define IDD_NO_CAPTION 106
+#define IDD_BARE 107
 #define IDD_MISSING 199

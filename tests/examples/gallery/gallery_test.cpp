@@ -1,0 +1,132 @@
+// The gallery as a user opens it: the page named on the command line, set up
+// before the frame fades in, every progress bar framed, and the second frame
+// in the inactive look.
+#include "GalleryDialog.h"
+
+#include "support/capture.h"
+#include "support/colours.h"
+#include "support/screen.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+CWinApp theTestApp(L"TavrinGalleryTest");
+
+using quorvex_test::SameColour;
+
+TEST(GalleryArguments, PageNamesAndWhatIsWrongWithThem) {
+    struct Case {
+        std::vector<CString> arguments;
+        int page;
+        bool problem;
+    };
+    const Case cases[] = {
+        {{}, 0, false},
+        {{L"/page", L"buttons"}, 0, false},
+        {{L"-PAGE", L"Buttons"}, 0, false},
+        {{L"/page", L"lists"}, 0, true},
+        {{L"/page"}, 0, true},
+    };
+    for (const Case& c : cases) {
+        const GalleryStart start = ParseGalleryArguments(c.arguments);
+        EXPECT_EQ(c.page, start.page);
+        EXPECT_EQ(c.problem, !start.problem.IsEmpty());
+    }
+    // The message names the page asked for and the pages there are.
+    const GalleryStart unknown = ParseGalleryArguments({L"/page", L"lists"});
+    EXPECT_NE(-1, unknown.problem.Find(L"\"lists\""));
+    EXPECT_NE(-1, unknown.problem.Find(L"buttons"));
+    ASSERT_FALSE(GalleryPageList().empty());
+    EXPECT_STREQ(L"buttons", GalleryPageList()[0].name);
+}
+
+// Runs the gallery modally, as Gallery.exe does (with its fade-in), notes
+// whether its page was ready when it first became visible, and runs the
+// checks once it is up.
+class GalleryProbe : public GalleryDialog {
+public:
+    explicit GalleryProbe(int page) : GalleryDialog(page) {}
+
+    bool seenShowing = false;
+    bool pageReadyWhenShown = false;
+    std::function<void(GalleryProbe&)> checks;
+
+protected:
+    static constexpr UINT kCheck = WM_APP + 40;
+
+    BOOL OnInitDialog() override {
+        const BOOL result = GalleryDialog::OnInitDialog();
+        PostMessageW(kCheck, 0, 0);
+        return result;
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_WINDOWPOSCHANGING && !seenShowing) {
+            const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+            if (pos->flags & SWP_SHOWWINDOW) {
+                seenShowing = true;
+                CWnd* page = PageWindow(CurrentPage());
+                pageReadyWhenShown = page && (page->GetStyle() & WS_VISIBLE);
+            }
+        }
+        if (message == kCheck) {
+            // The page's pinned tip is a tracking tooltip; with the test's
+            // windows unmanaged it never reaches this display, and the screen
+            // reading would wait for it in vain. Tips are tested with the
+            // buttons.
+            ::EnumThreadWindows(
+                ::GetCurrentThreadId(),
+                [](HWND top, LPARAM) -> BOOL {
+                    wchar_t name[64] = {};
+                    ::GetClassNameW(top, name, 64);
+                    if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0)
+                        ::ShowWindow(top, SW_HIDE);
+                    return TRUE;
+                },
+                0);
+            quorvex_test::Settle();
+            if (checks)
+                checks(*this);
+            EndDialog(IDOK);
+            return 0;
+        }
+        return GalleryDialog::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST(Gallery, ButtonsPageIsReadyBeforeTheFadeAndEveryBarIsFramed) {
+    GalleryProbe gallery(0);
+    int bars = 0;
+    gallery.checks = [&](GalleryProbe& g) {
+        CWnd* page = g.PageWindow(0);
+        ASSERT_NE(nullptr, page);
+
+        const Tavrin::_ProgressCtrlColorInfo c = Tavrin::NeloProgressCtrl::DefaultColorInfo();
+        for (HWND child = ::GetWindow(page->GetSafeHwnd(), GW_CHILD); child;
+             child = ::GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t name[64] = {};
+            ::GetClassNameW(child, name, 64);
+            if (lstrcmpiW(name, PROGRESS_CLASSW) != 0)
+                continue;
+            ++bars;
+            EXPECT_TRUE(quorvex_test::FramedOnePixel(child, ::IsWindowEnabled(child) ? c.crBarFrame
+                                                                                     : c.crBarFrameDisabled))
+                << "bar " << ::GetDlgCtrlID(child);
+        }
+        // The second frame was shown without being activated.
+        HWND sample = g.SampleWindow()->GetSafeHwnd();
+        ASSERT_NE(nullptr, sample);
+        EXPECT_NE(sample, ::GetActiveWindow());
+        // (Its left end: the frame reaches past the screen's right edge.)
+        const Tavrin::_DialogColorInfo d = Tavrin::NeloDialog::DefaultColorInfo();
+        EXPECT_TRUE(SameColour(quorvex_test::WindowPixelNow(sample, 5, 27), d.crTitleLineInactive1));
+    };
+    EXPECT_EQ(1, gallery.DoModal(1, 100));
+    EXPECT_TRUE(gallery.seenShowing);
+    EXPECT_TRUE(gallery.pageReadyWhenShown) << "the gallery faded in before its page was set up";
+    EXPECT_EQ(5, bars);
+}
+
+} // namespace
