@@ -86,8 +86,8 @@ std::wstring FullPath(const std::wstring& path) {
 FileKey FileKeyOf(const std::wstring& path) {
     FileKey key;
     key.FullPath = FullPath(path);
-    HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return key;
     BY_HANDLE_FILE_INFORMATION info;
@@ -106,8 +106,8 @@ bool IsSameFile(const FileKey& first, const FileKey& second) {
                              second.FullPath.c_str(), static_cast<int>(second.FullPath.size()),
                              TRUE) == CSTR_EQUAL)
         return true;
-    return first.OnDisk && second.OnDisk && first.Volume == second.Volume && first.IndexHigh == second.IndexHigh &&
-           first.IndexLow == second.IndexLow;
+    return first.OnDisk && second.OnDisk && first.Volume == second.Volume &&
+           first.IndexHigh == second.IndexHigh && first.IndexLow == second.IndexLow;
 }
 
 bool IsSameFile(const std::wstring& first, const std::wstring& second) {

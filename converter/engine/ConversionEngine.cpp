@@ -206,8 +206,10 @@ void ConversionEngine::PrepareBatch(const std::vector<std::wstring>& files, cons
     AppContext* context = AppContext::Current();
     const ProfileCatalogue* catalogue = context->Catalogue();
     const std::wstring encoderPath = context->EncoderPath();
-    const std::wstring arguments = catalogue ? catalogue->GetArguments(target, quality, size) : std::wstring();
-    const std::wstring extension = catalogue ? catalogue->GetExtension(target, quality, size) : std::wstring();
+    const std::wstring arguments =
+        catalogue ? catalogue->GetArguments(target, quality, size) : std::wstring();
+    const std::wstring extension =
+        catalogue ? catalogue->GetExtension(target, quality, size) : std::wstring();
 
     std::vector<FileKey> inputs;
     for (const std::wstring& file : files)
@@ -265,8 +267,8 @@ void ConversionEngine::PrepareBatch(const std::vector<std::wstring>& files, cons
                 if (!isInput(key) && !isEarlierOutput(key))
                     break;
             }
-            added.Note = L"Another file of this batch is converted to \"" + taken + L"\", so this one is saved as \"" +
-                         output + L"\".";
+            added.Note = L"Another file of this batch is converted to \"" + taken +
+                         L"\", so this one is saved as \"" + output + L"\".";
         }
         outputs.push_back(key);
         added.OutputPath = output;

@@ -59,7 +59,9 @@ public:
         // An empty function of the path leaves the slot empty, as before.
         std::function<void(const std::wstring&)> pathOnly(std::move(function));
         if (pathOnly)
-            m_function = [pathOnly](const std::wstring& inputPath, const std::wstring&) { pathOnly(inputPath); };
+            m_function = [pathOnly](const std::wstring& inputPath, const std::wstring&) {
+                pathOnly(inputPath);
+            };
     }
 
     explicit operator bool() const { return static_cast<bool>(m_function); }

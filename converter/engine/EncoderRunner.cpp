@@ -61,7 +61,8 @@ bool CreateOutputPipe(HANDLE& readEnd, HANDLE& writeEnd) {
     static std::atomic<unsigned long> serial{0};
     std::wstring name = L"\\\\.\\pipe\\Quorvex.Encoder." + std::to_wstring(GetCurrentProcessId()) + L"." +
                         std::to_wstring(++serial);
-    readEnd = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
+    readEnd = CreateNamedPipeW(name.c_str(),
+                               PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
                                PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr);
     if (readEnd == INVALID_HANDLE_VALUE) {
         readEnd = nullptr;
@@ -246,8 +247,8 @@ bool EncoderRunner::ReadUntilEnd(Session& session, DWORD quietLimitMs) {
     return true;
 }
 
-EncoderRunner::Outcome EncoderRunner::RunConversion(const std::wstring& command, const std::wstring& outputPath,
-                                                    std::wstring& failure) {
+EncoderRunner::Outcome EncoderRunner::RunConversion(const std::wstring& command,
+                                                    const std::wstring& outputPath, std::wstring& failure) {
     {
         ConversionEngine::Lock lock(m_engine);
         ResetOutput();
@@ -276,13 +277,15 @@ EncoderRunner::Outcome EncoderRunner::RunConversion(const std::wstring& command,
     // has not converted the file.
     if (exitCode != 0) {
         std::wstring said = LastMessageLine();
-        failure = L"The encoder ended with code " + std::to_wstring(exitCode) + (said.empty() ? L"." : L": " + said);
+        failure = L"The encoder ended with code " + std::to_wstring(exitCode) +
+                  (said.empty() ? L"." : L": " + said);
         return Outcome::Failed;
     }
     long long size = OutputFileSize(outputPath);
     if (size <= 0) {
-        failure = (size < 0 ? L"The encoder wrote no output file: " : L"The encoder wrote an empty output file: ") +
-                  outputPath;
+        failure =
+            (size < 0 ? L"The encoder wrote no output file: " : L"The encoder wrote an empty output file: ") +
+            outputPath;
         return Outcome::Failed;
     }
     m_engine.SetProgress(1000);

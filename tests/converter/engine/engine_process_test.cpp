@@ -203,7 +203,9 @@ protected:
         engine = std::make_unique<ConversionEngine>();
         EngineCallbacks callbacks;
         auto recorder = [this](const wchar_t* what) {
-            return [this, what](const std::wstring& path, const std::wstring& detail) { Record(what, path, detail); };
+            return [this, what](const std::wstring& path, const std::wstring& detail) {
+                Record(what, path, detail);
+            };
         };
         callbacks.OnFileStarted = recorder(L"started ");
         callbacks.OnFileFinished = recorder(L"finished ");
@@ -279,8 +281,8 @@ TEST_F(EngineProcessTest, ConvertsEveryFileOfABatchInOrder) {
                          L"started three.mkv", L"finished three.mkv", L"batch"}),
               Events());
     const std::wstring out = m_folder.Out() + L"\\";
-    EXPECT_EQ((EventList{out + L"one.avi", out + L"one.avi", out + L"two.avi", out + L"two.avi", out + L"three.avi",
-                         out + L"three.avi", L""}),
+    EXPECT_EQ((EventList{out + L"one.avi", out + L"one.avi", out + L"two.avi", out + L"two.avi",
+                         out + L"three.avi", out + L"three.avi", L""}),
               Details())
         << "started and finished carry the output path";
     std::vector<FileReport> reports = engine->GetFileReports();
@@ -463,8 +465,8 @@ TEST_F(EngineProcessTest, FailedEncoderIsNeverReportedAsFinished) {
     };
     const Case cases[] = {
         {"non-zero exit code",
-         std::string(kDuration10) +
-             "err time=00:00:05.00 \\r\noutput\nerr Conversion failed!\\r\\nerr time=00:00:06.00 \\r\nexit 3\n",
+         std::string(kDuration10) + "err time=00:00:05.00 \\r\noutput\nerr Conversion failed!\\r\\nerr "
+                                    "time=00:00:06.00 \\r\nexit 3\n",
          600, L"The encoder ended with code 3: Conversion failed!"},
         {"exit 0 without an output file", std::string(kDuration10) + "err time=00:00:02.00 \\r\n", 200,
          L"The encoder wrote no output file: "},
@@ -833,7 +835,8 @@ namespace {
 // A program folder of its own holding a copy of the fake encoder.
 std::wstring MakeProgramFolder(const std::wstring& folder) {
     CreateDirectoryW(folder.c_str(), nullptr);
-    CopyFileW((AppContext::ExecutableFolder() + L"ffmpeg.exe").c_str(), (folder + L"\\ffmpeg.exe").c_str(), FALSE);
+    CopyFileW((AppContext::ExecutableFolder() + L"ffmpeg.exe").c_str(), (folder + L"\\ffmpeg.exe").c_str(),
+              FALSE);
     return folder + L"\\";
 }
 
@@ -853,9 +856,9 @@ TEST_F(EngineProcessTest, ProgramFolderWithBlanksAndOtherLetters) {
                           (m_folder / L"Program.exe").c_str(), FALSE));
     AppContext::Current()->SetProgramFolder(program);
     const std::wstring ranFrom = m_folder / L"ran-from.txt", commandFile = m_folder / L"command.txt";
-    const std::wstring input = m_folder.Input(L"clip.avi", "folderfile " + ScriptPath(ranFrom) + "\ncmdfile " +
-                                                               ScriptPath(commandFile) + "\n" + kDuration10 +
-                                                               "probe: exit 1\nconvert: output\n");
+    const std::wstring input = m_folder.Input(
+        L"clip.avi", "folderfile " + ScriptPath(ranFrom) + "\ncmdfile " + ScriptPath(commandFile) + "\n" +
+                         kDuration10 + "probe: exit 1\nconvert: output\n");
 
     ASSERT_TRUE(engine->StartProbe({input}));
     ASSERT_TRUE(engine->WaitForProbe(kPatience));
@@ -868,7 +871,9 @@ TEST_F(EngineProcessTest, ProgramFolderWithBlanksAndOtherLetters) {
     ASSERT_TRUE(Convert({input}));
     ASSERT_TRUE(engine->WaitForConversion(kPatience));
     EXPECT_EQ(Utf8(program), ReadText(ranFrom));
-    EXPECT_EQ(0u, ReadText(commandFile).find(Utf8(L"\"" + program + L"ffmpeg.exe\" -i \"" + input + L"\" -f avi ")));
+    EXPECT_EQ(
+        0u,
+        ReadText(commandFile).find(Utf8(L"\"" + program + L"ffmpeg.exe\" -i \"" + input + L"\" -f avi ")));
     EXPECT_EQ((EventList{L"probed clip.avi", L"started clip.avi", L"finished clip.avi", L"batch"}), Events());
 }
 
@@ -884,7 +889,8 @@ TEST_F(EngineProcessTest, OutputsNeverOverwriteAnInputOrEachOther) {
     ASSERT_TRUE(engine->StartConversion(L"AVI", {aMov, aAvi}, m_folder.Path(), L"Normal", L"FullScreen"));
     ASSERT_TRUE(engine->WaitForConversion(kPatience));
     EXPECT_EQ((EventList{L"failed a.mov"}), Events());
-    EXPECT_EQ(L"The output \"" + aAvi + L"\" would overwrite an input file of this batch; choose another output folder.",
+    EXPECT_EQ(L"The output \"" + aAvi +
+                  L"\" would overwrite an input file of this batch; choose another output folder.",
               Details().back());
     EXPECT_EQ("input data", ReadText(aAvi));
     EXPECT_FALSE(engine->LastBatchSucceeded());
@@ -902,11 +908,11 @@ TEST_F(EngineProcessTest, OutputsNeverOverwriteAnInputOrEachOther) {
                                         L"FullScreen"));
     ASSERT_TRUE(engine->WaitForConversion(kPatience));
     EventList events = Events(), details = Details();
-    EXPECT_EQ((EventList{L"started b.mov", L"finished b.mov", L"started b.mkv", L"finished b.mkv", L"started c.mov",
-                         L"finished c.mov", L"failed b (2).avi"}),
+    EXPECT_EQ((EventList{L"started b.mov", L"finished b.mov", L"started b.mkv", L"finished b.mkv",
+                         L"started c.mov", L"finished c.mov", L"failed b (2).avi"}),
               EventList(events.begin() + before, events.end()));
-    EXPECT_EQ((EventList{out + L"b.avi", out + L"b.avi", out + L"b (3).avi", out + L"b (3).avi", out + L"c.avi",
-                         out + L"c.avi"}),
+    EXPECT_EQ((EventList{out + L"b.avi", out + L"b.avi", out + L"b (3).avi", out + L"b (3).avi",
+                         out + L"c.avi", out + L"c.avi"}),
               EventList(details.begin() + before, details.end() - 1));
     EXPECT_EQ("fake encoded data\n", ReadText(out + L"c.avi")) << "an earlier batch's output is replaced";
     EXPECT_EQ("input data", ReadText(listed));
@@ -914,8 +920,8 @@ TEST_F(EngineProcessTest, OutputsNeverOverwriteAnInputOrEachOther) {
     ASSERT_TRUE(engine->GetFileReport(bMkv, report));
     EXPECT_EQ(FileReport::State::Finished, report.Result);
     EXPECT_EQ(out + L"b (3).avi", report.OutputPath);
-    EXPECT_EQ(L"Another file of this batch is converted to \"" + out + L"b.avi\", so this one is saved as \"" + out +
-                  L"b (3).avi\".",
+    EXPECT_EQ(L"Another file of this batch is converted to \"" + out +
+                  L"b.avi\", so this one is saved as \"" + out + L"b (3).avi\".",
               report.Message);
     ASSERT_TRUE(engine->GetFileReport(bMov, report));
     EXPECT_EQ(L"", report.Message);
@@ -952,9 +958,10 @@ TEST_F(EngineProcessTest, StopAfterTheLastEncoderHasEndedStillStops) {
 // costs bounded memory, and its progress is still followed.
 TEST_F(EngineProcessTest, EndlessOutputStaysBounded) {
     const std::wstring gate = m_folder / L"gate";
-    const std::string script = std::string(kDuration10) + "repeat 300000 xxxx\n"
-                                                          "err \\rtime=00:00:05.00 \\r\n"
-                                                          "waitfile " +
+    const std::string script = std::string(kDuration10) +
+                               "repeat 300000 xxxx\n"
+                               "err \\rtime=00:00:05.00 \\r\n"
+                               "waitfile " +
                                ScriptPath(gate) +
                                "\n"
                                "repeat 60000 frame=  1 time=00:00:06.00 bitrate=1\\r\\n\n"
@@ -1023,14 +1030,16 @@ TEST_F(EngineProcessTest, ExceptionsInCallbacksFailTheFileAndEndTheWorker) {
 TEST_F(EngineProcessTest, QuietProbesAreEndedAndTheirFilesRefused) {
     engine->SetProbeQuietLimit(1000);
     const std::wstring hungPid = m_folder / L"hung.pid", latePid = m_folder / L"late.pid";
-    const std::wstring hung = m_folder.Input(L"hung.avi", "pidfile " + ScriptPath(hungPid) + "\nsleep 30000\n");
+    const std::wstring hung =
+        m_folder.Input(L"hung.avi", "pidfile " + ScriptPath(hungPid) + "\nsleep 30000\n");
     const std::wstring late = m_folder.Input(L"late.avi", std::string(kDuration10) + "pidfile " +
                                                               ScriptPath(latePid) + "\nsleep 30000\n");
     // Slow but never quiet for long: not ended.
     const std::wstring slow =
         m_folder.Input(L"slow.avi", "err   Duration: 00:02:00.00, start: 0\\r\\n\n"
                                     "sleep 400\nerr .\\r\\nsleep 400\nerr .\\r\\nsleep 400\n");
-    const std::wstring garbled = m_folder.Input(L"garbled.avi", "err   Duration: 12 minutes, start: 0\\r\\n\n");
+    const std::wstring garbled =
+        m_folder.Input(L"garbled.avi", "err   Duration: 12 minutes, start: 0\\r\\n\n");
     const std::wstring fine = m_folder.Input(L"fine.avi", std::string(kDuration10) + "probe: exit 1\n");
     ASSERT_TRUE(engine->StartProbe({hung, late, slow, garbled, fine}));
     ASSERT_TRUE(engine->WaitForProbe(kPatience));
@@ -1054,14 +1063,15 @@ TEST_F(EngineProcessTest, LogGoesToLocalApplicationDataWhenTheProgramFolderCanno
     const std::wstring program = MakeProgramFolder(m_folder / L"Program Files");
     ASSERT_TRUE(CreateDirectoryW((program + L"log.txt").c_str(), nullptr));
     AppContext::Current()->SetProgramFolder(program);
-    std::wstring input =
-        m_folder.Input(L"bad.avi", "err Input #0, avi, from 'bad.avi':\\r\\n\nerr Invalid data\\r\\n\nexit 1\n");
+    std::wstring input = m_folder.Input(
+        L"bad.avi", "err Input #0, avi, from 'bad.avi':\\r\\n\nerr Invalid data\\r\\n\nexit 1\n");
     ASSERT_TRUE(Convert({input}));
     ASSERT_TRUE(engine->WaitForConversion(kPatience));
     EXPECT_EQ(fallback, engine->GetLogPath());
-    EXPECT_EQ("Input #0, avi, from 'bad.avi':\r\nInvalid data\r\nQuorvex: The encoder ended with code 1: Invalid "
-              "data\r\n",
-              ReadText(fallback));
+    EXPECT_EQ(
+        "Input #0, avi, from 'bad.avi':\r\nInvalid data\r\nQuorvex: The encoder ended with code 1: Invalid "
+        "data\r\n",
+        ReadText(fallback));
     DeleteFileW(fallback.c_str());
 
     // Where the program folder can be written, the log stays there.

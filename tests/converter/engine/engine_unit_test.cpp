@@ -509,13 +509,34 @@ TEST(EncoderOutputTest, InvalidUtf8AndNulNeverHideTheTextAfterThem) {
     };
     const Row rows[] = {
         {"NUL", "a\0b"s, L"a\0b"s},
-        {"overlong slash C0 AF", "a\xC0\xAF" "b", L"a\uFFFD\uFFFDb"},
-        {"surrogate ED A0 80", "a\xED\xA0\x80" "b", L"a\uFFFD\uFFFD\uFFFDb"},
-        {"FF", "a\xFF" "b", L"a\uFFFDb"},
-        {"overlong E0 80 80", "a\xE0\x80\x80" "b", L"a\uFFFD\uFFFD\uFFFDb"},
-        {"above U+10FFFF", "a\xF4\x90\x80\x80" "b", L"a\uFFFD\uFFFD\uFFFD\uFFFDb"},
-        {"lone continuation", "a\x80" "b", L"a\uFFFDb"},
-        {"lead cut by an ASCII byte", "a\xE6\x97" "b\xC3\xA9", L"a\uFFFDb\u00E9"},
+        {"overlong slash C0 AF",
+         "a\xC0\xAF"
+         "b",
+         L"a\uFFFD\uFFFDb"},
+        {"surrogate ED A0 80",
+         "a\xED\xA0\x80"
+         "b",
+         L"a\uFFFD\uFFFD\uFFFDb"},
+        {"FF",
+         "a\xFF"
+         "b",
+         L"a\uFFFDb"},
+        {"overlong E0 80 80",
+         "a\xE0\x80\x80"
+         "b",
+         L"a\uFFFD\uFFFD\uFFFDb"},
+        {"above U+10FFFF",
+         "a\xF4\x90\x80\x80"
+         "b",
+         L"a\uFFFD\uFFFD\uFFFD\uFFFDb"},
+        {"lone continuation",
+         "a\x80"
+         "b",
+         L"a\uFFFDb"},
+        {"lead cut by an ASCII byte",
+         "a\xE6\x97"
+         "b\xC3\xA9",
+         L"a\uFFFDb\u00E9"},
         {"lead before a lead", "\xC3\xE6\x97\xA5", L"\uFFFD\u65E5"},
         {"largest code point", "\xF4\x8F\xBF\xBF", L"\U0010FFFF"},
         {"unfinished at the end", "ab\xF0\x9F\x98", L"ab\uFFFD"},
@@ -651,8 +672,10 @@ TEST(EncoderOutputReplayTest, RealConversionOutputWhateverTheCuts) {
     const Replay whole = ReplayOutput(bytes, {});
     // The input's name, its duration and the status lines that the encoder
     // updates in place with a lone carriage return.
-    EXPECT_EQ(L"Input #0, avi, from '/tmp/i10/rec/clip vid\u00E9o \u65E5\u672C.avi':", LineWith(whole.lines, L"Input #0"));
-    EXPECT_EQ(L"  Duration: 00:00:04.05, start: 0.000000, bitrate: 294 kb/s", LineWith(whole.lines, L" Duration: "));
+    EXPECT_EQ(L"Input #0, avi, from '/tmp/i10/rec/clip vid\u00E9o \u65E5\u672C.avi':",
+              LineWith(whole.lines, L"Input #0"));
+    EXPECT_EQ(L"  Duration: 00:00:04.05, start: 0.000000, bitrate: 294 kb/s",
+              LineWith(whole.lines, L" Duration: "));
     EXPECT_EQ((std::vector<int>{0, 0, 250, 250, 500, 500, 750, 750, 1000}), whole.progress);
     EXPECT_EQ(L"video:67kB audio:28kB subtitle:0kB other streams:0kB global headers:0kB muxing overhead: "
               L"4.578969%",
@@ -666,10 +689,15 @@ TEST(EncoderOutputReplayTest, NulAndInvalidBytesInTheOutputWhateverTheCuts) {
     const std::string name = "clip vid\xC3\xA9o";
     size_t at = bytes.find(name);
     ASSERT_NE(std::string::npos, at);
-    bytes.replace(at, name.size(), "clip\0vid\xC0\xAF" "eo\xED\xA0\x80" "x\xFF" "y"s);
+    bytes.replace(at, name.size(),
+                  "clip\0vid\xC0\xAF"
+                  "eo\xED\xA0\x80"
+                  "x\xFF"
+                  "y"s);
     const Replay whole = ReplayOutput(bytes, {});
-    EXPECT_EQ(L"Input #0, avi, from '/tmp/i10/rec/clip\0vid\uFFFD\uFFFDeo\uFFFD\uFFFD\uFFFDx\uFFFDy \u65E5\u672C.avi':"s,
-              LineWith(whole.lines, L"Input #0"));
+    EXPECT_EQ(
+        L"Input #0, avi, from '/tmp/i10/rec/clip\0vid\uFFFD\uFFFDeo\uFFFD\uFFFD\uFFFDx\uFFFDy \u65E5\u672C.avi':"s,
+        LineWith(whole.lines, L"Input #0"));
     EXPECT_EQ((std::vector<int>{0, 0, 250, 250, 500, 500, 750, 750, 1000}), whole.progress);
     ExpectSameWhateverTheCuts(bytes, whole);
 }
