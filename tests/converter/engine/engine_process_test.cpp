@@ -5,6 +5,7 @@
 #include "AppContext.h"
 #include "ConversionEngine.h"
 #include "support/files.h"
+#include "support/handles.h"
 
 #include <windows.h>
 
@@ -101,45 +102,7 @@ bool ThreadGone(DWORD tid) {
     return gone;
 }
 
-// This process's open handles, counted in the system's handle list
-// (GetProcessHandleCount answers 0 under Wine).
-long CountOwnHandles() {
-    struct Entry {
-        ULONG ProcessId;
-        BYTE ObjectTypeNumber;
-        BYTE Flags;
-        USHORT Handle;
-        PVOID Object;
-        ACCESS_MASK GrantedAccess;
-    };
-    struct Table {
-        ULONG Count;
-        Entry Handles[1];
-    };
-    using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
-    auto query = reinterpret_cast<Query>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
-    if (!query)
-        return -1;
-    std::vector<char> buffer(1 << 20);
-    for (;;) {
-        ULONG needed = 0;
-        LONG status = query(16 /* SystemHandleInformation */, buffer.data(),
-                            static_cast<ULONG>(buffer.size()), &needed);
-        if (status == 0)
-            break;
-        if (buffer.size() >= (1u << 28))
-            return -1;
-        buffer.resize(buffer.size() * 4);
-    }
-    const Table* table = reinterpret_cast<const Table*>(buffer.data());
-    long count = 0;
-    for (ULONG i = 0; i < table->Count; ++i) {
-        if (table->Handles[i].ProcessId == GetCurrentProcessId())
-            ++count;
-    }
-    return count;
-}
+using quorvex_test::CountOwnHandles;
 
 std::wstring FileName(const std::wstring& path) {
     return path.substr(path.find_last_of(L'\\') + 1);
