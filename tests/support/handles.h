@@ -1,6 +1,7 @@
-// Counting this process's own kernel handles and threads, for the tests and
-// the soak run that check nothing is left behind. Wine's GetProcessHandleCount
-// answers 0, so handles are counted in the system's handle list.
+// Counting this process's own kernel handles and threads, and watching other
+// processes, for the tests and the soak run that check nothing is left
+// behind. Wine's GetProcessHandleCount answers 0, so handles are counted in
+// the system's handle list.
 #pragma once
 
 #include <windows.h>
@@ -33,8 +34,8 @@ inline long CountOwnHandles() {
     std::vector<char> buffer(1 << 20);
     for (;;) {
         ULONG needed = 0;
-        LONG status = query(16 /* SystemHandleInformation */, buffer.data(), static_cast<ULONG>(buffer.size()),
-                            &needed);
+        LONG status = query(16 /* SystemHandleInformation */, buffer.data(),
+                            static_cast<ULONG>(buffer.size()), &needed);
         if (status == 0)
             break;
         if (buffer.size() >= (1u << 28))
@@ -48,6 +49,16 @@ inline long CountOwnHandles() {
             ++count;
     }
     return count;
+}
+
+// Whether a process, by its id, is still running.
+inline bool ProcessRunning(DWORD pid) {
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    if (!process)
+        return false;
+    bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return running;
 }
 
 // This process's threads; -1 when they cannot be listed.

@@ -84,15 +84,6 @@ bool ProcessGone(DWORD pid) {
     return gone;
 }
 
-bool ProcessRunning(DWORD pid) {
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
-    if (!process)
-        return false;
-    bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
-    CloseHandle(process);
-    return running;
-}
-
 bool ThreadGone(DWORD tid) {
     HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, tid);
     if (!thread)
@@ -103,6 +94,7 @@ bool ThreadGone(DWORD tid) {
 }
 
 using quorvex_test::CountOwnHandles;
+using quorvex_test::ProcessRunning;
 
 std::wstring FileName(const std::wstring& path) {
     return path.substr(path.find_last_of(L'\\') + 1);

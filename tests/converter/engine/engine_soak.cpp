@@ -33,19 +33,11 @@ Memory ProcessMemory() {
     if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                              sizeof(counters))) {
         // Wine leaves PrivateUsage at 0; the commit charge is the same figure.
-        memory.privateMb = (counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage) / 1048576.0;
+        memory.privateMb =
+            (counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage) / 1048576.0;
         memory.workingSetMb = counters.WorkingSetSize / 1048576.0;
     }
     return memory;
-}
-
-bool Running(DWORD pid) {
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
-    if (!process)
-        return false;
-    bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
-    CloseHandle(process);
-    return running;
 }
 
 void WriteFileText(const std::wstring& path, const std::string& text) {
@@ -91,7 +83,8 @@ int main(int argc, char** argv) {
     AppContext::Instance().Initialize();
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"quorvex_soak_" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring folder =
+        std::wstring(temp) + L"quorvex_soak_" + std::to_wstring(GetCurrentProcessId());
     CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring input = folder + L"\\soak.avi", output = folder + L"\\out";
     CreateDirectoryW(output.c_str(), nullptr);
@@ -127,18 +120,20 @@ int main(int argc, char** argv) {
         const Memory memoryAfter = ProcessMemory();
         int encodersLeft = 0;
         for (DWORD pid : encoders)
-            encodersLeft += Running(pid) ? 1 : 0;
+            encodersLeft += quorvex_test::ProcessRunning(pid) ? 1 : 0;
 
-        std::printf("cycles: %d (start, progress seen, Stop, worker ended); failed cycles: %d\n", cycles, failures);
+        std::printf("cycles: %d (start, progress seen, Stop, worker ended); failed cycles: %d\n", cycles,
+                    failures);
         std::printf("encoder processes left running: %d (goal 0)\n", encodersLeft);
         std::printf("worker threads left: %ld (goal 0; threads %ld before, %ld after)\n",
                     threadsAfter - threadsBefore, threadsBefore, threadsAfter);
         std::printf("time from Stop to the worker's end: largest %.1f ms, mean %.1f ms\n", slowestStop,
                     cycles > 0 ? totalStop / cycles : 0.0);
         std::printf("handles: %ld before, %ld after\n", handlesBefore, handlesAfter);
-        std::printf("memory: private %.1f MB before, %.1f MB after; working set %.1f MB before, %.1f MB after\n",
-                    memoryBefore.privateMb, memoryAfter.privateMb, memoryBefore.workingSetMb,
-                    memoryAfter.workingSetMb);
+        std::printf(
+            "memory: private %.1f MB before, %.1f MB after; working set %.1f MB before, %.1f MB after\n",
+            memoryBefore.privateMb, memoryAfter.privateMb, memoryBefore.workingSetMb,
+            memoryAfter.workingSetMb);
     }
     quorvex_test::RemoveTree(folder);
     return failures == 0 ? 0 : 1;
