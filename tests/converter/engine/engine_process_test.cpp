@@ -983,16 +983,16 @@ TEST_F(EngineProcessTest, ExceptionsInCallbacksFailTheFileAndEndTheWorker) {
 }
 
 TEST_F(EngineProcessTest, QuietProbesAreEndedAndTheirFilesRefused) {
-    engine->SetProbeQuietLimit(1000);
+    engine->SetProbeQuietLimit(1200);
     const std::wstring hungPid = m_folder / L"hung.pid", latePid = m_folder / L"late.pid";
     const std::wstring hung =
         m_folder.Input(L"hung.avi", "pidfile " + ScriptPath(hungPid) + "\nsleep 30000\n");
     const std::wstring late = m_folder.Input(L"late.avi", std::string(kDuration10) + "pidfile " +
                                                               ScriptPath(latePid) + "\nsleep 30000\n");
     // Slow but never quiet for long: not ended.
-    const std::wstring slow =
-        m_folder.Input(L"slow.avi", "err   Duration: 00:02:00.00, start: 0\\r\\n\n"
-                                    "sleep 400\nerr .\\r\\nsleep 400\nerr .\\r\\nsleep 400\n");
+    const std::wstring slow = m_folder.Input(
+        L"slow.avi", "err   Duration: 00:02:00.00, start: 0\\r\\n\n"
+                     "sleep 350\nerr .\\r\\nsleep 350\nerr .\\r\\nsleep 350\nerr .\\r\\nsleep 350\n");
     const std::wstring garbled =
         m_folder.Input(L"garbled.avi", "err   Duration: 12 minutes, start: 0\\r\\n\n");
     const std::wstring fine = m_folder.Input(L"fine.avi", std::string(kDuration10) + "probe: exit 1\n");
