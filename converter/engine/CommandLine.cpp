@@ -27,13 +27,36 @@ bool BuildConversionCommand(const ProfileCatalogue& catalogue, const std::wstrin
     std::wstring arguments = catalogue.GetArguments(target, quality, size);
     if (arguments.empty())
         return false;
-    command = encoderPath + L" -i \"" + inputPath + L"\" " + arguments + L" \"" + output + L"\"";
+    command = ConversionCommand(encoderPath, inputPath, arguments, output);
     outputPath = output;
     return true;
 }
 
+std::wstring QuoteProgramPath(const std::wstring& encoderPath) {
+    // Unquoted, "C:\Program Files\Quorvex\ffmpeg.exe" would start
+    // C:\Program.exe if there were one, and hand the rest to the encoder as
+    // an argument.
+    if (encoderPath.find_first_of(L" \t") == std::wstring::npos)
+        return encoderPath;
+    return L"\"" + encoderPath + L"\"";
+}
+
+std::wstring ConversionCommand(const std::wstring& encoderPath, const std::wstring& inputPath,
+                               const std::wstring& arguments, const std::wstring& outputPath) {
+    return QuoteProgramPath(encoderPath) + L" -i \"" + inputPath + L"\" " + arguments + L" \"" + outputPath +
+           L"\"";
+}
+
 std::wstring BuildProbeCommand(const std::wstring& encoderPath, const std::wstring& inputPath) {
-    return encoderPath + L" -i \"" + inputPath + L"\"";
+    return QuoteProgramPath(encoderPath) + L" -i \"" + inputPath + L"\"";
+}
+
+std::wstring NumberedOutputPath(const std::wstring& outputPath, int number) {
+    size_t slash = outputPath.find_last_of(L'\\');
+    size_t dot = outputPath.find_last_of(L'.');
+    if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash))
+        dot = outputPath.size();
+    return outputPath.substr(0, dot) + L" (" + std::to_wstring(number) + L")" + outputPath.substr(dot);
 }
 
 namespace {
@@ -58,27 +81,35 @@ std::wstring FullPath(const std::wstring& path) {
     return collapsed;
 }
 
-bool FileIdentity(const std::wstring& path, BY_HANDLE_FILE_INFORMATION& info) {
+} // namespace
+
+FileKey FileKeyOf(const std::wstring& path) {
+    FileKey key;
+    key.FullPath = FullPath(path);
     HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE)
-        return false;
-    bool ok = GetFileInformationByHandle(file, &info) != FALSE;
+        return key;
+    BY_HANDLE_FILE_INFORMATION info;
+    if (GetFileInformationByHandle(file, &info)) {
+        key.OnDisk = true;
+        key.Volume = info.dwVolumeSerialNumber;
+        key.IndexHigh = info.nFileIndexHigh;
+        key.IndexLow = info.nFileIndexLow;
+    }
     CloseHandle(file);
-    return ok;
+    return key;
 }
 
-} // namespace
-
-bool IsSameFile(const std::wstring& first, const std::wstring& second) {
-    std::wstring a = FullPath(first);
-    std::wstring b = FullPath(second);
-    if (CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
+bool IsSameFile(const FileKey& first, const FileKey& second) {
+    if (CompareStringOrdinal(first.FullPath.c_str(), static_cast<int>(first.FullPath.size()),
+                             second.FullPath.c_str(), static_cast<int>(second.FullPath.size()),
                              TRUE) == CSTR_EQUAL)
         return true;
-    BY_HANDLE_FILE_INFORMATION infoA, infoB;
-    if (!FileIdentity(first, infoA) || !FileIdentity(second, infoB))
-        return false;
-    return infoA.dwVolumeSerialNumber == infoB.dwVolumeSerialNumber &&
-           infoA.nFileIndexHigh == infoB.nFileIndexHigh && infoA.nFileIndexLow == infoB.nFileIndexLow;
+    return first.OnDisk && second.OnDisk && first.Volume == second.Volume &&
+           first.IndexHigh == second.IndexHigh && first.IndexLow == second.IndexLow;
+}
+
+bool IsSameFile(const std::wstring& first, const std::wstring& second) {
+    return IsSameFile(FileKeyOf(first), FileKeyOf(second));
 }

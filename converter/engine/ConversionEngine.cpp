@@ -2,6 +2,9 @@
 
 #include "CommandLine.h"
 
+#include <shlobj.h>
+
+#include <exception>
 #include <mutex>
 
 namespace {
@@ -14,6 +17,19 @@ bool AnyEmpty(const std::vector<std::wstring>& files) {
             return true;
     }
     return false;
+}
+
+// Quorvex's folder in the user's local application data, made when missing;
+// empty when there is none.
+std::wstring LocalLogFolder() {
+    wchar_t folder[MAX_PATH];
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
+                                folder)))
+        return std::wstring();
+    std::wstring path = std::wstring(folder) + L"\\Quorvex";
+    if (!CreateDirectoryW(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+        return std::wstring();
+    return path + L"\\";
 }
 } // namespace
 
@@ -89,15 +105,15 @@ QUORVEX_SLOT_SETTER(OnBatchFinished, std::function<void()>)
 QUORVEX_SLOT_SETTER(OnFileFailed, EngineCallbacks::PathCallback)
 #undef QUORVEX_SLOT_SETTER
 
-void ConversionEngine::Notify(EngineCallbacks::PathCallback EngineCallbacks::*slot,
-                              const std::wstring& path) {
+void ConversionEngine::Notify(EngineCallbacks::PathCallback EngineCallbacks::*slot, const std::wstring& path,
+                              const std::wstring& detail) {
     EngineCallbacks::PathCallback callback;
     {
         Lock lock(*this);
         callback = m_callbacks.*slot;
     }
     if (callback)
-        callback(path);
+        callback(path, detail);
 }
 
 void ConversionEngine::NotifyBatchFinished() {
@@ -158,24 +174,21 @@ bool ConversionEngine::StartConversion(const std::wstring& target, const std::ve
         return false;
     settings.Size = size;
 
-    // Commands are built now, so the worker needs nothing from the
-    // AppContext; a file whose command cannot be built fails when reached.
-    const ProfileCatalogue* catalogue = context->Catalogue();
-    std::wstring encoderPath = context->EncoderPath();
     m_logFolder = context->ProgramFolder();
-    m_batch.clear();
-    for (const std::wstring& file : files) {
-        BatchItem item;
-        item.InputPath = file;
-        if (catalogue && !encoderPath.empty())
-            BuildConversionCommand(*catalogue, encoderPath, file, outputFolder, target, quality, size,
-                                   item.Command, item.OutputPath);
-        m_batch.push_back(item);
-    }
+    PrepareBatch(files, outputFolder, target, quality, size);
 
     Lock lock(*this);
     m_converting = true;
     m_lastBatchSucceeded = false;
+    m_batchComplete = false;
+    m_reports.clear();
+    for (const BatchItem& item : m_batch) {
+        FileReport report;
+        report.InputPath = item.InputPath;
+        report.OutputPath = item.OutputPath;
+        report.Message = item.Note;
+        m_reports.push_back(report);
+    }
     m_conversionThread =
         CreateThread(nullptr, 0, &ConversionEngine::ConversionThread, this, 0, &m_conversionThreadId);
     if (!m_conversionThread) {
@@ -185,12 +198,129 @@ bool ConversionEngine::StartConversion(const std::wstring& target, const std::ve
     return true;
 }
 
+void ConversionEngine::PrepareBatch(const std::vector<std::wstring>& files, const std::wstring& outputFolder,
+                                    const std::wstring& target, const std::wstring& quality,
+                                    const std::wstring& size) {
+    // Commands are built now, so the worker needs nothing from the
+    // AppContext; a file that cannot be converted fails when reached.
+    AppContext* context = AppContext::Current();
+    const ProfileCatalogue* catalogue = context->Catalogue();
+    const std::wstring encoderPath = context->EncoderPath();
+    const std::wstring arguments =
+        catalogue ? catalogue->GetArguments(target, quality, size) : std::wstring();
+    const std::wstring extension =
+        catalogue ? catalogue->GetExtension(target, quality, size) : std::wstring();
+
+    std::vector<FileKey> inputs;
+    for (const std::wstring& file : files)
+        inputs.push_back(FileKeyOf(file));
+    auto isInput = [&](const FileKey& key) {
+        for (const FileKey& input : inputs) {
+            if (IsSameFile(key, input))
+                return true;
+        }
+        return false;
+    };
+    std::vector<FileKey> outputs; // the outputs of earlier files of this batch
+    auto isEarlierOutput = [&](const FileKey& key) {
+        for (const FileKey& output : outputs) {
+            if (IsSameFile(key, output))
+                return true;
+        }
+        return false;
+    };
+
+    m_batch.clear();
+    for (const std::wstring& file : files) {
+        BatchItem item;
+        item.InputPath = file;
+        m_batch.push_back(item);
+        BatchItem& added = m_batch.back();
+        if (encoderPath.empty()) {
+            added.Failure = L"The program's folder cannot be read, so the encoder cannot be found.";
+            continue;
+        }
+        if (arguments.empty() || extension.empty()) {
+            added.Failure = L"The target \"" + target + L"\" has no settings for quality \"" + quality +
+                            L"\" and size \"" + size + L"\".";
+            continue;
+        }
+        std::wstring output;
+        if (!BuildOutputPath(file, outputFolder, extension, output)) {
+            added.Failure = L"No output name can be made for a file without a folder or an extension.";
+            continue;
+        }
+        FileKey key = FileKeyOf(output);
+        // The encoder overwrites its output without asking: never let it be
+        // the user's own source, this file's or another one's of the batch.
+        if (isInput(key)) {
+            added.OutputPath = output;
+            added.Failure = L"The output \"" + output +
+                            L"\" would overwrite an input file of this batch; choose another output folder.";
+            continue;
+        }
+        if (isEarlierOutput(key)) {
+            std::wstring taken = output;
+            for (int number = 2;; ++number) {
+                output = NumberedOutputPath(taken, number);
+                key = FileKeyOf(output);
+                if (!isInput(key) && !isEarlierOutput(key))
+                    break;
+            }
+            added.Note = L"Another file of this batch is converted to \"" + taken +
+                         L"\", so this one is saved as \"" + output + L"\".";
+        }
+        outputs.push_back(key);
+        added.OutputPath = output;
+        added.Command = ConversionCommand(encoderPath, file, arguments, output);
+    }
+}
+
 DWORD WINAPI ConversionEngine::ConversionThread(void* parameter) {
-    auto* engine = static_cast<ConversionEngine*>(parameter);
-    engine->ConvertAll();
-    Lock lock(*engine);
-    engine->m_converting = false;
+    static_cast<ConversionEngine*>(parameter)->RunBatch();
     return 0;
+}
+
+namespace {
+
+std::wstring Widen(const char* text) {
+    std::wstring wide;
+    for (; text && *text; ++text)
+        wide += static_cast<wchar_t>(static_cast<unsigned char>(*text));
+    return wide;
+}
+
+} // namespace
+
+void ConversionEngine::RunBatch() {
+    // Nothing may escape the worker: an exception (a callback that throws,
+    // memory running out) fails the file at hand and ends the batch cleanly.
+    std::wstring failure;
+    try {
+        ConvertAll();
+    } catch (const std::exception& error) {
+        failure = L"The conversion ended on an internal error: " + Widen(error.what());
+    } catch (...) {
+        failure = L"The conversion ended on an internal error.";
+    }
+    if (!failure.empty()) {
+        try {
+            size_t index = m_batch.size();
+            {
+                Lock lock(*this);
+                for (size_t i = 0; i < m_reports.size(); ++i) {
+                    if (m_reports[i].Result == FileReport::State::Converting)
+                        index = i;
+                }
+            }
+            if (index < m_batch.size())
+                EndFile(index, FileReport::State::Failed, failure);
+        } catch (...) {
+            // Reporting failed as well; the batch still ends below.
+        }
+    }
+    Lock lock(*this);
+    m_converting = false;
 }
 
 bool ConversionEngine::ConvertAll() {
@@ -200,31 +330,103 @@ bool ConversionEngine::ConvertAll() {
         m_durationSeconds = 0;
         m_conversionRunner.ResetOutput();
     }
-    for (const BatchItem& item : m_batch) {
-        {
-            // A Stop between two files starts no further encoder.
-            Lock lock(*this);
-            if (!m_converting || m_shuttingDown)
-                return false;
-            m_currentInput = item.InputPath;
-            m_progress = 0;
-            m_durationSeconds = 0;
-        }
-        if (item.Command.empty() || IsSameFile(item.InputPath, item.OutputPath)) {
-            // Never let the encoder overwrite its own input.
-            Notify(&EngineCallbacks::OnFileFailed, item.InputPath);
-            return false;
-        }
-        if (m_conversionRunner.RunConversion(item.Command, item.InputPath, item.OutputPath) !=
-            EncoderRunner::Outcome::Finished)
+    for (size_t index = 0; index < m_batch.size(); ++index) {
+        if (!ConvertOne(index))
             return false;
     }
     {
+        // A Stop while the last file wound down (its encoder had already
+        // ended) still keeps the batch from counting as converted; a Stop
+        // from here on comes too late and changes nothing.
         Lock lock(*this);
+        if (!m_converting || m_shuttingDown)
+            return false;
         m_lastBatchSucceeded = true;
+        m_batchComplete = true;
     }
     NotifyBatchFinished();
     return true;
+}
+
+bool ConversionEngine::ConvertOne(size_t index) {
+    const BatchItem& item = m_batch[index];
+    {
+        // A Stop between two files starts no further encoder.
+        Lock lock(*this);
+        if (!m_converting || m_shuttingDown)
+            return false;
+        m_currentInput = item.InputPath;
+        m_progress = 0;
+        m_durationSeconds = 0;
+        m_reports[index].Result = FileReport::State::Converting;
+    }
+    if (item.Command.empty()) {
+        EndFile(index, FileReport::State::Failed, item.Failure);
+        return false;
+    }
+    Notify(&EngineCallbacks::OnFileStarted, item.InputPath, item.OutputPath);
+    std::wstring failure;
+    switch (m_conversionRunner.RunConversion(item.Command, item.OutputPath, failure)) {
+    case EncoderRunner::Outcome::Finished:
+        EndFile(index, FileReport::State::Finished, std::wstring());
+        return true;
+    case EncoderRunner::Outcome::Stopped:
+        EndFile(index, FileReport::State::Stopped, std::wstring());
+        return false;
+    case EncoderRunner::Outcome::Failed:
+        break;
+    }
+    EndFile(index, FileReport::State::Failed, failure);
+    return false;
+}
+
+void ConversionEngine::EndFile(size_t index, FileReport::State state, const std::wstring& message) {
+    const BatchItem& item = m_batch[index];
+    {
+        Lock lock(*this);
+        FileReport& report = m_reports[index];
+        if (report.Result != FileReport::State::Converting)
+            return;
+        report.Result = state;
+        if (!message.empty())
+            report.Message = message;
+    }
+    if (state != FileReport::State::Finished)
+        WriteLog(item, message);
+    switch (state) {
+    case FileReport::State::Finished:
+        Notify(&EngineCallbacks::OnFileFinished, item.InputPath, item.OutputPath);
+        break;
+    case FileReport::State::Stopped:
+        Notify(&EngineCallbacks::OnFileStopped, item.InputPath, item.OutputPath);
+        break;
+    default:
+        Notify(&EngineCallbacks::OnFileFailed, item.InputPath, message);
+        break;
+    }
+}
+
+void ConversionEngine::WriteLog(const BatchItem& item, const std::wstring& failure) {
+    std::vector<std::wstring> lines;
+    if (!item.Note.empty())
+        lines.push_back(L"Quorvex: " + item.Note);
+    std::vector<std::wstring> encoderLines = m_conversionRunner.Lines();
+    lines.insert(lines.end(), encoderLines.begin(), encoderLines.end());
+    if (!failure.empty())
+        lines.push_back(L"Quorvex: " + failure);
+    if (m_logFolder.empty())
+        return;
+    // Installed under Program Files, the program's folder cannot be written
+    // by a normal user; the log then goes where the user can find it.
+    std::wstring path = m_logFolder + L"log.txt";
+    if (!EncoderRunner::WriteLogFile(path, lines)) {
+        std::wstring fallback = LocalLogFolder();
+        path = fallback.empty() ? std::wstring() : fallback + L"log.txt";
+        if (path.empty() || !EncoderRunner::WriteLogFile(path, lines))
+            return;
+    }
+    Lock lock(*this);
+    m_logPath = path;
 }
 
 bool ConversionEngine::StartProbe(const std::vector<std::wstring>& files) {
@@ -275,17 +477,52 @@ void ConversionEngine::ProbeAll() {
                 m_probing = false;
                 return;
             }
-            item = m_probeQueue.front();
+            item = std::move(m_probeQueue.front());
             m_probeQueue.pop_front();
             m_durationText.clear();
         }
-        m_probeRunner.RunProbe(item.Command, item.InputPath);
+        ProbeOne(item);
+    }
+}
+
+void ConversionEngine::ProbeOne(const ProbeItem& item) {
+    // A file the probe cannot read, for whatever reason (no encoder, an
+    // encoder that hangs or fails, an exception here), gets an empty
+    // duration, which the window reports as a file it cannot read; the
+    // queue goes on.
+    std::wstring duration;
+    DWORD quietLimit;
+    {
+        Lock lock(*this);
+        quietLimit = m_probeQuietLimit;
+    }
+    try {
+        if (m_probeRunner.RunProbe(item.Command, quietLimit) == EncoderRunner::ProbeOutcome::Ended) {
+            Lock lock(*this);
+            duration = m_durationText;
+        }
+    } catch (...) {
+        duration.clear();
+    }
+    bool shuttingDown;
+    {
+        Lock lock(*this);
+        m_durationText = duration;
+        m_probedDurations[item.InputPath] = duration;
+        shuttingDown = m_shuttingDown;
+    }
+    if (shuttingDown)
+        return;
+    try {
+        Notify(&EngineCallbacks::OnProbeFinished, item.InputPath, duration);
+    } catch (...) {
+        // The window's own trouble: the next file is probed all the same.
     }
 }
 
 bool ConversionEngine::Stop() {
     Lock lock(*this);
-    if (!m_converting)
+    if (!m_converting || m_batchComplete)
         return true;
     m_converting = false;
     m_conversionRunner.Terminate(4);
@@ -347,6 +584,32 @@ std::vector<std::wstring> ConversionEngine::GetProbeLines() const {
 
 DWORD ConversionEngine::GetEncoderProcessId() const {
     return m_conversionRunner.ProcessId();
+}
+
+std::vector<FileReport> ConversionEngine::GetFileReports() const {
+    Lock lock(*this);
+    return m_reports;
+}
+
+bool ConversionEngine::GetFileReport(const std::wstring& inputPath, FileReport& report) const {
+    Lock lock(*this);
+    for (auto it = m_reports.rbegin(); it != m_reports.rend(); ++it) {
+        if (it->InputPath == inputPath) {
+            report = *it;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::wstring ConversionEngine::GetLogPath() const {
+    Lock lock(*this);
+    return m_logPath;
+}
+
+void ConversionEngine::SetProbeQuietLimit(DWORD milliseconds) {
+    Lock lock(*this);
+    m_probeQuietLimit = milliseconds;
 }
 
 bool ConversionEngine::WaitForConversion(DWORD timeoutMs) {

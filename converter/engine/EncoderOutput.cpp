@@ -1,37 +1,33 @@
 #include "EncoderOutput.h"
 
-#include <windows.h>
-
 namespace {
 
-// Length of the UTF-8 sequence a lead byte opens; 0 for a continuation byte.
-int SequenceLength(unsigned char byte) {
-    if (byte < 0x80)
-        return 1;
-    if ((byte & 0xC0) == 0x80)
-        return 0;
-    if ((byte & 0xE0) == 0xC0)
-        return 2;
-    if ((byte & 0xF0) == 0xE0)
-        return 3;
-    if ((byte & 0xF8) == 0xF0)
-        return 4;
-    return 1; // not UTF-8 at all: decoded (as a replacement) on its own
+const wchar_t kReplacement = 0xFFFD;
+
+void AppendCodePoint(uint32_t codePoint, std::wstring& text) {
+    if (codePoint < 0x10000) {
+        text += static_cast<wchar_t>(codePoint);
+        return;
+    }
+    codePoint -= 0x10000;
+    text += static_cast<wchar_t>(0xD800 + (codePoint >> 10));
+    text += static_cast<wchar_t>(0xDC00 + (codePoint & 0x3FF));
 }
 
-std::wstring DecodeWhole(const char* bytes, size_t count) {
-    if (count == 0)
-        return std::wstring();
-    int length = MultiByteToWideChar(CP_UTF8, 0, bytes, static_cast<int>(count), nullptr, 0);
-    if (length <= 0)
-        return std::wstring();
-    std::wstring text(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes, static_cast<int>(count), &text[0], length);
-    return text;
+bool IsHighSurrogate(wchar_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+
+bool IsLowSurrogate(wchar_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
 }
 
 // Numbers from the encoder are bounded so that later arithmetic cannot overflow.
 const long long kNumberLimit = 1000000000000LL;
+
+bool IsDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
 
 // The leading decimal integer after optional blanks and a sign; the first
 // other character ends it; no digits gives 0.
@@ -45,7 +41,7 @@ long long LeadingInteger(const std::wstring& text) {
         ++i;
     }
     long long value = 0;
-    for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
         if (value < kNumberLimit)
             value = value * 10 + (text[i] - L'0');
     }
@@ -55,11 +51,11 @@ long long LeadingInteger(const std::wstring& text) {
 }
 
 // hours:minutes:seconds in whole seconds; text without a colon is read as
-// plain seconds when plainSeconds is set, else gives 0.
-long long ClockSeconds(const std::wstring& text, bool plainSeconds) {
+// plain seconds.
+long long ClockSeconds(const std::wstring& text) {
     size_t first = text.find(L':');
     if (first == std::wstring::npos)
-        return plainSeconds ? LeadingInteger(text) : 0;
+        return LeadingInteger(text);
     long long hours = LeadingInteger(text.substr(0, first));
     std::wstring rest = text.substr(first + 1);
     size_t second = rest.find(L':');
@@ -68,42 +64,136 @@ long long ClockSeconds(const std::wstring& text, bool plainSeconds) {
     return (hours * 60 + minutes) * 60 + seconds;
 }
 
-const wchar_t kDuration[] = L" Duration: ";
+// Two digits below 60 at text[at].
+bool ClockPair(const std::wstring& text, size_t at) {
+    return at + 2 <= text.size() && text[at] >= L'0' && text[at] <= L'5' && IsDigit(text[at + 1]);
+}
 
+// "H...H:MM:SS" or "H...H:MM:SS.F...F": at most nine digits of hours.
+bool IsClockTime(const std::wstring& text) {
+    size_t hours = 0;
+    while (hours < text.size() && IsDigit(text[hours]))
+        ++hours;
+    if (hours == 0 || hours > 9 || hours + 6 > text.size())
+        return false;
+    if (text[hours] != L':' || !ClockPair(text, hours + 1) || text[hours + 3] != L':' ||
+        !ClockPair(text, hours + 4))
+        return false;
+    size_t end = hours + 6;
+    if (end == text.size())
+        return true;
+    if (text[end] != L'.' || end + 1 == text.size())
+        return false;
+    for (size_t i = end + 1; i < text.size(); ++i) {
+        if (!IsDigit(text[i]))
+            return false;
+    }
+    return true;
+}
+
+const wchar_t kDuration[] = L" Duration: ";
+const size_t kDurationLength = sizeof(kDuration) / sizeof(kDuration[0]) - 1;
+
+// The value after " Duration: " up to the next comma, without trailing
+// blanks; false when the line has none, or the value is neither a clock time
+// nor "N/A".
 bool DurationField(const std::wstring& line, std::wstring& field) {
     size_t start = line.find(kDuration);
     if (start == std::wstring::npos)
         return false;
-    start += wcslen(kDuration);
+    start += kDurationLength;
     size_t comma = line.find(L',', start);
-    field = line.substr(start, comma == std::wstring::npos ? std::wstring::npos : comma - start);
+    std::wstring value = line.substr(start, comma == std::wstring::npos ? std::wstring::npos : comma - start);
+    while (!value.empty() && (value.back() == L' ' || value.back() == L'\t'))
+        value.pop_back();
+    if (value != L"N/A" && !IsClockTime(value))
+        return false;
+    field = value;
     return true;
 }
 
 } // namespace
 
-std::wstring Utf8StreamDecoder::Decode(const char* bytes, size_t count) {
-    m_carry.append(bytes, count);
-    // Hold back a sequence whose lead byte is among the last three bytes but
-    // whose continuation bytes have not arrived yet.
-    size_t keep = 0;
-    for (size_t back = 1; back <= 3 && back <= m_carry.size(); ++back) {
-        int length = SequenceLength(static_cast<unsigned char>(m_carry[m_carry.size() - back]));
-        if (length == 0)
-            continue; // a continuation byte: look further back for its lead
-        if (static_cast<size_t>(length) > back)
-            keep = back;
-        break;
+void Utf8StreamDecoder::Restart() {
+    m_codePoint = 0;
+    m_needed = 0;
+    m_seen = 0;
+    m_lower = 0x80;
+    m_upper = 0xBF;
+}
+
+void Utf8StreamDecoder::Reset() {
+    Restart();
+}
+
+void Utf8StreamDecoder::Decode(const char* bytes, size_t count, std::wstring& text) {
+    for (size_t i = 0; i < count; ++i) {
+        const unsigned char byte = static_cast<unsigned char>(bytes[i]);
+        if (m_needed == 0) {
+            if (byte < 0x80) {
+                text += static_cast<wchar_t>(byte);
+            } else if (byte >= 0xC2 && byte <= 0xDF) {
+                m_needed = 1;
+                m_codePoint = byte & 0x1F;
+            } else if (byte >= 0xE0 && byte <= 0xEF) {
+                // E0 would allow overlong forms, ED the surrogates: narrow the
+                // second byte's range instead.
+                if (byte == 0xE0)
+                    m_lower = 0xA0;
+                if (byte == 0xED)
+                    m_upper = 0x9F;
+                m_needed = 2;
+                m_codePoint = byte & 0x0F;
+            } else if (byte >= 0xF0 && byte <= 0xF4) {
+                if (byte == 0xF0)
+                    m_lower = 0x90;
+                if (byte == 0xF4)
+                    m_upper = 0x8F;
+                m_needed = 3;
+                m_codePoint = byte & 0x07;
+            } else {
+                text += kReplacement;
+            }
+            continue;
+        }
+        if (byte < m_lower || byte > m_upper) {
+            // The sequence so far is replaced; this byte starts afresh.
+            Restart();
+            text += kReplacement;
+            --i;
+            continue;
+        }
+        m_lower = 0x80;
+        m_upper = 0xBF;
+        m_codePoint = (m_codePoint << 6) | (byte & 0x3F);
+        if (++m_seen < m_needed)
+            continue;
+        AppendCodePoint(m_codePoint, text);
+        Restart();
     }
-    std::wstring text = DecodeWhole(m_carry.data(), m_carry.size() - keep);
-    m_carry.erase(0, m_carry.size() - keep);
+}
+
+std::wstring Utf8StreamDecoder::Decode(const char* bytes, size_t count) {
+    std::wstring text;
+    Decode(bytes, count, text);
     return text;
 }
 
 std::wstring Utf8StreamDecoder::Finish() {
-    std::wstring text = DecodeWhole(m_carry.data(), m_carry.size());
-    m_carry.clear();
+    std::wstring text;
+    if (m_needed != 0)
+        text += kReplacement;
+    Restart();
     return text;
+}
+
+void LineSplitter::EndLine(std::vector<std::wstring>& lines) {
+    // A cut line keeps no half of a surrogate pair.
+    if (m_overlong && !m_pending.empty() && IsHighSurrogate(m_pending.back()))
+        m_pending.pop_back();
+    lines.push_back(m_pending);
+    m_pending.clear();
+    m_overlong = false;
 }
 
 void LineSplitter::Feed(const std::wstring& chunk, std::vector<std::wstring>& lines) {
@@ -114,11 +204,12 @@ void LineSplitter::Feed(const std::wstring& chunk, std::vector<std::wstring>& li
                 continue; // the second half of a CR LF already ended its line
         }
         if (c == L'\r' || c == L'\n') {
-            lines.push_back(m_pending);
-            m_pending.clear();
+            EndLine(lines);
             m_afterCarriageReturn = c == L'\r';
-        } else {
+        } else if (m_pending.size() < kMaxLineLength) {
             m_pending += c;
+        } else {
+            m_overlong = true;
         }
     }
 }
@@ -127,14 +218,94 @@ bool LineSplitter::Finish(std::wstring& line) {
     m_afterCarriageReturn = false;
     if (m_pending.empty())
         return false;
-    line.swap(m_pending);
-    m_pending.clear();
+    std::vector<std::wstring> last;
+    EndLine(last);
+    line.swap(last.front());
     return true;
 }
 
 void LineSplitter::Reset() {
     m_pending.clear();
     m_afterCarriageReturn = false;
+    m_overlong = false;
+}
+
+void OutputLineReader::Feed(const char* bytes, size_t count, std::vector<std::wstring>& lines) {
+    m_text.clear();
+    m_decoder.Decode(bytes, count, m_text);
+    m_splitter.Feed(m_text, lines);
+}
+
+void OutputLineReader::Finish(std::vector<std::wstring>& lines) {
+    m_splitter.Feed(m_decoder.Finish(), lines);
+    std::wstring last;
+    if (m_splitter.Finish(last))
+        lines.push_back(last);
+}
+
+void OutputLineReader::Reset() {
+    m_decoder.Reset();
+    m_splitter.Reset();
+    m_text.clear();
+}
+
+size_t LogBytesOf(const std::wstring& line) {
+    size_t bytes = 2;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const wchar_t c = line[i];
+        if (c < 0x80) {
+            bytes += 1;
+        } else if (c < 0x800) {
+            bytes += 2;
+        } else if (IsHighSurrogate(c) && i + 1 < line.size() && IsLowSurrogate(line[i + 1])) {
+            bytes += 4;
+            ++i;
+        } else {
+            bytes += 3; // a lone surrogate is written as U+FFFD
+        }
+    }
+    return bytes;
+}
+
+void LineLog::Add(const std::wstring& line) {
+    if (m_head.size() < kHeadLines) {
+        m_head.push_back(line);
+        return;
+    }
+    m_tailText.insert(m_tailText.end(), line.begin(), line.end());
+    m_tailLengths.push_back(static_cast<uint32_t>(line.size()));
+    m_tailBytes += LogBytesOf(line);
+    while (m_tailBytes > kTailBytes)
+        DropOldestTailLine();
+}
+
+void LineLog::DropOldestTailLine() {
+    const size_t length = m_tailLengths.front();
+    std::wstring oldest(m_tailText.begin(), m_tailText.begin() + static_cast<std::ptrdiff_t>(length));
+    m_tailBytes -= LogBytesOf(oldest);
+    m_tailText.erase(m_tailText.begin(), m_tailText.begin() + static_cast<std::ptrdiff_t>(length));
+    m_tailLengths.pop_front();
+    ++m_leftOut;
+}
+
+void LineLog::Clear() {
+    m_head.clear();
+    m_tailText.clear();
+    m_tailLengths.clear();
+    m_tailBytes = 0;
+    m_leftOut = 0;
+}
+
+std::vector<std::wstring> LineLog::Lines() const {
+    std::vector<std::wstring> lines = m_head;
+    if (m_leftOut > 0)
+        lines.push_back(L"[... " + std::to_wstring(m_leftOut) + L" lines left out ...]");
+    auto text = m_tailText.begin();
+    for (uint32_t length : m_tailLengths) {
+        lines.emplace_back(text, text + length);
+        text += length;
+    }
+    return lines;
 }
 
 bool ParseTimePosition(const std::wstring& line, long long& seconds) {
@@ -144,7 +315,7 @@ bool ParseTimePosition(const std::wstring& line, long long& seconds) {
     start += 5;
     size_t end = line.find_first_of(L" \t", start);
     std::wstring value = line.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
-    seconds = ClockSeconds(value, true);
+    seconds = ClockSeconds(value);
     return true;
 }
 
@@ -152,16 +323,18 @@ bool ParseDurationSeconds(const std::wstring& line, long long& seconds) {
     std::wstring field;
     if (!DurationField(line, field))
         return false;
-    seconds = ClockSeconds(field, false);
+    seconds = field == L"N/A" ? 0 : ClockSeconds(field);
     return true;
 }
 
 bool ParseDurationText(const std::wstring& line, std::wstring& text) {
-    if (!DurationField(line, text))
+    std::wstring field;
+    if (!DurationField(line, field))
         return false;
-    size_t dot = text.find_last_of(L'.');
+    size_t dot = field.find_last_of(L'.');
     if (dot != std::wstring::npos)
-        text.erase(dot);
+        field.erase(dot);
+    text = field;
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "ConversionEngine.h"
 
+#include <atomic>
 #include <mutex>
 
 namespace {
@@ -43,28 +44,99 @@ std::string ToUtf8(const std::wstring& text) {
     return bytes;
 }
 
-} // namespace
-
-EncoderRunner::EncoderRunner(ConversionEngine& engine, Mode mode) : m_engine(engine), m_mode(mode) {}
-
-EncoderRunner::~EncoderRunner() {
-    // The engine joins its workers before its runners go; nothing can be left.
-    CloseIfOpen(m_process);
+// The program a command line starts: the quoted first part, or the text up
+// to the first blank.
+std::wstring ProgramOf(const std::wstring& command) {
+    if (!command.empty() && command[0] == L'"') {
+        size_t close = command.find(L'"', 1);
+        return command.substr(1, close == std::wstring::npos ? std::wstring::npos : close - 1);
+    }
+    return command.substr(0, command.find(L' '));
 }
 
-bool EncoderRunner::StartEncoder(const std::wstring& command, HANDLE& outputRead, HANDLE& inputWrite,
-                                 HANDLE& process, DWORD& processId) {
-    SECURITY_ATTRIBUTES attributes = {sizeof(attributes), nullptr, FALSE};
-    HANDLE outputWrite = nullptr;
-    HANDLE inputRead = nullptr;
-    if (!CreatePipe(&outputRead, &outputWrite, &attributes, 0)) {
-        outputRead = nullptr;
+// The encoder's output pipe. Reads on this end are overlapped, so that a
+// probe can give up on an encoder that prints nothing; the encoder's end is
+// an ordinary handle.
+bool CreateOutputPipe(HANDLE& readEnd, HANDLE& writeEnd) {
+    static std::atomic<unsigned long> serial{0};
+    std::wstring name = L"\\\\.\\pipe\\Quorvex.Encoder." + std::to_wstring(GetCurrentProcessId()) + L"." +
+                        std::to_wstring(++serial);
+    readEnd = CreateNamedPipeW(name.c_str(),
+                               PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
+                               PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT, 1, 4096, 4096, 0, nullptr);
+    if (readEnd == INVALID_HANDLE_VALUE) {
+        readEnd = nullptr;
         return false;
     }
-    if (!CreatePipe(&inputRead, &inputWrite, &attributes, 0)) {
-        CloseIfOpen(outputRead);
-        CloseIfOpen(outputWrite);
-        inputWrite = nullptr;
+    SECURITY_ATTRIBUTES attributes = {sizeof(attributes), nullptr, FALSE};
+    writeEnd = CreateFileW(name.c_str(), GENERIC_WRITE, 0, &attributes, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
+    if (writeEnd == INVALID_HANDLE_VALUE) {
+        writeEnd = nullptr;
+        CloseIfOpen(readEnd);
+        return false;
+    }
+    return true;
+}
+
+bool IsStatusLine(const std::wstring& line) {
+    return line.find(L"time=") != std::wstring::npos;
+}
+
+} // namespace
+
+// One started encoder: its process, the ends of its pipes this side keeps and
+// the event its reads complete on. However the run ends (an exception
+// included), the encoder does not outlive it, the runner's published handle
+// is cleared under the lock (so Stop never terminates a closed handle) and
+// every handle is closed.
+class EncoderRunner::Session {
+public:
+    explicit Session(EncoderRunner& runner) : m_runner(runner) {}
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+    ~Session() {
+        if (m_process && WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(m_process, 4);
+            WaitForSingleObject(m_process, INFINITE);
+        }
+        Close();
+    }
+
+    // Starts the command with both output streams on the output pipe; the
+    // system error when it cannot.
+    bool Start(const std::wstring& command, DWORD& error);
+    // Waits for the encoder to end (ending it when it outstays timeoutMs)
+    // and returns its exit code.
+    DWORD Wait(DWORD timeoutMs);
+    void Close();
+
+    HANDLE Process() const { return m_process; }
+    HANDLE Output() const { return m_outputRead; }
+    HANDLE ReadEvent() const { return m_readEvent; }
+
+private:
+    EncoderRunner& m_runner;
+    HANDLE m_outputRead = nullptr;
+    HANDLE m_inputWrite = nullptr;
+    HANDLE m_process = nullptr;
+    HANDLE m_readEvent = nullptr;
+};
+
+bool EncoderRunner::Session::Start(const std::wstring& command, DWORD& error) {
+    error = 0;
+    HANDLE outputWrite = nullptr;
+    HANDLE inputRead = nullptr;
+    SECURITY_ATTRIBUTES attributes = {sizeof(attributes), nullptr, FALSE};
+    m_readEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (!m_readEvent || !CreateOutputPipe(m_outputRead, outputWrite)) {
+        error = GetLastError();
+        return false;
+    }
+    if (!CreatePipe(&inputRead, &m_inputWrite, &attributes, 0)) {
+        error = GetLastError();
+        m_inputWrite = nullptr;
+        CloseHandle(outputWrite);
         return false;
     }
 
@@ -94,186 +166,178 @@ bool EncoderRunner::StartEncoder(const std::wstring& command, HANDLE& outputRead
         SetHandleInformation(inputRead, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
         created = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                                  &startup, &info);
+        if (!created)
+            error = GetLastError();
         // The child holds its own copies now; ours would keep the pipe open.
         CloseHandle(outputWrite);
         CloseHandle(inputRead);
     }
-    if (!created) {
-        CloseIfOpen(outputRead);
-        CloseIfOpen(inputWrite);
+    if (!created)
         return false;
-    }
     CloseHandle(info.hThread);
-    process = info.hProcess;
-    processId = info.dwProcessId;
+    m_process = info.hProcess;
+
+    ConversionEngine::Lock lock(m_runner.m_engine);
+    m_runner.m_process = m_process;
+    m_runner.m_processId = info.dwProcessId;
+    // A Stop (or the engine's end) that came while the encoder was being
+    // started found nothing to terminate.
+    const ConversionEngine& engine = m_runner.m_engine;
+    if (engine.m_shuttingDown || (m_runner.m_mode == Mode::Conversion && !engine.m_converting))
+        TerminateProcess(m_process, 4);
     return true;
 }
 
-void EncoderRunner::ReadUntilEnd(HANDLE outputRead) {
+DWORD EncoderRunner::Session::Wait(DWORD timeoutMs) {
+    if (WaitForSingleObject(m_process, timeoutMs) == WAIT_TIMEOUT) {
+        TerminateProcess(m_process, 4);
+        WaitForSingleObject(m_process, INFINITE);
+    }
+    DWORD exitCode = 1;
+    if (!GetExitCodeProcess(m_process, &exitCode))
+        exitCode = 1;
+    return exitCode;
+}
+
+void EncoderRunner::Session::Close() {
+    {
+        ConversionEngine::Lock lock(m_runner.m_engine);
+        if (m_runner.m_process == m_process) {
+            m_runner.m_process = nullptr;
+            m_runner.m_processId = 0;
+        }
+    }
+    CloseIfOpen(m_outputRead);
+    CloseIfOpen(m_inputWrite);
+    CloseIfOpen(m_process);
+    CloseIfOpen(m_readEvent);
+}
+
+EncoderRunner::EncoderRunner(ConversionEngine& engine, Mode mode) : m_engine(engine), m_mode(mode) {}
+
+EncoderRunner::~EncoderRunner() {
+    // The engine joins its workers before its runners go; nothing can be left.
+    CloseIfOpen(m_process);
+}
+
+bool EncoderRunner::ReadUntilEnd(Session& session, DWORD quietLimitMs) {
     char buffer[kReadSize];
-    DWORD read = 0;
-    // The read fails once the encoder has exited and its end of the pipe is closed.
-    while (ReadFile(outputRead, buffer, sizeof(buffer), &read, nullptr)) {
+    for (;;) {
+        OVERLAPPED overlapped = {};
+        overlapped.hEvent = session.ReadEvent();
+        // The read fails once the encoder has exited and its end of the pipe is closed.
+        if (!ReadFile(session.Output(), buffer, sizeof(buffer), nullptr, &overlapped) &&
+            GetLastError() != ERROR_IO_PENDING)
+            break;
+        DWORD read = 0;
+        if (WaitForSingleObject(overlapped.hEvent, quietLimitMs) == WAIT_TIMEOUT) {
+            // Nothing for too long: a file on a dead share, a hung encoder.
+            TerminateProcess(session.Process(), 4);
+            CancelIoEx(session.Output(), &overlapped);
+            GetOverlappedResult(session.Output(), &overlapped, &read, TRUE);
+            FinishOutput();
+            return false;
+        }
+        if (!GetOverlappedResult(session.Output(), &overlapped, &read, FALSE))
+            break;
         if (read > 0)
             ProcessOutput(buffer, read);
     }
     FinishOutput();
-}
-
-void EncoderRunner::ReleaseProcess(HANDLE outputRead, HANDLE inputWrite, HANDLE process) {
-    {
-        ConversionEngine::Lock lock(m_engine);
-        m_process = nullptr;
-        m_processId = 0;
-    }
-    CloseIfOpen(outputRead);
-    CloseIfOpen(inputWrite);
-    CloseIfOpen(process);
+    return true;
 }
 
 EncoderRunner::Outcome EncoderRunner::RunConversion(const std::wstring& command,
-                                                    const std::wstring& inputPath,
-                                                    const std::wstring& outputPath) {
-    if (command.empty() || inputPath.empty()) {
-        m_engine.Notify(&EngineCallbacks::OnFileFailed, inputPath);
-        return Outcome::Failed;
-    }
+                                                    const std::wstring& outputPath, std::wstring& failure) {
     {
         ConversionEngine::Lock lock(m_engine);
         ResetOutput();
         if (m_engine.m_converting)
             m_engine.m_progress = 0;
     }
-    m_engine.Notify(&EngineCallbacks::OnFileStarted, inputPath);
-
-    HANDLE outputRead = nullptr, inputWrite = nullptr, process = nullptr;
-    DWORD processId = 0;
-    if (!StartEncoder(command, outputRead, inputWrite, process, processId)) {
-        m_engine.Notify(&EngineCallbacks::OnFileFailed, inputPath);
+    Session session(*this);
+    DWORD error = 0;
+    if (command.empty() || !session.Start(command, error)) {
+        failure = L"The encoder could not be started (system error " + std::to_wstring(error) + L"): " +
+                  ProgramOf(command);
         return Outcome::Failed;
     }
-    {
-        ConversionEngine::Lock lock(m_engine);
-        m_process = process;
-        m_processId = processId;
-        // A Stop that came while the encoder was being started found nothing
-        // to terminate.
-        if (!m_engine.m_converting)
-            TerminateProcess(process, 4);
-    }
-
-    ReadUntilEnd(outputRead);
-    WaitForSingleObject(process, INFINITE);
-    DWORD exitCode = 1;
-    if (!GetExitCodeProcess(process, &exitCode))
-        exitCode = 1;
-
+    ReadUntilEnd(session, INFINITE);
+    const DWORD exitCode = session.Wait(INFINITE);
     bool converting;
     {
         ConversionEngine::Lock lock(m_engine);
-        converting = m_engine.m_converting;
+        converting = m_engine.m_converting && !m_engine.m_shuttingDown;
     }
-    ReleaseProcess(outputRead, inputWrite, process);
-    std::vector<std::wstring> lines = Lines();
+    session.Close();
 
-    if (!converting) {
-        WriteLog(lines);
-        m_engine.Notify(&EngineCallbacks::OnFileStopped, inputPath);
+    if (!converting)
         return Outcome::Stopped;
-    }
     // An encoder that failed, or claimed success without writing anything,
     // has not converted the file.
-    if (exitCode != 0 || OutputFileSize(outputPath) <= 0) {
-        WriteLog(lines);
-        m_engine.Notify(&EngineCallbacks::OnFileFailed, inputPath);
+    if (exitCode != 0) {
+        std::wstring said = LastMessageLine();
+        failure = L"The encoder ended with code " + std::to_wstring(exitCode) +
+                  (said.empty() ? L"." : L": " + said);
+        return Outcome::Failed;
+    }
+    long long size = OutputFileSize(outputPath);
+    if (size <= 0) {
+        failure =
+            (size < 0 ? L"The encoder wrote no output file: " : L"The encoder wrote an empty output file: ") +
+            outputPath;
         return Outcome::Failed;
     }
     m_engine.SetProgress(1000);
     // Lets a display that polls the progress show the finished file.
     Sleep(300);
-    m_engine.Notify(&EngineCallbacks::OnFileFinished, inputPath);
     return Outcome::Finished;
 }
 
-bool EncoderRunner::RunProbe(const std::wstring& command, const std::wstring& inputPath) {
-    if (inputPath.empty())
-        return false;
+EncoderRunner::ProbeOutcome EncoderRunner::RunProbe(const std::wstring& command, DWORD quietLimitMs) {
     {
         ConversionEngine::Lock lock(m_engine);
         ResetOutput();
     }
-    HANDLE outputRead = nullptr, inputWrite = nullptr, process = nullptr;
-    DWORD processId = 0;
-    bool started = !command.empty() && StartEncoder(command, outputRead, inputWrite, process, processId);
-    if (started) {
-        {
-            ConversionEngine::Lock lock(m_engine);
-            m_process = process;
-            m_processId = processId;
-            if (m_engine.m_shuttingDown)
-                TerminateProcess(process, 4);
-        }
-        ReadUntilEnd(outputRead);
-        WaitForSingleObject(process, INFINITE);
-        ReleaseProcess(outputRead, inputWrite, process);
-    }
-    bool shuttingDown;
-    {
-        ConversionEngine::Lock lock(m_engine);
-        shuttingDown = m_engine.m_shuttingDown;
-        m_engine.m_probedDurations[inputPath] = m_engine.m_durationText;
-    }
-    // A probe that could not run leaves an empty duration, which the window
-    // reports as a file it cannot read.
-    if (!shuttingDown)
-        m_engine.Notify(&EngineCallbacks::OnProbeFinished, inputPath);
-    return started;
+    Session session(*this);
+    DWORD error = 0;
+    if (command.empty() || !session.Start(command, error))
+        return ProbeOutcome::NotStarted;
+    const bool ended = ReadUntilEnd(session, quietLimitMs);
+    // An encoder that closed its output but lingers is given as long again.
+    session.Wait(quietLimitMs);
+    return ended ? ProbeOutcome::Ended : ProbeOutcome::TimedOut;
 }
 
 void EncoderRunner::ProcessOutput(const char* bytes, size_t count) {
-    std::wstring text;
-    {
-        ConversionEngine::Lock lock(m_engine);
-        text = m_decoder.Decode(bytes, count);
-    }
-    SplitOutputLines(text);
-}
-
-void EncoderRunner::SplitOutputLines(const std::wstring& chunk) {
-    if (chunk.empty())
-        return;
     std::vector<std::wstring> complete;
     {
         ConversionEngine::Lock lock(m_engine);
-        m_splitter.Feed(chunk, complete);
-        m_lines.insert(m_lines.end(), complete.begin(), complete.end());
+        m_reader.Feed(bytes, count, complete);
+        for (const std::wstring& line : complete)
+            m_lines.Add(line);
     }
-    for (const std::wstring& line : complete) {
+    ParseLines(complete);
+}
+
+void EncoderRunner::FinishOutput() {
+    std::vector<std::wstring> complete;
+    {
+        ConversionEngine::Lock lock(m_engine);
+        m_reader.Finish(complete);
+        for (const std::wstring& line : complete)
+            m_lines.Add(line);
+    }
+    ParseLines(complete);
+}
+
+void EncoderRunner::ParseLines(const std::vector<std::wstring>& lines) {
+    for (const std::wstring& line : lines) {
         if (m_mode == Mode::Conversion)
             ParseConversionLine(line);
         else
             ParseProbeLine(line);
     }
-}
-
-void EncoderRunner::FinishOutput() {
-    std::wstring rest;
-    {
-        ConversionEngine::Lock lock(m_engine);
-        rest = m_decoder.Finish();
-    }
-    SplitOutputLines(rest);
-    std::wstring last;
-    {
-        ConversionEngine::Lock lock(m_engine);
-        if (!m_splitter.Finish(last))
-            return;
-        m_lines.push_back(last);
-    }
-    if (m_mode == Mode::Conversion)
-        ParseConversionLine(last);
-    else
-        ParseProbeLine(last);
 }
 
 void EncoderRunner::ParseConversionLine(const std::wstring& line) {
@@ -298,17 +362,6 @@ void EncoderRunner::ParseProbeLine(const std::wstring& line) {
         ConversionEngine::Lock lock(m_engine);
         m_engine.m_durationText = text;
     }
-}
-
-bool EncoderRunner::WriteLog(const std::vector<std::wstring>& lines) const {
-    std::wstring folder;
-    {
-        ConversionEngine::Lock lock(m_engine);
-        folder = m_engine.m_logFolder;
-    }
-    if (folder.empty())
-        return false;
-    return WriteLogFile(folder + L"log.txt", lines);
 }
 
 bool EncoderRunner::WriteLogFile(const std::wstring& path, const std::vector<std::wstring>& lines) {
@@ -339,20 +392,28 @@ bool EncoderRunner::WriteLogFile(const std::wstring& path, const std::vector<std
 
 std::vector<std::wstring> EncoderRunner::Lines() const {
     ConversionEngine::Lock lock(m_engine);
-    return m_lines;
+    return m_lines.Lines();
 }
 
 std::wstring EncoderRunner::PendingText() const {
     ConversionEngine::Lock lock(m_engine);
-    return m_splitter.Pending();
+    return m_reader.Pending();
+}
+
+std::wstring EncoderRunner::LastMessageLine() const {
+    std::vector<std::wstring> lines = Lines();
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+        if (!IsStatusLine(*line) && line->find_first_not_of(L" \t") != std::wstring::npos)
+            return line->substr(line->find_first_not_of(L" \t"));
+    }
+    return std::wstring();
 }
 
 void EncoderRunner::ResetOutput() {
     // Callers may already hold the engine's lock; the critical section is re-entrant.
     ConversionEngine::Lock lock(m_engine);
-    m_lines.clear();
-    m_splitter.Reset();
-    m_decoder.Reset();
+    m_lines.Clear();
+    m_reader.Reset();
 }
 
 bool EncoderRunner::Terminate(UINT exitCode) {

@@ -22,38 +22,43 @@ public:
         Stopped,  // the batch was stopped (the encoder was terminated)
         Failed    // not started, non-zero exit code, or no output file
     };
+    enum class ProbeOutcome {
+        Ended,      // the encoder ran to its end
+        NotStarted, // no command, or the encoder could not be started
+        TimedOut    // the encoder printed nothing for the quiet limit and was ended
+    };
 
     EncoderRunner(ConversionEngine& engine, Mode mode);
     EncoderRunner(const EncoderRunner&) = delete;
     EncoderRunner& operator=(const EncoderRunner&) = delete;
     ~EncoderRunner();
 
-    // Converts one file. Calls OnFileStarted before the encoder starts, then
-    // exactly one of OnFileFinished, OnFileStopped or OnFileFailed. A stopped
-    // or failed file leaves its encoder output in log.txt.
-    Outcome RunConversion(const std::wstring& command, const std::wstring& inputPath,
-                          const std::wstring& outputPath);
-    // Probes one file for its duration text; false when the encoder could not
-    // be started. Calls OnProbeFinished either way unless the engine is being
-    // destroyed.
-    bool RunProbe(const std::wstring& command, const std::wstring& inputPath);
+    // Converts one file and publishes its progress; failure says why a
+    // failed file failed. The caller reports the file. Whatever way it ends
+    // (an exception included), no encoder is left running.
+    Outcome RunConversion(const std::wstring& command, const std::wstring& outputPath, std::wstring& failure);
+    // Probes one file; the duration text it finds is published as the
+    // engine's duration text. An encoder that prints nothing for quietLimitMs
+    // is ended.
+    ProbeOutcome RunProbe(const std::wstring& command, DWORD quietLimitMs);
 
-    // Appends decoded text; each completed line is recorded and parsed.
-    void SplitOutputLines(const std::wstring& chunk);
-    // Raw bytes from the pipe, decoded as UTF-8 across read boundaries.
+    // Raw bytes from the pipe: decoded, cut into lines, recorded and parsed.
     void ProcessOutput(const char* bytes, size_t count);
     // End of output: records and parses a last line that had no line end.
     void FinishOutput();
     void ParseConversionLine(const std::wstring& line);
     void ParseProbeLine(const std::wstring& line);
 
-    // Writes the lines to log.txt in the program folder, replacing any earlier
-    // log: UTF-8, each line ended by CR LF. False when the file cannot be written.
-    bool WriteLog(const std::vector<std::wstring>& lines) const;
+    // Writes the lines to a file, replacing it: UTF-8, each line ended by
+    // CR LF. False when the file cannot be written.
     static bool WriteLogFile(const std::wstring& path, const std::vector<std::wstring>& lines);
 
+    // The lines as far as log.txt keeps them, and the text after the last line end.
     std::vector<std::wstring> Lines() const;
     std::wstring PendingText() const;
+    // The last line of the encoder's output that is not a status line: what
+    // a failing encoder says about its failure.
+    std::wstring LastMessageLine() const;
     // Empties the lines, the pending text and any held-back bytes.
     void ResetOutput();
 
@@ -63,19 +68,18 @@ public:
     DWORD ProcessId() const;
 
 private:
-    bool StartEncoder(const std::wstring& command, HANDLE& outputRead, HANDLE& inputWrite, HANDLE& process,
-                      DWORD& processId);
-    void ReadUntilEnd(HANDLE outputRead);
-    // Takes the stored process handle out under the lock so Stop never
-    // terminates a handle that is being closed.
-    void ReleaseProcess(HANDLE outputRead, HANDLE inputWrite, HANDLE process);
+    class Session;
+
+    // Reads until the encoder's end of the pipe closes; false when the
+    // encoder printed nothing for quietLimitMs and was ended.
+    bool ReadUntilEnd(Session& session, DWORD quietLimitMs);
+    void ParseLines(const std::vector<std::wstring>& lines);
 
     ConversionEngine& m_engine;
     const Mode m_mode;
     // All below are guarded by the engine's lock.
     HANDLE m_process = nullptr;
     DWORD m_processId = 0;
-    std::vector<std::wstring> m_lines;
-    LineSplitter m_splitter;
-    Utf8StreamDecoder m_decoder;
+    OutputLineReader m_reader;
+    LineLog m_lines;
 };

@@ -172,7 +172,8 @@ TEST(EncoderFrontTranslation, LegacyStringsBecomeModernOptions) {
           {"-mpv_flags", "+mv0"},
           {"-mv0", "<absent>"},
           {"-aspect", "16:9"},
-          {"-g", "12"}}},
+          {"-g", "12"},
+          {"-pix_fmt", "yuv420p"}}}, // DVD players decode 4:2:0 only
         {"flash",
          "-vcodec flv -f flv -r 29.97 -s 320x240 -aspect 4:3 -b 300kb -g 160 -cmp dct  -subcmp dct  -mbd 2 "
          "-flags "
@@ -280,6 +281,41 @@ TEST(EncoderFrontTranslation, CodecSpecificOptionsAreDroppedForOtherCodecs) {
 
     out = TranslateArguments({"-i", "in", "-vcodec", "mpeg4", "-me_method", "epzs", "out"}, FakeMap);
     EXPECT_EQ("epzs", ValueOf(out, "-motion_est"));
+}
+
+// The WMA encoders take at most two channels at 48 kHz or less, and today's
+// encoder does not convert a source to fit them by itself: the front asks
+// for it, for whatever the arguments leave open.
+TEST(EncoderFrontTranslation, AudioIsKeptWithinWhatTheEncoderTakes) {
+    const std::string rates = "sample_rates=48000|44100|32000|24000|22050|16000|12000|11025|8000";
+    struct Case {
+        const char* name;
+        Args arguments;
+        std::string audioFilter; // "" for none
+    } cases[] = {
+        {"WMV string",
+         {"-vcodec", "wmv2", "-acodec", "wmav2", "-b", "1200kb", "-ab", "160kb", "-r", "25"},
+         "aformat=channel_layouts=mono|stereo:" + rates},
+        {"channels given", {"-acodec", "wmav2", "-ac", "2"}, "aformat=" + rates},
+        {"both given", {"-acodec", "wmav1", "-ac", "1", "-ar", "22050"}, ""},
+        {"with a filter of its own",
+         {"-acodec", "wmav2", "-ar", "44100", "-af", "volume=2"},
+         "volume=2,aformat=channel_layouts=mono|stereo"},
+        {"MP3 string", {"-acodec", "libmp3lame", "-ab", "128kb"}, ""},
+        {"filter with another codec", {"-acodec", "aac", "-af", "volume=2"}, "volume=2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Args command = {"-i", "in"};
+        command.insert(command.end(), c.arguments.begin(), c.arguments.end());
+        command.push_back("out.wmv");
+        Args out = TranslateArguments(command, FakeMap);
+        if (c.audioFilter.empty())
+            EXPECT_FALSE(Has(out, "-af"));
+        else
+            EXPECT_EQ(c.audioFilter, ValueOf(out, "-af"));
+        EXPECT_EQ("out.wmv", out.back());
+    }
 }
 
 TEST(EncoderFrontRelay, LoneLineFeedsBecomeCrLfAcrossChunks) {

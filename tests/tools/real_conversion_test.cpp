@@ -1,11 +1,13 @@
 // Real conversions through the engine: the encoder front (ffmpeg.exe beside
 // this program) runs the system's ffmpeg for every argument string of the
-// catalogue, for Stop in the middle of a conversion and for an input the
-// encoder cannot read.
+// catalogue, for Stop in the middle of a conversion, for an input the encoder
+// cannot read and from a program folder whose name has blanks; and, through
+// the front alone, sources that the targets' codecs cannot take as they are.
 #include "AppContext.h"
 #include "ConversionEngine.h"
 #include "EncoderOutput.h"
 #include "real_encoder.h"
+#include "real_targets.h"
 
 #include <gtest/gtest.h>
 
@@ -22,101 +24,6 @@
 using namespace RealEncoder;
 
 namespace {
-
-const DWORD kConversionPatience = 120000; // a bound only; a conversion here takes well under a second
-
-// What a converted file must be: its container (format and, for the ISO
-// family, the major brand), codecs and frame size.
-struct Expected {
-    const wchar_t* target;
-    const wchar_t* quality;
-    const wchar_t* size;
-    const char* extension;
-    const char* format;
-    const char* brand; // "" when the container has none
-    const char* videoCodec;
-    const char* audioCodec;
-    int width;
-    int height;
-};
-
-const char kIso[] = "mov,mp4,m4a,3gp,3g2,mj2";
-
-// One row per argument string of the catalogue.
-const Expected kExpected[] = {
-    {L"AVI", L"Normal", L"FullScreen", "avi", "avi", "", "mpeg4", "mp3", 640, 480},
-    {L"AVI", L"Normal", L"WideScreen", "avi", "avi", "", "mpeg4", "mp3", 704, 384},
-    {L"Android", L"Normal", L"FullScreen", "mp4", kIso, "isom", "h264", "aac", 432, 320},
-    {L"Android", L"Normal", L"WideScreen", "mp4", kIso, "isom", "h264", "aac", 480, 272},
-    {L"Blackberry", L"Normal", L"FullScreen", "mp4", kIso, "isom", "h264", "aac", 240, 180},
-    {L"Blackberry", L"Normal", L"WideScreen", "mp4", kIso, "isom", "h264", "aac", 320, 180},
-    {L"DVD", L"Normal", L"FullScreen", "mpg", "mpeg", "", "mpeg2video", "ac3", 720, 480},
-    {L"DVD", L"Normal", L"WideScreen", "mpg", "mpeg", "", "mpeg2video", "ac3", 720, 480},
-    {L"DVD", L"Low", L"FullScreen", "mpg", "mpeg", "", "mpeg2video", "mp2", 352, 480},
-    {L"DVD", L"Low", L"WideScreen", "mpg", "mpeg", "", "mpeg2video", "mp2", 352, 480},
-    {L"FLV", L"Normal", L"FullScreen", "flv", "flv", "", "flv1", "mp3", 320, 240},
-    {L"FLV", L"Normal", L"WideScreen", "flv", "flv", "", "flv1", "mp3", 320, 180},
-    {L"IPhone", L"Normal", L"WideScreen", "m4v", kIso, "M4V ", "h264", "aac", 480, 320},
-    {L"IPod", L"Normal", L"FullScreen", "m4v", kIso, "M4V ", "h264", "aac", 320, 240},
-    {L"IPod", L"Normal", L"WideScreen", "m4v", kIso, "M4V ", "h264", "aac", 320, 176},
-    {L"IPod", L"Normal", L"FullScreen ( for TV )", "m4v", kIso, "M4V ", "h264", "aac", 512, 384},
-    {L"IPod", L"Normal", L"WideScreen ( for TV )", "m4v", kIso, "M4V ", "h264", "aac", 624, 352},
-    {L"Mobile Phone", L"Normal", L"FullScreen", "mp4", kIso, "isom", "mpeg4", "aac", 320, 240},
-    {L"Mobile Phone", L"Normal", L"WideScreen", "mp4", kIso, "isom", "mpeg4", "aac", 320, 180},
-    // H.263 takes only its standard sizes: 176x132 plus 6 lines above and below.
-    {L"Mobile Phone", L"Low", L"FullScreen", "3gp", kIso, "3gp4", "h263", "aac", 176, 144},
-    {L"PSP", L"Normal", L"FullScreen", "mp4", kIso, "isom", "h264", "aac", 480, 272},
-    {L"Xbox 360", L"Normal", L"FullScreen", "wmv", "asf", "", "wmv2", "wmav2", 720, 480},
-    {L"Zune", L"Normal", L"FullScreen", "wmv", "asf", "", "wmv2", "wmav2", 320, 240},
-};
-
-std::wstring Widen(const std::string& text) {
-    return std::wstring(text.begin(), text.end());
-}
-
-std::wstring Quoted(const std::wstring& path) {
-    return L"\"" + path + L"\"";
-}
-
-// ffprobe's "compact" output, section by section: "stream|codec_type=video|..."
-struct ProbeReport {
-    std::map<std::string, std::string> format;
-    std::map<std::string, std::string> video;
-    std::map<std::string, std::string> audio;
-    std::string raw;
-};
-
-ProbeReport Probe(const std::wstring& file) {
-    ProbeReport report;
-    RunResult run =
-        RunCommand(Quoted(ProgramFolder() + L"ffprobe.exe") +
-                   L" -v error -show_entries stream=codec_type,codec_name,width,height:format=format_name,"
-                   L"duration:format_tags=major_brand -of compact " +
-                   Quoted(file));
-    report.raw = run.output;
-    std::istringstream lines(run.output);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        std::map<std::string, std::string> fields;
-        std::istringstream parts(line);
-        std::string section, part;
-        std::getline(parts, section, '|');
-        while (std::getline(parts, part, '|')) {
-            std::size_t eq = part.find('=');
-            if (eq != std::string::npos)
-                fields[part.substr(0, eq)] = part.substr(eq + 1);
-        }
-        if (section == "format")
-            report.format = fields;
-        else if (section == "stream" && fields["codec_type"] == "video" && report.video.empty())
-            report.video = fields;
-        else if (section == "stream" && fields["codec_type"] == "audio" && report.audio.empty())
-            report.audio = fields;
-    }
-    return report;
-}
 
 // The highest progress the engine's own parsing takes from the lines the
 // encoder wrote: the " Duration: " line, then every "time=" status line.
@@ -334,4 +241,38 @@ TEST_F(RealConversion, InputTheEncoderCannotReadFails) {
     EXPECT_FALSE(engine_->LastBatchSucceeded());
     EXPECT_NE(1000, engine_->GetProgress());
     EXPECT_FALSE(FileExists(outputFolder + L"\\broken.flv"));
+}
+
+// Installed the usual way, the program and its encoder live in a folder whose
+// name has blanks (and here letters beyond ASCII): the probe and the
+// conversion both reach the encoder whole.
+TEST_F(RealConversion, ProgramFolderWithBlanksAndOtherLetters) {
+    std::wstring programs = *folder_ + L"\\Program Files";
+    std::wstring program = programs + L"\\Quorvex \u00E9\u65E5";
+    CreateDirectoryW(programs.c_str(), nullptr);
+    CreateDirectoryW(program.c_str(), nullptr);
+    ASSERT_TRUE(
+        CopyFileW((ProgramFolder() + L"ffmpeg.exe").c_str(), (program + L"\\ffmpeg.exe").c_str(), FALSE));
+    AppContext::Current()->SetProgramFolder(program);
+
+    ASSERT_TRUE(engine_->StartProbe({*clip_}));
+    ASSERT_TRUE(engine_->WaitForProbe(kConversionPatience));
+    std::wstring durationText;
+    ASSERT_TRUE(engine_->GetProbedDuration(*clip_, durationText));
+    EXPECT_EQ(L"00:00:02", durationText);
+
+    std::wstring outputFolder = *folder_ + L"\\from program files";
+    CreateDirectoryW(outputFolder.c_str(), nullptr);
+    TakeEvents();
+    ASSERT_TRUE(engine_->StartConversion(L"Zune", {*clip_}, outputFolder, L"Normal", L"FullScreen"));
+    ASSERT_TRUE(engine_->WaitForConversion(kConversionPatience));
+    std::string encoderOutput;
+    for (const auto& line : engine_->GetConversionLines())
+        encoderOutput += Utf8(line) + "\n";
+    EXPECT_EQ((std::vector<std::string>{"started " + Utf8(*clip_), "finished " + Utf8(*clip_), "batch"}),
+              TakeEvents())
+        << encoderOutput;
+    ProbeReport report = Probe(outputFolder + L"\\clip.wmv");
+    EXPECT_EQ("asf", report.format["format_name"]) << report.raw;
+    EXPECT_EQ("320", report.video["width"]) << report.raw;
 }

@@ -185,6 +185,8 @@ const std::set<std::string>& ValueOptions() {
                                                 "deblockbeta",
                                                 "vf",
                                                 "filter:v",
+                                                "af",
+                                                "filter:a",
                                                 "pix_fmt",
                                                 "t",
                                                 "ss",
@@ -248,10 +250,10 @@ void SplitFlags(const std::string& value, std::vector<std::string>& flags,
     }
 }
 
-std::string JoinFlags(const std::vector<std::string>& flags) {
+std::string Join(const std::vector<std::string>& parts, const char* separator) {
     std::string out;
-    for (const auto& f : flags)
-        out += f;
+    for (const auto& part : parts)
+        out += (out.empty() ? "" : separator) + part;
     return out;
 }
 
@@ -281,6 +283,40 @@ std::string X264Partitions(const std::string& value) {
         out += name.substr(4);
     }
     return out;
+}
+
+// Audio encoders whose limits today's encoder does not take into account
+// when it sets up the conversion: given a source beyond them it stops ("too
+// many channels: got 6, need 2 or fewer", "sample rate is too high") instead
+// of converting the sound to fit. For these the front asks for a format
+// conversion that leaves a source within the limits as it is.
+struct AudioLimits {
+    const char* codec;
+    const char* channelLayouts; // the layouts the encoder takes, '|' between them
+    const char* sampleRates;
+};
+const AudioLimits kAudioLimits[] = {
+    {"wmav1", "mono|stereo", "48000|44100|32000|24000|22050|16000|12000|11025|8000"},
+    {"wmav2", "mono|stereo", "48000|44100|32000|24000|22050|16000|12000|11025|8000"},
+};
+
+const AudioLimits* AudioLimitsOf(const std::string& audioCodec) {
+    for (const AudioLimits& limits : kAudioLimits) {
+        if (audioCodec == limits.codec)
+            return &limits;
+    }
+    return nullptr;
+}
+
+// The aformat filter that holds the encoder to its limits, leaving out what
+// the arguments fix themselves ("-ac", "-ar"); empty when nothing is left.
+std::string AudioLimitFilter(const AudioLimits& limits, bool channelsGiven, bool rateGiven) {
+    std::string parts;
+    if (!channelsGiven)
+        parts += std::string("channel_layouts=") + limits.channelLayouts;
+    if (!rateGiven)
+        parts += (parts.empty() ? "" : ":") + std::string("sample_rates=") + limits.sampleRates;
+    return parts.empty() ? std::string() : "aformat=" + parts;
 }
 
 struct Item {
@@ -327,12 +363,17 @@ std::vector<std::string> TranslateArguments(const std::vector<std::string>& lega
     }
 
     // What the rules below depend on: the video codec and the frame geometry.
-    std::string videoCodec;
+    std::string videoCodec, audioCodec;
     std::string size;
+    bool channelsGiven = false, rateGiven = false;
     for (const auto& item : items) {
         if (!item.isOption || !item.hasValue)
             continue;
-        if (item.name == "vcodec" || item.name == "c:v" || item.name == "codec:v")
+        channelsGiven = channelsGiven || item.name == "ac";
+        rateGiven = rateGiven || item.name == "ar";
+        if (item.name == "acodec" || item.name == "c:a" || item.name == "codec:a")
+            audioCodec = ModernCodec(item.value);
+        else if (item.name == "vcodec" || item.name == "c:v" || item.name == "codec:v")
             videoCodec = ModernCodec(item.value);
         else if (item.name == "target" && videoCodec.empty())
             videoCodec = item.value.find("dvd") != std::string::npos ? "mpeg2video" : "";
@@ -342,7 +383,7 @@ std::vector<std::string> TranslateArguments(const std::vector<std::string>& lega
     const Family family = FamilyOf(videoCodec);
 
     std::vector<std::string> out;
-    std::vector<std::string> flags, mpvFlags, filters;
+    std::vector<std::string> flags, mpvFlags, filters, audioFilters;
     int pad[4] = {0, 0, 0, 0};  // top, bottom, left, right
     int crop[4] = {0, 0, 0, 0}; // top, bottom, left, right
     std::string padColor;
@@ -423,6 +464,8 @@ std::vector<std::string> TranslateArguments(const std::vector<std::string>& lega
             crop[index] = ToInt(value);
         } else if (name == "vf" || name == "filter:v") {
             filters.push_back(value);
+        } else if (name == "af" || name == "filter:a") {
+            audioFilters.push_back(value);
         } else if (name == "i") {
             emit("i", mapped(value));
         } else {
@@ -470,29 +513,31 @@ std::vector<std::string> TranslateArguments(const std::vector<std::string>& lega
                 p += ":color=0x" + (padColor[0] == '#' ? padColor.substr(1) : padColor);
             chain.push_back(p);
         }
-        std::string joined;
-        for (const auto& f : chain)
-            joined += (joined.empty() ? "" : ",") + f;
-        filters.insert(filters.begin(), joined);
+        filters.insert(filters.begin(), Join(chain, ","));
     } else if (!size.empty()) {
         tailEmit("s", size);
     }
-    if (!filters.empty()) {
-        std::string joined;
-        for (const auto& f : filters)
-            joined += (joined.empty() ? "" : ",") + f;
-        tailEmit("vf", joined);
+    if (!filters.empty())
+        tailEmit("vf", Join(filters, ","));
+    if (const AudioLimits* limits = AudioLimitsOf(audioCodec)) {
+        std::string filter = AudioLimitFilter(*limits, channelsGiven, rateGiven);
+        if (!filter.empty())
+            audioFilters.push_back(filter);
     }
+    if (!audioFilters.empty())
+        tailEmit("af", Join(audioFilters, ","));
     if (!flags.empty())
-        tailEmit("flags", JoinFlags(flags));
+        tailEmit("flags", Join(flags, ""));
     if (!mpvFlags.empty() && (family == Family::MpegVideo || family == Family::Unknown))
-        tailEmit("mpv_flags", JoinFlags(mpvFlags));
+        tailEmit("mpv_flags", Join(mpvFlags, ""));
     if (haveDeblock && family == Family::X264)
         tailEmit("deblock", (deblockAlpha.empty() ? "0" : deblockAlpha) + ":" +
                                 (deblockBeta.empty() ? "0" : deblockBeta));
-    // The old builds fed the H.264 encoder 4:2:0 only, which is what the
-    // players of these targets decode.
-    if (family == Family::X264 && !pixelFormatGiven)
+    // The old builds fed the H.264 and MPEG-2 encoders 4:2:0 only, which is
+    // what the players of these targets (and DVD players) decode; today's
+    // encoders would keep a 4:2:2 or 4:4:4 source as it is. The other video
+    // encoders take 4:2:0 only and convert to it themselves.
+    if ((family == Family::X264 || videoCodec == "mpeg2video") && !pixelFormatGiven)
         tailEmit("pix_fmt", "yuv420p");
 
     // Insert before the output file: the last plain argument, when the list

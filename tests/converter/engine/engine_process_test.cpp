@@ -5,6 +5,7 @@
 #include "AppContext.h"
 #include "ConversionEngine.h"
 #include "support/files.h"
+#include "support/handles.h"
 
 #include <windows.h>
 
@@ -15,7 +16,9 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -81,15 +84,6 @@ bool ProcessGone(DWORD pid) {
     return gone;
 }
 
-bool ProcessRunning(DWORD pid) {
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
-    if (!process)
-        return false;
-    bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
-    CloseHandle(process);
-    return running;
-}
-
 bool ThreadGone(DWORD tid) {
     HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, tid);
     if (!thread)
@@ -99,45 +93,8 @@ bool ThreadGone(DWORD tid) {
     return gone;
 }
 
-// This process's open handles, counted in the system's handle list
-// (GetProcessHandleCount answers 0 under Wine).
-long CountOwnHandles() {
-    struct Entry {
-        ULONG ProcessId;
-        BYTE ObjectTypeNumber;
-        BYTE Flags;
-        USHORT Handle;
-        PVOID Object;
-        ACCESS_MASK GrantedAccess;
-    };
-    struct Table {
-        ULONG Count;
-        Entry Handles[1];
-    };
-    using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
-    auto query = reinterpret_cast<Query>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
-    if (!query)
-        return -1;
-    std::vector<char> buffer(1 << 20);
-    for (;;) {
-        ULONG needed = 0;
-        LONG status = query(16 /* SystemHandleInformation */, buffer.data(),
-                            static_cast<ULONG>(buffer.size()), &needed);
-        if (status == 0)
-            break;
-        if (buffer.size() >= (1u << 28))
-            return -1;
-        buffer.resize(buffer.size() * 4);
-    }
-    const Table* table = reinterpret_cast<const Table*>(buffer.data());
-    long count = 0;
-    for (ULONG i = 0; i < table->Count; ++i) {
-        if (table->Handles[i].ProcessId == GetCurrentProcessId())
-            ++count;
-    }
-    return count;
-}
+using quorvex_test::CountOwnHandles;
+using quorvex_test::ProcessRunning;
 
 std::wstring FileName(const std::wstring& path) {
     return path.substr(path.find_last_of(L'\\') + 1);
@@ -200,11 +157,16 @@ protected:
         DeleteFileW(m_log.c_str());
         engine = std::make_unique<ConversionEngine>();
         EngineCallbacks callbacks;
-        callbacks.OnFileStarted = [this](const std::wstring& path) { Record(L"started ", path); };
-        callbacks.OnFileFinished = [this](const std::wstring& path) { Record(L"finished ", path); };
-        callbacks.OnFileStopped = [this](const std::wstring& path) { Record(L"stopped ", path); };
-        callbacks.OnFileFailed = [this](const std::wstring& path) { Record(L"failed ", path); };
-        callbacks.OnProbeFinished = [this](const std::wstring& path) { Record(L"probed ", path); };
+        auto recorder = [this](const wchar_t* what) {
+            return [this, what](const std::wstring& path, const std::wstring& detail) {
+                Record(what, path, detail);
+            };
+        };
+        callbacks.OnFileStarted = recorder(L"started ");
+        callbacks.OnFileFinished = recorder(L"finished ");
+        callbacks.OnFileStopped = recorder(L"stopped ");
+        callbacks.OnFileFailed = recorder(L"failed ");
+        callbacks.OnProbeFinished = recorder(L"probed ");
         callbacks.OnBatchFinished = [this] { Record(L"batch", L""); };
         engine->SetCallbacks(callbacks);
     }
@@ -215,15 +177,23 @@ protected:
         DeleteFileW(m_log.c_str());
     }
 
-    void Record(const wchar_t* what, const std::wstring& path) {
+    void Record(const wchar_t* what, const std::wstring& path, const std::wstring& detail = std::wstring()) {
         std::lock_guard<std::mutex> guard(m_mutex);
         m_events.push_back(what + (path.empty() ? std::wstring() : FileName(path)));
+        m_details.push_back(detail);
         m_threads.push_back(GetCurrentThreadId());
     }
 
     std::vector<std::wstring> Events() {
         std::lock_guard<std::mutex> guard(m_mutex);
         return m_events;
+    }
+
+    // What each callback was given besides the path (output path, duration
+    // or failure), in the order of Events().
+    std::vector<std::wstring> Details() {
+        std::lock_guard<std::mutex> guard(m_mutex);
+        return m_details;
     }
 
     std::vector<DWORD> Threads() {
@@ -247,6 +217,7 @@ protected:
 private:
     std::mutex m_mutex;
     std::vector<std::wstring> m_events;
+    std::vector<std::wstring> m_details;
     std::vector<DWORD> m_threads;
 };
 
@@ -264,6 +235,18 @@ TEST_F(EngineProcessTest, ConvertsEveryFileOfABatchInOrder) {
     EXPECT_EQ((EventList{L"started one.avi", L"finished one.avi", L"started two.mov", L"finished two.mov",
                          L"started three.mkv", L"finished three.mkv", L"batch"}),
               Events());
+    const std::wstring out = m_folder.Out() + L"\\";
+    EXPECT_EQ((EventList{out + L"one.avi", out + L"one.avi", out + L"two.avi", out + L"two.avi",
+                         out + L"three.avi", out + L"three.avi", L""}),
+              Details())
+        << "started and finished carry the output path";
+    std::vector<FileReport> reports = engine->GetFileReports();
+    ASSERT_EQ(3u, reports.size());
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(FileReport::State::Finished, reports[i].Result);
+        EXPECT_EQ(files[i], reports[i].InputPath);
+        EXPECT_EQ(L"", reports[i].Message);
+    }
     EXPECT_TRUE(engine->LastBatchSucceeded());
     EXPECT_FALSE(engine->IsConverting());
     EXPECT_EQ(1000, engine->GetProgress());
@@ -387,6 +370,17 @@ TEST_F(EngineProcessTest, StopDuringTheSecondOfThreeFiles) {
     EXPECT_EQ(4u, exitCode) << "the encoder was terminated";
     CloseHandle(watched);
     EXPECT_EQ((EventList{L"started a.avi", L"finished a.avi", L"started b.avi", L"stopped b.avi"}), Events());
+    std::vector<FileReport> reports = engine->GetFileReports();
+    ASSERT_EQ(3u, reports.size());
+    EXPECT_EQ(FileReport::State::Finished, reports[0].Result);
+    EXPECT_EQ(FileReport::State::Stopped, reports[1].Result);
+    EXPECT_EQ(m_folder.Out() + L"\\b.avi", reports[1].OutputPath);
+    EXPECT_EQ(FileReport::State::Waiting, reports[2].Result);
+    FileReport report;
+    ASSERT_TRUE(engine->GetFileReport(c, report));
+    EXPECT_EQ(FileReport::State::Waiting, report.Result);
+    EXPECT_FALSE(engine->GetFileReport(m_folder / L"other.avi", report));
+    EXPECT_EQ(m_log, engine->GetLogPath());
     EXPECT_FALSE(Exists(pidC)) << "the third file never started";
     EXPECT_FALSE(Exists(m_folder.Out() + L"\\c.avi"));
     EXPECT_TRUE(ProcessGone(pid)) << "no encoder is left running";
@@ -421,15 +415,18 @@ TEST_F(EngineProcessTest, FailedEncoderIsNeverReportedAsFinished) {
     struct Case {
         const char* name;
         std::string script;
-        int progress; // what the encoder's own output gave
+        int progress;        // what the encoder's own output gave
+        std::wstring reason; // the failure text, before the output path where one follows
     };
     const Case cases[] = {
         {"non-zero exit code",
-         std::string(kDuration10) +
-             "err time=00:00:05.00 \\r\noutput\nerr Conversion failed!\\r\\n\nexit 3\n",
-         500},
-        {"exit 0 without an output file", std::string(kDuration10) + "err time=00:00:02.00 \\r\n", 200},
-        {"exit 0 with an empty output file", std::string(kDuration10) + "output-empty\n", 0},
+         std::string(kDuration10) + "err time=00:00:05.00 \\r\noutput\nerr Conversion failed!\\r\\nerr "
+                                    "time=00:00:06.00 \\r\nexit 3\n",
+         600, L"The encoder ended with code 3: Conversion failed!"},
+        {"exit 0 without an output file", std::string(kDuration10) + "err time=00:00:02.00 \\r\n", 200,
+         L"The encoder wrote no output file: "},
+        {"exit 0 with an empty output file", std::string(kDuration10) + "output-empty\n", 0,
+         L"The encoder wrote an empty output file: "},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
@@ -444,6 +441,17 @@ TEST_F(EngineProcessTest, FailedEncoderIsNeverReportedAsFinished) {
         EventList events = Events();
         EXPECT_EQ((EventList{L"started bad.avi", L"failed bad.avi"}),
                   EventList(events.begin() + before, events.end()));
+        // The texts about the output file name it.
+        const std::wstring output = test.reason.back() == L' ' ? folder.Out() + L"\\bad.avi" : L"";
+        EXPECT_EQ(test.reason + output, Details().back()) << "OnFileFailed says why";
+        FileReport report;
+        ASSERT_TRUE(engine->GetFileReport(bad, report));
+        EXPECT_EQ(FileReport::State::Failed, report.Result);
+        EXPECT_EQ(test.reason + output, report.Message);
+        const std::string logText = LogText();
+        EXPECT_EQ("Quorvex: " + Utf8(test.reason + output) + "\r\n",
+                  logText.substr(logText.rfind("\r\n", logText.size() - 3) + 2))
+            << "log.txt ends with the failure";
         EXPECT_EQ(test.progress, engine->GetProgress()) << "progress is not forced to 1000";
         EXPECT_FALSE(engine->LastBatchSucceeded());
         EXPECT_FALSE(Exists(pidNext)) << "the batch ends at the failed file";
@@ -546,6 +554,7 @@ TEST_F(EngineProcessTest, ProbeReadsTheDurationText) {
     ASSERT_TRUE(engine->StartProbe({input}));
     ASSERT_TRUE(engine->WaitForProbe(kPatience));
     EXPECT_EQ((EventList{L"probed movie.mp4"}), Events());
+    EXPECT_EQ((EventList{L"00:00:10"}), Details()) << "the duration comes with OnProbeFinished";
     EXPECT_EQ(L"00:00:10", engine->GetDurationText());
     std::wstring duration;
     ASSERT_TRUE(engine->GetProbedDuration(input, duration));
@@ -772,6 +781,262 @@ TEST_F(EngineProcessTest, LeavesNoHandlesBehind) {
     round();
     round();
     EXPECT_EQ(before, CountOwnHandles());
+}
+
+} // namespace
+
+namespace {
+
+// A program folder of its own holding a copy of the fake encoder.
+std::wstring MakeProgramFolder(const std::wstring& folder) {
+    CreateDirectoryW(folder.c_str(), nullptr);
+    CopyFileW((AppContext::ExecutableFolder() + L"ffmpeg.exe").c_str(), (folder + L"\\ffmpeg.exe").c_str(),
+              FALSE);
+    return folder + L"\\";
+}
+
+std::string ReadText(const std::wstring& path) {
+    std::string bytes;
+    return ReadBytes(path, bytes) ? bytes : std::string("<missing>");
+}
+
+// Installed the usual way, the program lives in a folder whose name has
+// blanks; a C:\Program.exe must not be what starts.
+TEST_F(EngineProcessTest, ProgramFolderWithBlanksAndOtherLetters) {
+    CreateDirectoryW((m_folder / L"Program Files").c_str(), nullptr);
+    const std::wstring program = MakeProgramFolder(m_folder / L"Program Files\\Quorvex \u00E9\u65E5");
+    ASSERT_TRUE(Exists(program + L"ffmpeg.exe"));
+    // Where the unquoted path would lead the system first.
+    ASSERT_TRUE(CopyFileW((AppContext::ExecutableFolder() + L"ffmpeg.exe").c_str(),
+                          (m_folder / L"Program.exe").c_str(), FALSE));
+    AppContext::Current()->SetProgramFolder(program);
+    const std::wstring ranFrom = m_folder / L"ran-from.txt", commandFile = m_folder / L"command.txt";
+    const std::wstring input = m_folder.Input(
+        L"clip.avi", "folderfile " + ScriptPath(ranFrom) + "\ncmdfile " + ScriptPath(commandFile) + "\n" +
+                         kDuration10 + "probe: exit 1\nconvert: output\n");
+
+    ASSERT_TRUE(engine->StartProbe({input}));
+    ASSERT_TRUE(engine->WaitForProbe(kPatience));
+    EXPECT_EQ(Utf8(program), ReadText(ranFrom));
+    EXPECT_EQ(Utf8(L"\"" + program + L"ffmpeg.exe\" -i \"" + input + L"\""), ReadText(commandFile));
+    EXPECT_EQ((EventList{L"probed clip.avi"}), Events());
+    EXPECT_EQ(L"00:00:10", Details().back());
+
+    DeleteFileW(ranFrom.c_str());
+    ASSERT_TRUE(Convert({input}));
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_EQ(Utf8(program), ReadText(ranFrom));
+    EXPECT_EQ(
+        0u,
+        ReadText(commandFile).find(Utf8(L"\"" + program + L"ffmpeg.exe\" -i \"" + input + L"\" -f avi ")));
+    EXPECT_EQ((EventList{L"probed clip.avi", L"started clip.avi", L"finished clip.avi", L"batch"}), Events());
+}
+
+// With several files in one batch, no output is written over an input of the
+// batch, nor over an output of an earlier file of the same batch.
+TEST_F(EngineProcessTest, OutputsNeverOverwriteAnInputOrEachOther) {
+    const std::string script = std::string(kDuration10) + "output\n";
+    for (const wchar_t* sub : {L"x", L"y", L"z"})
+        CreateDirectoryW((m_folder / sub).c_str(), nullptr);
+
+    // a.mov's output would be a.avi, the user's own file listed after it.
+    const std::wstring aMov = m_folder.Input(L"a.mov", script), aAvi = m_folder.Input(L"a.avi", script);
+    ASSERT_TRUE(engine->StartConversion(L"AVI", {aMov, aAvi}, m_folder.Path(), L"Normal", L"FullScreen"));
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_EQ((EventList{L"failed a.mov"}), Events());
+    EXPECT_EQ(L"The output \"" + aAvi +
+                  L"\" would overwrite an input file of this batch; choose another output folder.",
+              Details().back());
+    EXPECT_EQ("input data", ReadText(aAvi));
+    EXPECT_FALSE(engine->LastBatchSucceeded());
+
+    // Two files with the same base name: the later one takes the next name
+    // that no input and no earlier output of the batch uses ("b (2).avi" is
+    // an input here).
+    const std::wstring out = m_folder.Out() + L"\\";
+    const std::wstring bMov = m_folder.Input(L"x\\b.mov", script), bMkv = m_folder.Input(L"y\\b.mkv", script);
+    const std::wstring listed = m_folder.Input(L"out\\b (2).avi", script);
+    const std::wstring cMov = m_folder.Input(L"z\\c.mov", script);
+    WriteBytes(out + L"c.avi", "left by an earlier batch");
+    size_t before = Events().size();
+    ASSERT_TRUE(engine->StartConversion(L"AVI", {bMov, bMkv, cMov, listed}, m_folder.Out(), L"Normal",
+                                        L"FullScreen"));
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EventList events = Events(), details = Details();
+    EXPECT_EQ((EventList{L"started b.mov", L"finished b.mov", L"started b.mkv", L"finished b.mkv",
+                         L"started c.mov", L"finished c.mov", L"failed b (2).avi"}),
+              EventList(events.begin() + before, events.end()));
+    EXPECT_EQ((EventList{out + L"b.avi", out + L"b.avi", out + L"b (3).avi", out + L"b (3).avi",
+                         out + L"c.avi", out + L"c.avi"}),
+              EventList(details.begin() + before, details.end() - 1));
+    EXPECT_EQ("fake encoded data\n", ReadText(out + L"c.avi")) << "an earlier batch's output is replaced";
+    EXPECT_EQ("input data", ReadText(listed));
+    FileReport report;
+    ASSERT_TRUE(engine->GetFileReport(bMkv, report));
+    EXPECT_EQ(FileReport::State::Finished, report.Result);
+    EXPECT_EQ(out + L"b (3).avi", report.OutputPath);
+    EXPECT_EQ(L"Another file of this batch is converted to \"" + out +
+                  L"b.avi\", so this one is saved as \"" + out + L"b (3).avi\".",
+              report.Message);
+    ASSERT_TRUE(engine->GetFileReport(bMov, report));
+    EXPECT_EQ(L"", report.Message);
+}
+
+// Stop pressed while the last file winds down (its encoder has ended) must
+// keep the post-task action from running; a Stop once the batch has counted
+// as converted changes nothing.
+TEST_F(EngineProcessTest, StopAfterTheLastEncoderHasEndedStillStops) {
+    ConversionEngine* raw = engine.get();
+    raw->SetOnFileFinished([this, raw](const std::wstring& path) {
+        Record(L"finished ", path);
+        raw->Stop();
+    });
+    std::wstring a = m_folder.Input(L"a.avi", std::string(kDuration10) + "output\n");
+    ASSERT_TRUE(Convert({a}));
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_EQ((EventList{L"started a.avi", L"finished a.avi"}), Events()) << "no OnBatchFinished";
+    EXPECT_FALSE(engine->LastBatchSucceeded());
+
+    raw->SetOnFileFinished([this](const std::wstring& path) { Record(L"finished ", path); });
+    raw->SetOnBatchFinished([this, raw] {
+        Record(L"batch", L"");
+        EXPECT_TRUE(raw->Stop());
+    });
+    ASSERT_TRUE(Convert({a}));
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_EQ(L"batch", Events().back());
+    EXPECT_TRUE(engine->LastBatchSucceeded());
+    EXPECT_EQ(1000, engine->GetProgress());
+}
+
+// An encoder that writes without line ends, or floods the pipe with lines,
+// costs bounded memory, and its progress is still followed.
+TEST_F(EngineProcessTest, EndlessOutputStaysBounded) {
+    const std::wstring gate = m_folder / L"gate";
+    const std::string script = std::string(kDuration10) +
+                               "repeat 300000 xxxx\n"
+                               "err \\rtime=00:00:05.00 \\r\n"
+                               "waitfile " +
+                               ScriptPath(gate) +
+                               "\n"
+                               "repeat 60000 frame=  1 time=00:00:06.00 bitrate=1\\r\\n\n"
+                               "err Conversion failed!\\r\\n\n"
+                               "exit 1\n";
+    std::wstring input = m_folder.Input(L"flood.avi", script);
+    ASSERT_TRUE(Convert({input}));
+    EXPECT_TRUE(WaitUntil([&] { return engine->GetProgress() == 500; })) << engine->GetProgress();
+    std::vector<std::wstring> lines = engine->GetConversionLines();
+    ASSERT_EQ(3u, lines.size());
+    EXPECT_EQ(std::wstring(65536, L'x'), lines[1]) << "the rest of the overlong line is dropped";
+    WriteBytes(gate, "go");
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_EQ((EventList{L"started flood.avi", L"failed flood.avi"}), Events());
+    EXPECT_EQ(L"The encoder ended with code 1: Conversion failed!", Details().back());
+
+    lines = engine->GetConversionLines();
+    EXPECT_EQ(L"  Duration: 00:00:10.50, start: 0.000000, bitrate: 1000 kb/s", lines.at(0));
+    EXPECT_EQ(0u, lines.at(200).find(L"[... ")) << "the lines between the head and the tail are left out";
+    EXPECT_EQ(L"Conversion failed!", lines.back());
+    const std::string log = LogText();
+    EXPECT_GT(log.size(), 1000000u);
+    EXPECT_LT(log.size(), 1024u * 1024u + 200u * 40u + 65536u + 200u);
+}
+
+TEST_F(EngineProcessTest, ExceptionsInCallbacksFailTheFileAndEndTheWorker) {
+    const std::wstring pid = m_folder / L"b.pid";
+    std::wstring a = m_folder.Input(L"a.avi", std::string(kDuration10) + "output\n");
+    std::wstring b = m_folder.Input(L"b.avi", "pidfile " + ScriptPath(pid) + "\noutput\n");
+    engine->SetOnFileStarted([](const std::wstring&) { throw std::runtime_error("no window"); });
+    ASSERT_TRUE(Convert({a, b}));
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_EQ((EventList{L"failed a.avi"}), Events());
+    EXPECT_EQ(L"The conversion ended on an internal error: no window", Details().back());
+    EXPECT_FALSE(engine->IsConverting());
+    EXPECT_FALSE(engine->LastBatchSucceeded());
+    EXPECT_FALSE(Exists(pid));
+
+    // Once the file has its outcome, a throwing callback ends the batch
+    // without changing it.
+    engine->SetOnFileStarted([this](const std::wstring& path) { Record(L"started ", path); });
+    engine->SetOnFileFinished([this](const std::wstring& path) {
+        Record(L"finished ", path);
+        throw 42;
+    });
+    ASSERT_TRUE(Convert({a, b}));
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_EQ((EventList{L"failed a.avi", L"started a.avi", L"finished a.avi"}), Events());
+    FileReport report;
+    ASSERT_TRUE(engine->GetFileReport(a, report));
+    EXPECT_EQ(FileReport::State::Finished, report.Result);
+    EXPECT_FALSE(Exists(pid));
+
+    // A probe callback that throws leaves the rest of the queue to be probed.
+    engine->SetOnProbeFinished([this](const std::wstring& path, const std::wstring& duration) {
+        Record(L"probed ", path, duration);
+        if (FileName(path) == L"a.avi")
+            throw std::bad_alloc();
+    });
+    ASSERT_TRUE(engine->StartProbe({a, b}));
+    ASSERT_TRUE(engine->WaitForProbe(kPatience));
+    EXPECT_EQ(L"probed b.avi", Events().back());
+    EXPECT_FALSE(engine->IsProbing());
+}
+
+TEST_F(EngineProcessTest, QuietProbesAreEndedAndTheirFilesRefused) {
+    engine->SetProbeQuietLimit(1200);
+    const std::wstring hungPid = m_folder / L"hung.pid", latePid = m_folder / L"late.pid";
+    const std::wstring hung =
+        m_folder.Input(L"hung.avi", "pidfile " + ScriptPath(hungPid) + "\nsleep 30000\n");
+    const std::wstring late = m_folder.Input(L"late.avi", std::string(kDuration10) + "pidfile " +
+                                                              ScriptPath(latePid) + "\nsleep 30000\n");
+    // Slow but never quiet for long: not ended.
+    const std::wstring slow = m_folder.Input(
+        L"slow.avi", "err   Duration: 00:02:00.00, start: 0\\r\\n\n"
+                     "sleep 350\nerr .\\r\\nsleep 350\nerr .\\r\\nsleep 350\nerr .\\r\\nsleep 350\n");
+    const std::wstring garbled =
+        m_folder.Input(L"garbled.avi", "err   Duration: 12 minutes, start: 0\\r\\n\n");
+    const std::wstring fine = m_folder.Input(L"fine.avi", std::string(kDuration10) + "probe: exit 1\n");
+    ASSERT_TRUE(engine->StartProbe({hung, late, slow, garbled, fine}));
+    ASSERT_TRUE(engine->WaitForProbe(kPatience));
+    EXPECT_EQ((EventList{L"probed hung.avi", L"probed late.avi", L"probed slow.avi", L"probed garbled.avi",
+                         L"probed fine.avi"}),
+              Events());
+    EXPECT_EQ((EventList{L"", L"", L"00:02:00", L"", L"00:00:10"}), Details());
+    EXPECT_TRUE(ProcessGone(ReadPid(hungPid)));
+    EXPECT_TRUE(ProcessGone(ReadPid(latePid)));
+    std::wstring duration = L"stale";
+    ASSERT_TRUE(engine->GetProbedDuration(late, duration));
+    EXPECT_EQ(L"", duration) << "a probe that was ended refuses its file";
+}
+
+TEST_F(EngineProcessTest, LogGoesToLocalApplicationDataWhenTheProgramFolderCannotBeWritten) {
+    wchar_t localData[MAX_PATH];
+    ASSERT_NE(0u, GetEnvironmentVariableW(L"LOCALAPPDATA", localData, MAX_PATH));
+    const std::wstring fallback = std::wstring(localData) + L"\\Quorvex\\log.txt";
+    DeleteFileW(fallback.c_str());
+    // A folder where log.txt cannot be made, as Program Files is for a normal user.
+    const std::wstring program = MakeProgramFolder(m_folder / L"Program Files");
+    ASSERT_TRUE(CreateDirectoryW((program + L"log.txt").c_str(), nullptr));
+    AppContext::Current()->SetProgramFolder(program);
+    std::wstring input = m_folder.Input(
+        L"bad.avi", "err Input #0, avi, from 'bad.avi':\\r\\n\nerr Invalid data\\r\\n\nexit 1\n");
+    ASSERT_TRUE(Convert({input}));
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_EQ(fallback, engine->GetLogPath());
+    EXPECT_EQ(
+        "Input #0, avi, from 'bad.avi':\r\nInvalid data\r\nQuorvex: The encoder ended with code 1: Invalid "
+        "data\r\n",
+        ReadText(fallback));
+    DeleteFileW(fallback.c_str());
+
+    // Where the program folder can be written, the log stays there.
+    const std::wstring writable = MakeProgramFolder(m_folder / L"writable");
+    AppContext::Current()->SetProgramFolder(writable);
+    ASSERT_TRUE(Convert({input}));
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_EQ(writable + L"log.txt", engine->GetLogPath());
+    EXPECT_TRUE(Exists(writable + L"log.txt"));
+    EXPECT_FALSE(Exists(fallback));
 }
 
 } // namespace

@@ -11,10 +11,15 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "real_encoder_output.h"
+
 namespace {
+
+using namespace std::string_literals;
 
 // The 23 argument strings, by the letter that names them.
 // clang-format off
@@ -277,9 +282,16 @@ TEST(CommandLineTest, ConversionAndProbeCommands) {
     ASSERT_TRUE(BuildConversionCommand(catalogue, L"C:\\Program Files\\Q\\ffmpeg.exe",
                                        L"C:\\my films\\b c.avi", L"C:\\out dir", L"Mobile Phone", L"Low",
                                        L"WideScreen", command, output));
-    EXPECT_EQ(L"C:\\Program Files\\Q\\ffmpeg.exe -i \"C:\\my films\\b c.avi\" " + kArgs.at(L'T') +
+    // A program folder with a blank: the encoder's path is quoted, or the
+    // system would look for C:\Program.exe and the encoder get "Files\Q\..."
+    // as an argument.
+    EXPECT_EQ(L"\"C:\\Program Files\\Q\\ffmpeg.exe\" -i \"C:\\my films\\b c.avi\" " + kArgs.at(L'T') +
                   L" \"C:\\out dir\\b c.3gp\"",
               command);
+    EXPECT_EQ(L"\"C:\\Program Files\\Q\\ffmpeg.exe\" -i \"C:\\in\\a.mov\"",
+              BuildProbeCommand(L"C:\\Program Files\\Q\\ffmpeg.exe", L"C:\\in\\a.mov"));
+    EXPECT_EQ(L"\"C:\\Tab\there\\ffmpeg.exe\" -i \"C:\\a.avi\"",
+              BuildProbeCommand(L"C:\\Tab\there\\ffmpeg.exe", L"C:\\a.avi"));
 
     struct Refused {
         const wchar_t* input;
@@ -371,6 +383,20 @@ TEST(EncoderOutputTest, DurationSecondsAndText) {
         {L"  Duration: 150:00:00.00, start: 0.0", true, 540000, L"150:00:00"},
         {L"  Duration: 00:00:10", true, 10, L"00:00:10"},
         {L"  Duration: N/A, bitrate: N/A", true, 0, L"N/A"},
+        {L"  Duration: 00:00:10.50 , start: 0.0", true, 10, L"00:00:10"},
+        // Values that are no clock time say nothing about the duration: a
+        // title such as "My Duration: 5", a damaged or foreign value.
+        {L"    title           : My Duration: 5", false, -1, L""},
+        {L"  Duration: 0:0:10.00, start: 0.0", false, -1, L""},
+        {L"  Duration: 00:61:00.00, start: 0.0", false, -1, L""},
+        {L"  Duration: 00:00:75.00, start: 0.0", false, -1, L""},
+        {L"  Duration: -00:00:10.00, start: 0.0", false, -1, L""},
+        {L"  Duration: 00:00:10., start: 0.0", false, -1, L""},
+        {L"  Duration: 00:00:10.5x, start: 0.0", false, -1, L""},
+        {L"  Duration: 00:00, start: 0.0", false, -1, L""},
+        {L"  Duration: 1234567890:00:00.00, start: 0.0", false, -1, L""},
+        {L"  Duration: , start: 0.0", false, -1, L""},
+        {L"  Duration: n/a, start: 0.0", false, -1, L""},
         {L"Duration: 00:00:10.50,", false, -1, L""}, // no leading blank
         {L"frame= 1 time=1.00", false, -1, L""},
     };
@@ -473,6 +499,207 @@ TEST(EncoderOutputTest, Utf8CutByAReadBoundaryIsCompleted) {
     // An unfinished sequence at the very end is not lost either.
     EXPECT_EQ(L"a", invalid.Decode("a\xE6\x97", 3));
     EXPECT_EQ(L"\uFFFD", invalid.Finish().substr(0, 1));
+}
+
+TEST(EncoderOutputTest, InvalidUtf8AndNulNeverHideTheTextAfterThem) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+        std::wstring expected;
+    };
+    const Row rows[] = {
+        {"NUL", "a\0b"s, L"a\0b"s},
+        {"overlong slash C0 AF",
+         "a\xC0\xAF"
+         "b",
+         L"a\uFFFD\uFFFDb"},
+        {"surrogate ED A0 80",
+         "a\xED\xA0\x80"
+         "b",
+         L"a\uFFFD\uFFFD\uFFFDb"},
+        {"FF",
+         "a\xFF"
+         "b",
+         L"a\uFFFDb"},
+        {"overlong E0 80 80",
+         "a\xE0\x80\x80"
+         "b",
+         L"a\uFFFD\uFFFD\uFFFDb"},
+        {"above U+10FFFF",
+         "a\xF4\x90\x80\x80"
+         "b",
+         L"a\uFFFD\uFFFD\uFFFD\uFFFDb"},
+        {"lone continuation",
+         "a\x80"
+         "b",
+         L"a\uFFFDb"},
+        {"lead cut by an ASCII byte",
+         "a\xE6\x97"
+         "b\xC3\xA9",
+         L"a\uFFFDb\u00E9"},
+        {"lead before a lead", "\xC3\xE6\x97\xA5", L"\uFFFD\u65E5"},
+        {"largest code point", "\xF4\x8F\xBF\xBF", L"\U0010FFFF"},
+        {"unfinished at the end", "ab\xF0\x9F\x98", L"ab\uFFFD"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Utf8StreamDecoder whole;
+        std::wstring text = whole.Decode(row.bytes.data(), row.bytes.size());
+        text += whole.Finish();
+        EXPECT_EQ(row.expected, text);
+        Utf8StreamDecoder bytewise;
+        std::wstring decoded;
+        for (char c : row.bytes)
+            bytewise.Decode(&c, 1, decoded);
+        decoded += bytewise.Finish();
+        EXPECT_EQ(row.expected, decoded);
+    }
+}
+
+TEST(EncoderOutputTest, OverlongLinesAreCutAndLaterLinesStillParse) {
+    LineSplitter splitter;
+    std::vector<std::wstring> lines;
+    // A megabyte of output without a line end never grows the pending text
+    // past the limit.
+    const std::wstring block(4096, L'x');
+    for (int i = 0; i < 256; ++i) {
+        splitter.Feed(block, lines);
+        ASSERT_LE(splitter.Pending().size(), 65536u);
+    }
+    EXPECT_TRUE(lines.empty());
+    splitter.Feed(L"\rframe= 9 time=00:00:05.00 bitrate=1\r", lines);
+    ASSERT_EQ(2u, lines.size());
+    EXPECT_EQ(std::wstring(65536, L'x'), lines[0]);
+    long long position = 0;
+    ASSERT_TRUE(ParseTimePosition(lines[1], position));
+    EXPECT_EQ(5, position);
+
+    // A cut line keeps no half of a character outside the basic plane.
+    lines.clear();
+    splitter.Feed(std::wstring(65535, L'y') + L"\U0001F600zz\n", lines);
+    ASSERT_EQ(1u, lines.size());
+    EXPECT_EQ(std::wstring(65535, L'y'), lines[0]);
+}
+
+TEST(EncoderOutputTest, LineLogKeepsTheHeadAndTheLastMegabyte) {
+    LineLog log;
+    for (int i = 0; i < 200; ++i)
+        log.Add(L"head " + std::to_wstring(i));
+    const int tailLines = 100000;
+    for (int i = 0; i < tailLines; ++i)
+        log.Add(L"frame=" + std::to_wstring(i) + L" time=00:00:01.00");
+    EXPECT_LE(log.TailBytes(), 1024u * 1024u);
+    EXPECT_GT(log.TailBytes(), 1024u * 1024u - 64u) << "the tail is filled to its budget";
+
+    std::vector<std::wstring> lines = log.Lines();
+    ASSERT_GT(lines.size(), 201u);
+    for (int i = 0; i < 200; ++i)
+        ASSERT_EQ(L"head " + std::to_wstring(i), lines[i]);
+    const size_t kept = lines.size() - 201;
+    EXPECT_EQ(L"[... " + std::to_wstring(tailLines - kept) + L" lines left out ...]", lines[200]);
+    EXPECT_EQ(tailLines - kept, log.LeftOut());
+    // The tail is the most recent lines, in order.
+    for (size_t i = 0; i < kept; ++i)
+        ASSERT_EQ(L"frame=" + std::to_wstring(tailLines - kept + i) + L" time=00:00:01.00", lines[201 + i]);
+    size_t bytes = 0;
+    for (size_t i = 201; i < lines.size(); ++i)
+        bytes += LogBytesOf(lines[i]);
+    EXPECT_EQ(log.TailBytes(), bytes);
+
+    log.Clear();
+    log.Add(L"only");
+    EXPECT_EQ(std::vector<std::wstring>{L"only"}, log.Lines());
+}
+
+// Recorded encoder output replayed through the reader in pieces: the lines
+// and the progress they give are the same however the output is cut.
+struct Replay {
+    std::vector<std::wstring> lines;
+    std::vector<int> progress; // one value per status line
+    bool operator==(const Replay& other) const { return lines == other.lines && progress == other.progress; }
+};
+
+// The first line that contains text, or "" when none does.
+std::wstring LineWith(const std::vector<std::wstring>& lines, const std::wstring& text) {
+    for (const std::wstring& line : lines) {
+        if (line.find(text) != std::wstring::npos)
+            return line;
+    }
+    return std::wstring();
+}
+
+Replay ReplayOutput(const std::string& bytes, const std::vector<size_t>& cuts) {
+    OutputLineReader reader;
+    Replay replay;
+    size_t start = 0;
+    for (size_t cut : cuts) {
+        reader.Feed(bytes.data() + start, cut - start, replay.lines);
+        start = cut;
+    }
+    reader.Feed(bytes.data() + start, bytes.size() - start, replay.lines);
+    reader.Finish(replay.lines);
+    long long duration = 0;
+    for (const std::wstring& line : replay.lines) {
+        long long value = 0;
+        if (ParseTimePosition(line, value))
+            replay.progress.push_back(ComputeProgress(value, duration));
+        if (ParseDurationSeconds(line, value))
+            duration = value;
+    }
+    return replay;
+}
+
+// Every way of cutting the output: at each byte offset, one byte at a time,
+// and in random pieces of up to two pipe reads.
+void ExpectSameWhateverTheCuts(const std::string& bytes, const Replay& whole) {
+    for (size_t cut = 0; cut <= bytes.size(); ++cut)
+        ASSERT_EQ(whole, ReplayOutput(bytes, {cut})) << "cut at " << cut;
+    std::vector<size_t> everyByte;
+    for (size_t cut = 1; cut < bytes.size(); ++cut)
+        everyByte.push_back(cut);
+    EXPECT_EQ(whole, ReplayOutput(bytes, everyByte));
+    std::mt19937 random(20240601);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<size_t> cuts;
+        for (size_t at = random() % 520; at < bytes.size(); at += 1 + random() % 520)
+            cuts.push_back(at);
+        ASSERT_EQ(whole, ReplayOutput(bytes, cuts)) << "round " << round;
+    }
+}
+
+TEST(EncoderOutputReplayTest, RealConversionOutputWhateverTheCuts) {
+    const std::string bytes(reinterpret_cast<const char*>(kRealEncoderOutput), sizeof(kRealEncoderOutput));
+    const Replay whole = ReplayOutput(bytes, {});
+    // The input's name, its duration and the status lines that the encoder
+    // updates in place with a lone carriage return.
+    EXPECT_EQ(L"Input #0, avi, from '/tmp/i10/rec/clip vid\u00E9o \u65E5\u672C.avi':",
+              LineWith(whole.lines, L"Input #0"));
+    EXPECT_EQ(L"  Duration: 00:00:04.05, start: 0.000000, bitrate: 294 kb/s",
+              LineWith(whole.lines, L" Duration: "));
+    EXPECT_EQ((std::vector<int>{0, 0, 250, 250, 500, 500, 750, 750, 1000}), whole.progress);
+    EXPECT_EQ(L"video:67kB audio:28kB subtitle:0kB other streams:0kB global headers:0kB muxing overhead: "
+              L"4.578969%",
+              whole.lines.back());
+    ExpectSameWhateverTheCuts(bytes, whole);
+}
+
+TEST(EncoderOutputReplayTest, NulAndInvalidBytesInTheOutputWhateverTheCuts) {
+    std::string bytes(reinterpret_cast<const char*>(kRealEncoderOutput), sizeof(kRealEncoderOutput));
+    // Damage the input's description: the text after each bad byte survives.
+    const std::string name = "clip vid\xC3\xA9o";
+    size_t at = bytes.find(name);
+    ASSERT_NE(std::string::npos, at);
+    bytes.replace(at, name.size(),
+                  "clip\0vid\xC0\xAF"
+                  "eo\xED\xA0\x80"
+                  "x\xFF"
+                  "y"s);
+    const Replay whole = ReplayOutput(bytes, {});
+    EXPECT_EQ(
+        L"Input #0, avi, from '/tmp/i10/rec/clip\0vid\uFFFD\uFFFDeo\uFFFD\uFFFD\uFFFDx\uFFFDy \u65E5\u672C.avi':"s,
+        LineWith(whole.lines, L"Input #0"));
+    EXPECT_EQ((std::vector<int>{0, 0, 250, 250, 500, 500, 750, 750, 1000}), whole.progress);
+    ExpectSameWhateverTheCuts(bytes, whole);
 }
 
 } // namespace
