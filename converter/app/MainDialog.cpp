@@ -15,14 +15,6 @@
 
 namespace {
 
-// Polls the progress while a batch runs.
-constexpr UINT_PTR kProgressTimer = 1000;
-// The About box and the settings dialog chosen from the menu open from these
-// one-shot timers, so that the menu has closed before their modal loop runs.
-constexpr UINT_PTR kAboutTimer = 2000;
-constexpr UINT_PTR kSettingsTimer = 4000;
-constexpr UINT kDeferredDialogDelayMs = 100;
-
 const wchar_t kSupportPage[] = L"https://quorvex.example.com/support";
 
 // Where each toolbar picture sits in its button. The 48 x 48 pictures hold
@@ -121,11 +113,31 @@ ON_COMMAND(ID_HELP_FEEDBACK, &MainDialog::OnMenuFeedback)
 ON_COMMAND(ID_OPTIONS_RUN_IN_BACKGROUND, &MainDialog::OnMenuRunInBackground)
 ON_COMMAND_RANGE(ID_POST_TASK_DO_NOTHING, ID_POST_TASK_LOG_OFF, &MainDialog::OnPostTaskCommand)
 ON_CBN_SELCHANGE(IDC_COMBO_TARGET, &MainDialog::OnTargetChanged)
+ON_BN_CLICKED(IDC_BUTTON_ADD, &MainDialog::OnAddButton)
+ON_COMMAND(ID_FILE_ADD_FILES, &MainDialog::OnMenuAddFiles)
+ON_BN_CLICKED(IDC_BUTTON_REMOVE, &MainDialog::OnRemove)
+ON_COMMAND(ID_EDIT_REMOVE_SELECTED, &MainDialog::OnRemove)
+ON_COMMAND(ID_EDIT_CLEAR_ALL, &MainDialog::OnClearAll)
+ON_COMMAND(ID_EDIT_CLEAR_CONVERTED, &MainDialog::OnClearConverted)
+ON_BN_CLICKED(IDC_BUTTON_OPEN, &MainDialog::OnOpenOutputFolder)
+ON_COMMAND(ID_EDIT_OPEN_OUTPUT, &MainDialog::OnOpenOutputFolder)
+ON_BN_CLICKED(IDC_BUTTON_BROWSE, &MainDialog::OnBrowse)
+ON_BN_CLICKED(IDC_BUTTON_CONVERT, &MainDialog::OnConvertButton)
+ON_COMMAND(ID_FILE_CONVERT, &MainDialog::OnMenuConvert)
+ON_BN_CLICKED(IDC_BUTTON_STOP, &MainDialog::OnStopButton)
+ON_COMMAND(ID_FILE_STOP, &MainDialog::OnMenuStop)
+ON_NOTIFY(LVN_ITEMCHANGED, IDC_LIST_FILES, &MainDialog::OnFileListItemChanged)
+ON_MESSAGE(WM_PROBE_FINISHED, &MainDialog::OnProbeFinished)
+ON_MESSAGE(WM_CONVERT_STARTED, &MainDialog::OnConvertStarted)
+ON_MESSAGE(WM_CONVERT_FINISHED, &MainDialog::OnConvertFinished)
+ON_MESSAGE(WM_CONVERT_FAILED, &MainDialog::OnConvertFailed)
+ON_MESSAGE(WM_CONVERT_STOPPED, &MainDialog::OnConvertStopped)
 END_MESSAGE_MAP()
 
 MainDialog::MainDialog()
-    : NeloDialog(IDD_QUORVEX_DIALOG), m_icon(nullptr), m_lastProgress(0), m_removeEnabled(false),
-      m_convertEnabled(false), m_stopEnabled(false), m_outputFolder(L"C:\\MyVideo") {
+    : NeloDialog(IDD_QUORVEX_DIALOG), m_icon(nullptr), m_rows(m_fileList), m_lastProgress(0),
+      m_removeEnabled(false), m_convertEnabled(false), m_stopEnabled(false), m_profileEnabled(true),
+      m_batchRunning(false), m_outputFolder(L"C:\\MyVideo") {
     LPCWSTR name = MAKEINTRESOURCEW(IDR_MAINFRAME);
     // A shared icon: the system owns it, nobody destroys it.
     m_icon = ::LoadIconW(AfxFindResourceHandle(name, RT_GROUP_ICON), name);
@@ -200,10 +212,21 @@ void MainDialog::RegisterEngineCallbacks() {
     ConversionEngine* engine = ConversionEngine::Current();
     if (!engine)
         return;
+    // The workers only post: each message carries its own copies of the path
+    // and the detail, so the window never reads what a worker may change.
+    engine->SetOnProbeFinished([](const std::wstring& path, const std::wstring& duration) {
+        PostPathToMainWindow(WM_PROBE_FINISHED, path, duration);
+    });
+    engine->SetOnFileStarted(
+        [](const std::wstring& path, const std::wstring&) { PostPathToMainWindow(WM_CONVERT_STARTED, path); });
+    engine->SetOnFileFinished(
+        [](const std::wstring& path, const std::wstring&) { PostPathToMainWindow(WM_CONVERT_FINISHED, path); });
+    engine->SetOnFileStopped(
+        [](const std::wstring& path, const std::wstring&) { PostPathToMainWindow(WM_CONVERT_STOPPED, path); });
+    engine->SetOnFileFailed([](const std::wstring& path, const std::wstring& reason) {
+        PostPathToMainWindow(WM_CONVERT_FAILED, path, reason);
+    });
     engine->SetOnBatchFinished([] { OnBatchFinished(); });
-    // The per-file callbacks (probe finished, file started, finished,
-    // stopped and failed) post their messages with PostPathToMainWindow once
-    // the window reacts to them.
 }
 
 void MainDialog::SetUpMenuBar() {
@@ -333,6 +356,7 @@ bool MainDialog::SetConvertEnabled(bool enable, bool keepOthers) {
                                            kConvertPicture.x, kConvertPicture.y);
     SetMenuEntry(ID_FILE_CONVERT, L"Convert", enable);
     if (!keepOthers) {
+        m_profileEnabled = enable;
         for (CWnd* control : std::initializer_list<CWnd*>{&m_targetCombo, &m_sizeCombo, &m_qualityCombo,
                                                           &m_outputEdit, &m_browseButton})
             if (control->GetSafeHwnd())
@@ -433,8 +457,12 @@ void MainDialog::OnTimer(UINT_PTR nIDEvent) {
         KillTimer(kSettingsTimer);
         ShowSettings();
         break;
+    case kAddFilesTimer:
+        KillTimer(kAddFilesTimer);
+        AddFile();
+        break;
     case kProgressTimer:
-        // The batch display's tick comes with the file list.
+        OnProgressTick();
         break;
     default:
         NeloDialog::OnTimer(nIDEvent);
@@ -491,6 +519,7 @@ void MainDialog::OnMenuExit() {
 void MainDialog::StopForExit() {
     if (ConversionEngine* engine = ConversionEngine::Current())
         engine->Stop();
+    m_batchRunning = false;
     KillTimer(kProgressTimer);
 }
 
@@ -500,8 +529,14 @@ void MainDialog::OnDestroy() {
     if (UiContext* context = UiContext::Current())
         if (context->MainWindow() == m_hWnd)
             context->SetMainWindow(nullptr);
+    // What they posted before will never be handled: free its strings.
+    MSG waiting;
+    while (::PeekMessageW(&waiting, m_hWnd, WM_PROBE_FINISHED, WM_CONVERT_STOPPED, PM_REMOVE))
+        FreePostedStrings(waiting);
+    m_batchRunning = false;
     KillTimer(kProgressTimer);
     KillTimer(kAboutTimer);
+    KillTimer(kAddFilesTimer);
     KillTimer(kSettingsTimer);
     NeloDialog::OnDestroy();
 }

@@ -7,9 +7,17 @@
 // the menu bar (see the members below). Everything else is already skinned.
 #pragma once
 
+#include "FileListRows.h"
+
 #include <Tavrin.h>
 
 #include <afxcmn.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+class ConversionEngine;
 
 class MainDialog : public Tavrin::NeloDialog {
 public:
@@ -30,8 +38,25 @@ public:
     bool IsRemoveEnabled() const { return m_removeEnabled; }
     bool IsConvertEnabled() const { return m_convertEnabled; }
     bool IsStopEnabled() const { return m_stopEnabled; }
+    // The target, size and quality lists, the output folder and Browse.
+    bool IsProfileEnabled() const { return m_profileEnabled; }
+    // From a successful start of a batch until Stop, Exit or the tick that
+    // finds the worker ended.
+    bool IsBatchRunning() const { return m_batchRunning; }
 
     void SetStatusText(const CString& text);
+
+    // The parameters of a batch read from the window; false (and nothing to
+    // convert) when the target, a file not yet converted, the size or the
+    // quality is missing.
+    struct BatchRequest {
+        std::wstring target;
+        std::wstring outputFolder;
+        std::vector<std::wstring> files;
+        std::wstring quality;
+        std::wstring size;
+    };
+    bool CollectBatch(BatchRequest& batch);
 
     // The menu whose entries the switches and the post-task commands rewrite.
     CMenu& MenuBar() { return m_menuBar; }
@@ -56,9 +81,36 @@ protected:
     afx_msg void OnMenuRunInBackground();
     afx_msg void OnPostTaskCommand(UINT nID);
     afx_msg void OnTargetChanged();
+    afx_msg void OnAddButton();
+    afx_msg void OnMenuAddFiles();
+    afx_msg void OnRemove();
+    afx_msg void OnClearAll();
+    afx_msg void OnClearConverted();
+    afx_msg void OnOpenOutputFolder();
+    afx_msg void OnBrowse();
+    afx_msg void OnConvertButton();
+    afx_msg void OnMenuConvert();
+    afx_msg void OnStopButton();
+    afx_msg void OnMenuStop();
+    afx_msg void OnFileListItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg LRESULT OnProbeFinished(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnConvertStarted(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnConvertFinished(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnConvertFailed(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnConvertStopped(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Polls the progress while a batch runs.
+    static constexpr UINT_PTR kProgressTimer = 1000;
+    static constexpr UINT kProgressPeriodMs = 500;
+    // The dialogs chosen from the menu open from these one-shot timers, so
+    // that the menu has closed before their modal loop runs.
+    static constexpr UINT_PTR kAboutTimer = 2000;
+    static constexpr UINT_PTR kAddFilesTimer = 3000;
+    static constexpr UINT_PTR kSettingsTimer = 4000;
+    static constexpr UINT kDeferredDialogDelayMs = 100;
+
     void AddAboutToSystemMenu();
     void RegisterEngineCallbacks();
     void SetUpMenuBar();
@@ -79,6 +131,25 @@ private:
     void ShowSettings();
     // The exit action before the dialog ends: Stop and no more progress ticks.
     void StopForExit();
+
+    // The file list (MainDialogFiles.cpp).
+    void AddFile();
+    void AddFileRow(const CString& path, const CString& duration);
+    // After rows went: an empty list switches Remove, Convert and Stop off.
+    void ShowRemainingRows();
+    bool OutputFolderUsable(const std::wstring& folder);
+
+    // The batch (MainDialogBatch.cpp).
+    void StartBatch(bool markFirstStarted);
+    void ShowBatchNotStarted(const CString& text);
+    void StopBatch();
+    void OnProgressTick();
+    void EndBatchDisplay(ConversionEngine& engine);
+    void ShowFileStarted(int row);
+    // Handles the engine messages already waiting, so that the end of a
+    // batch is shown after everything its worker reported.
+    void HandleWaitingEngineMessages();
+    void ShowProgressParts(bool batchRunning);
 
     HICON m_icon;
 
@@ -113,6 +184,7 @@ private:
     CComboBox m_qualityCombo;
     CEdit m_outputEdit;
     CListCtrl m_fileList;
+    FileListRows m_rows;
 
     CImageList m_targetImages;
     CImageList m_rowImages;
@@ -121,6 +193,11 @@ private:
     bool m_removeEnabled;
     bool m_convertEnabled;
     bool m_stopEnabled;
+    bool m_profileEnabled;
+    bool m_batchRunning;
+    // Files handed to the probe and not yet back: adding one again is
+    // refused like adding a listed file.
+    std::set<std::wstring> m_probing;
 
     // Exchanged with the controls.
     CString m_outputFolder;

@@ -52,18 +52,32 @@ void UiContext::EnableShutdownPrivilege() {
         ::AdjustTokenPrivileges(m_token, FALSE, &privileges, 0, nullptr, nullptr);
 }
 
-bool PostPathToMainWindow(UINT message, const std::wstring& path) {
+bool PostPathToMainWindow(UINT message, const std::wstring& path, const std::wstring& detail) {
     UiContext* context = UiContext::Current();
     HWND window = context ? context->MainWindow() : nullptr;
     if (!window)
         return false;
-    BSTR copy = ::SysAllocStringLen(path.data(), static_cast<UINT>(path.size()));
-    if (!copy)
+    BSTR pathCopy = ::SysAllocStringLen(path.data(), static_cast<UINT>(path.size()));
+    if (!pathCopy)
         return false;
-    if (::PostMessageW(window, message, reinterpret_cast<WPARAM>(copy), 0))
+    BSTR detailCopy = nullptr;
+    if (!detail.empty()) {
+        detailCopy = ::SysAllocStringLen(detail.data(), static_cast<UINT>(detail.size()));
+        if (!detailCopy) {
+            ::SysFreeString(pathCopy);
+            return false;
+        }
+    }
+    if (::PostMessageW(window, message, reinterpret_cast<WPARAM>(pathCopy), reinterpret_cast<LPARAM>(detailCopy)))
         return true;
-    ::SysFreeString(copy);
+    ::SysFreeString(pathCopy);
+    ::SysFreeString(detailCopy);
     return false;
+}
+
+void FreePostedStrings(const MSG& message) {
+    PostedPath path(message.wParam);
+    PostedPath detail(static_cast<WPARAM>(message.lParam));
 }
 
 PostedPath::~PostedPath() {

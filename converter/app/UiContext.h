@@ -17,8 +17,10 @@
 #include <string>
 
 // Posted by the engine's callbacks to the main window. wParam is a system
-// string (SysAllocString) with the input path that the receiver frees (see
-// PostedPath); lParam is 0.
+// string (SysAllocString) with the input path, lParam 0 or a second one with
+// the event's detail (the duration a probe found, the reason a file failed);
+// the receiver frees both (see PostedPath). A probe's duration travels with
+// its path, so nothing that happens in between can change what is listed.
 enum : UINT {
     WM_PROBE_FINISHED = 2024,
     WM_CONVERT_STARTED = 2025,
@@ -67,21 +69,26 @@ private:
     HANDLE m_token = nullptr;
 };
 
-// Posts the message with a newly allocated copy of the path to the main
-// window. False when there is no context or window or the post fails; the
-// copy is then freed here, so a late message never leaks its string.
-bool PostPathToMainWindow(UINT message, const std::wstring& path);
+// Posts the message with newly allocated copies of the path and (when not
+// empty) the detail to the main window. False when there is no context or
+// window or the post fails; the copies are then freed here, so a late
+// message never leaks its strings.
+bool PostPathToMainWindow(UINT message, const std::wstring& path, const std::wstring& detail = std::wstring());
 
-// The receiving end: owns the posted string and frees it when the handler
-// ends, whatever it does.
+// Frees the strings of an engine message that will never be handled (one
+// left in the queue of a window that is going away).
+void FreePostedStrings(const MSG& message);
+
+// The receiving end: owns a posted string (wParam or lParam) and frees it
+// when the handler ends, whatever it does.
 class PostedPath {
 public:
-    explicit PostedPath(WPARAM wParam) : m_text(reinterpret_cast<BSTR>(wParam)) {}
+    explicit PostedPath(WPARAM parameter) : m_text(reinterpret_cast<BSTR>(parameter)) {}
     PostedPath(const PostedPath&) = delete;
     PostedPath& operator=(const PostedPath&) = delete;
     ~PostedPath();
 
-    // The path, empty when none was sent.
+    // The text, empty when none was sent.
     const wchar_t* Text() const { return m_text ? m_text : L""; }
 
 private:

@@ -3,6 +3,7 @@
 // objects that start-up creates: their set-up, the enable switches, the
 // commands that need no file list, and what the screen shows.
 #include "app_test_support.h"
+#include "main_window_fixture.h"
 
 #include <ConversionEngine.h>
 #include <MainDialog.h>
@@ -75,32 +76,6 @@ COLORREF ControlPixel(HWND control, int x, int y) {
     GetWindowRect(control, &r);
     return quorvex_test::ScreenPixel(r.left + x, r.top + y);
 }
-
-class MainWindowTest : public testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_dialog.Create(IDD_QUORVEX_DIALOG, nullptr));
-        m_window = m_dialog.GetSafeHwnd();
-        quorvex_test::Settle();
-    }
-    void TearDown() override {
-        if (m_dialog.GetSafeHwnd())
-            m_dialog.DestroyWindow();
-        quorvex_test::PumpUntilIdle();
-    }
-
-    HWND Item(int id) const { return GetDlgItem(m_window, id); }
-    void Command(UINT id) { SendMessageW(m_window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-    void SelectTarget(int index) {
-        SendMessageW(Item(IDC_COMBO_TARGET), CB_SETCURSEL, index, 0);
-        SendMessageW(m_window, WM_COMMAND, MAKEWPARAM(IDC_COMBO_TARGET, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(Item(IDC_COMBO_TARGET)));
-    }
-
-    app_test::ProcessObjects m_objects; // before the dialog, destroyed after it
-    MainDialog m_dialog;
-    HWND m_window = nullptr;
-};
 
 TEST_F(MainWindowTest, OpensIdleAndIsTheTargetOfEngineMessagesUntilDestroyed) {
     EXPECT_EQ(m_window, UiContext::Current()->MainWindow());

@@ -1,0 +1,295 @@
+// The main window's file list and batch in the test's own process: the
+// engine's messages, the commands and their switches, collecting a batch,
+// the folder browser, and a batch stopped through the real engine with the
+// fake encoder.
+#include "main_window_fixture.h"
+#include "program_driver.h"
+
+#include <ConversionEngine.h>
+#include <FileListRows.h>
+#include <UiContext.h>
+
+#include "support/files.h"
+
+#include <shlobj.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST(FileListText, PermilleShownAsPercentWithOneDecimal) {
+    const std::pair<int, const wchar_t*> cases[] = {
+        {0, L"0.0%"}, {5, L"0.5%"}, {456, L"45.6%"}, {999, L"99.9%"}, {1000, L"100.0%"}, {-3, L"0.0%"}, {1234, L"100.0%"},
+    };
+    for (const auto& c : cases)
+        EXPECT_STREQ(c.second, PercentText(c.first).GetString()) << c.first;
+}
+
+struct Shown {
+    int image;
+    std::wstring percent;
+};
+
+class FileListTest : public MainWindowTest {
+protected:
+    CListCtrl& List() { return *static_cast<CListCtrl*>(CWnd::FromHandlePermanent(Item(IDC_LIST_FILES))); }
+    int Rows() { return List().GetItemCount(); }
+    Shown RowOf(int row) {
+        LVITEMW item{};
+        item.mask = LVIF_IMAGE;
+        item.iItem = row;
+        List().GetItem(&item);
+        return {item.iImage, List().GetItemText(row, 3).GetString()};
+    }
+    std::wstring Text(int id) { return app_test::WindowText(Item(id)); }
+    // What a worker posts, handled as the window's loop handles it.
+    void Post(UINT message, const std::wstring& path, const std::wstring& detail = std::wstring()) {
+        ASSERT_TRUE(PostPathToMainWindow(message, path, detail));
+        quorvex_test::PumpUntilIdle();
+    }
+    void Click(int id) {
+        SendMessageW(m_window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
+    }
+    void SelectOnly(std::initializer_list<int> rows) {
+        List().SetItemState(-1, 0, LVIS_SELECTED);
+        for (int row : rows)
+            List().SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+    }
+};
+
+TEST_F(FileListTest, ProbeResultsAddRowsOrSayWhyNot) {
+    struct Case {
+        const wchar_t* path;
+        const wchar_t* duration;
+        int rows;
+        std::wstring status;
+    };
+    const Case cases[] = {
+        {L"C:\\in\\a.avi", L"00:01:23", 1, L"Total files: 1"},
+        {L"C:\\in\\b.avi", L"", 1, L"The file format is wrong, please select file again."},
+        {L"C:\\in\\c.avi", L"00:00:00", 1, L"The file format is wrong, please select file again."},
+        {L"C:\\in\\a.avi", L"00:01:23", 1, L"The file [ C:\\in\\a.avi ] is in the list."},
+        {L"no folder.avi", L"00:00:05", 1, L"The file [ C:\\in\\a.avi ] is in the list."},
+        {L"D:\\clips\\d e.mov", L"01:02:03", 2, L"Total files: 2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.path << " " << c.duration);
+        Post(WM_PROBE_FINISHED, c.path, c.duration);
+        EXPECT_EQ(c.rows, Rows());
+        EXPECT_EQ(c.status, Text(IDC_STATIC_STATUS));
+    }
+    const wchar_t* const second[] = {L"d e.mov", L"01:02:03", L"0.0%", L"D:\\clips\\d e.mov"};
+    for (int column = 1; column < 5; ++column)
+        EXPECT_STREQ(second[column - 1], List().GetItemText(1, column).GetString()) << column;
+    EXPECT_EQ(0, RowOf(1).image);
+    // The first file makes Remove and Convert (with the profile) usable.
+    EXPECT_TRUE(m_dialog.IsRemoveEnabled());
+    EXPECT_TRUE(m_dialog.IsConvertEnabled());
+    EXPECT_TRUE(m_dialog.IsProfileEnabled());
+    EXPECT_FALSE(m_dialog.IsStopEnabled());
+
+    // The selection: one row shows its path, two nothing, none changes nothing.
+    SelectOnly({0});
+    EXPECT_EQ(L"C:\\in\\a.avi", Text(IDC_STATIC_STATUS));
+    SelectOnly({0, 1});
+    EXPECT_EQ(L"", Text(IDC_STATIC_STATUS));
+    SelectOnly({1});
+    m_dialog.SetStatusText(L"kept");
+    List().SetItemState(1, 0, LVIS_SELECTED);
+    EXPECT_EQ(L"kept", Text(IDC_STATIC_STATUS));
+}
+
+TEST_F(FileListTest, BatchMessagesChangeOnlyTheirRow) {
+    for (const wchar_t* path : {L"C:\\in\\a.avi", L"C:\\in\\b.avi"})
+        Post(WM_PROBE_FINISHED, path, L"00:00:10");
+    struct Case {
+        UINT message;
+        const wchar_t* path;
+        const wchar_t* detail;
+        Shown a, b;
+        const wchar_t* label; // null: as before
+        int bar;              // -1: as before
+    };
+    const Case cases[] = {
+        {WM_CONVERT_STARTED, L"C:\\in\\a.avi", L"", {1, L"0.0%"}, {0, L"0.0%"}, L"0.0%", 0},
+        {WM_CONVERT_FINISHED, L"C:\\in\\a.avi", L"", {2, L"100.0%"}, {0, L"0.0%"}, L"Completed: 100.0%", 1000},
+        {WM_CONVERT_STARTED, L"C:\\in\\b.avi", L"", {2, L"100.0%"}, {1, L"0.0%"}, L"0.0%", 0},
+        {WM_CONVERT_FAILED, L"C:\\in\\b.avi", L"The encoder ended with code 1.", {2, L"100.0%"}, {0, L"Failed"},
+         nullptr, -1},
+        {WM_CONVERT_STARTED, L"C:\\in\\b.avi", L"", {2, L"100.0%"}, {1, L"0.0%"}, L"0.0%", 0},
+        {WM_CONVERT_STOPPED, L"C:\\in\\b.avi", L"", {2, L"100.0%"}, {0, L"0.0%"}, nullptr, -1},
+        // A path no row has (a file removed meanwhile) changes nothing.
+        {WM_CONVERT_FINISHED, L"C:\\in\\gone.avi", L"", {2, L"100.0%"}, {0, L"0.0%"}, nullptr, -1},
+        {WM_CONVERT_FAILED, L"", L"", {2, L"100.0%"}, {0, L"0.0%"}, nullptr, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.message << " " << c.path);
+        const std::wstring label = Text(IDC_STATIC_FILE_PROGRESS);
+        const int bar = static_cast<int>(SendMessageW(Item(IDC_PROGRESS_FILE), PBM_GETPOS, 0, 0));
+        Post(c.message, c.path, c.detail);
+        EXPECT_EQ(c.a.image, RowOf(0).image);
+        EXPECT_EQ(c.a.percent, RowOf(0).percent);
+        EXPECT_EQ(c.b.image, RowOf(1).image);
+        EXPECT_EQ(c.b.percent, RowOf(1).percent);
+        EXPECT_EQ(c.label ? std::wstring(c.label) : label, Text(IDC_STATIC_FILE_PROGRESS));
+        EXPECT_EQ(c.bar >= 0 ? c.bar : bar, SendMessageW(Item(IDC_PROGRESS_FILE), PBM_GETPOS, 0, 0));
+    }
+}
+
+TEST_F(FileListTest, CommandsThatAreSwitchedOffDoNothingHoweverReached) {
+    for (const wchar_t* path : {L"C:\\in\\a.avi", L"C:\\in\\b.avi"})
+        Post(WM_PROBE_FINISHED, path, L"00:00:10");
+    SelectOnly({0});
+    m_dialog.SetRemoveEnabled(false);
+    m_dialog.SetConvertEnabled(false, false);
+    m_dialog.SetStatusText(L"as it was");
+    const std::pair<int, bool> commands[] = {
+        {IDC_BUTTON_REMOVE, true},   {ID_EDIT_REMOVE_SELECTED, false}, {ID_EDIT_CLEAR_ALL, false},
+        {ID_EDIT_CLEAR_CONVERTED, false}, {IDC_BUTTON_CONVERT, true}, {ID_FILE_CONVERT, false},
+        {IDC_BUTTON_STOP, true},     {ID_FILE_STOP, false},           {IDC_BUTTON_BROWSE, true},
+    };
+    for (const auto& command : commands) {
+        SCOPED_TRACE(testing::Message() << "command " << command.first);
+        if (command.second)
+            Click(command.first);
+        else
+            Command(command.first);
+        quorvex_test::PumpUntilIdle();
+        EXPECT_EQ(2, Rows());
+        EXPECT_FALSE(m_dialog.IsBatchRunning());
+        EXPECT_FALSE(ConversionEngine::Current()->IsConverting());
+        EXPECT_EQ(L"as it was", Text(IDC_STATIC_STATUS));
+        EXPECT_FALSE(KillTimer(m_window, 1000));
+    }
+
+    // Switched on, they work; a list emptied by a clear switches them off.
+    m_dialog.SetRemoveEnabled(true);
+    Command(ID_EDIT_REMOVE_SELECTED);
+    EXPECT_EQ(1, Rows());
+    EXPECT_EQ(L"Total files: 1", Text(IDC_STATIC_STATUS));
+    Command(ID_EDIT_CLEAR_ALL);
+    EXPECT_EQ(0, Rows());
+    EXPECT_EQ(L"Please add file(s)", Text(IDC_STATIC_STATUS));
+    EXPECT_FALSE(m_dialog.IsRemoveEnabled());
+    EXPECT_FALSE(m_dialog.IsConvertEnabled());
+    EXPECT_FALSE(m_dialog.IsProfileEnabled());
+    EXPECT_FALSE(m_dialog.IsStopEnabled());
+}
+
+TEST_F(FileListTest, BatchCollectedFromTheRowsNotYetConvertedAndTheProfile) {
+    MainDialog::BatchRequest batch;
+    EXPECT_FALSE(m_dialog.CollectBatch(batch)) << "no rows";
+    for (const wchar_t* path : {L"C:\\in\\a.avi", L"C:\\in\\b.avi", L"C:\\in\\c.avi"})
+        Post(WM_PROBE_FINISHED, path, L"00:00:10");
+    Post(WM_CONVERT_FINISHED, L"C:\\in\\b.avi");
+    Post(WM_CONVERT_FAILED, L"C:\\in\\c.avi", L"why");
+
+    struct Case {
+        int target;
+        const wchar_t *name, *size;
+    };
+    const Case cases[] = {{0, L"AVI", L"WideScreen"}, {5, L"IPhone", L"WideScreen"}, {1, L"Android", L"FullScreen"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SelectTarget(c.target);
+        ASSERT_TRUE(m_dialog.CollectBatch(batch));
+        EXPECT_EQ(c.name, batch.target);
+        EXPECT_EQ(c.size, batch.size);
+        EXPECT_EQ(L"Normal", batch.quality);
+        EXPECT_EQ(L"C:\\MyVideo", batch.outputFolder);
+        EXPECT_EQ((std::vector<std::wstring>{L"C:\\in\\a.avi", L"C:\\in\\c.avi"}), batch.files) << "failed included";
+    }
+
+    // Every row converted: nothing to collect, and Convert says so.
+    Post(WM_CONVERT_FINISHED, L"C:\\in\\a.avi");
+    Post(WM_CONVERT_FINISHED, L"C:\\in\\c.avi");
+    EXPECT_FALSE(m_dialog.CollectBatch(batch));
+    m_dialog.SetConvertEnabled(true, false);
+    Click(IDC_BUTTON_CONVERT);
+    EXPECT_EQ(L"Convert file(s) wrong, please retry.", Text(IDC_STATIC_STATUS));
+    EXPECT_TRUE(m_dialog.IsConvertEnabled());
+    EXPECT_TRUE(m_dialog.IsRemoveEnabled());
+    EXPECT_FALSE(m_dialog.IsBatchRunning());
+    EXPECT_FALSE(IsWindowVisible(Item(IDC_PROGRESS_FILE)));
+
+    // An output folder that cannot be made is reported before anything runs.
+    Post(WM_PROBE_FINISHED, L"C:\\in\\d.avi", L"00:00:10");
+    SetWindowTextW(Item(IDC_EDIT_OUTPUT), L"Q:\\no such drive");
+    Click(IDC_BUTTON_CONVERT);
+    EXPECT_EQ(L"The output folder is invalid path, please input again.", Text(IDC_STATIC_STATUS));
+    EXPECT_EQ(L"Q:\\no such drive", Text(IDC_EDIT_OUTPUT));
+    EXPECT_FALSE(m_dialog.IsBatchRunning());
+}
+
+TEST_F(FileListTest, FolderBrowserFillsTheEditOnlyWhenAFolderIsChosen) {
+    wchar_t windows[MAX_PATH];
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    const std::pair<UINT, std::wstring> endings[] = {{IDCANCEL, L"C:\\MyVideo"}, {IDOK, windows}};
+    for (const auto& ending : endings) {
+        const bool acted = app_test::WithModalDialog(
+            L"Browse for Folder", [this] { Click(IDC_BUTTON_BROWSE); },
+            [&](HWND browser) {
+                SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(windows));
+                quorvex_test::PumpUntilIdle();
+                SendMessageW(browser, WM_COMMAND, ending.first, 0);
+            });
+        ASSERT_TRUE(acted);
+        EXPECT_EQ(ending.second, Text(IDC_EDIT_OUTPUT));
+    }
+}
+
+// With the fake encoder beside the test program: a second file added while
+// the first is probed is refused like a listed one, and Stop kills the
+// progress timer at once.
+TEST_F(FileListTest, AddingDuringAProbeAndStoppingABatch) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"quorvex file list";
+    quorvex_test::RemoveTree(folder);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring clip = folder + L"\\slow.avi", release = folder + L"\\release";
+    auto write = [](const std::wstring& path, const std::string& text) {
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        CloseHandle(file);
+    };
+    write(clip, "film");
+    const std::string releasePath(release.begin(), release.end());
+    write(clip + L".fake", "probe: waitfile " + releasePath + "\nerr   Duration: 00:00:10.00, start: 0\\r\\n\n"
+                           "probe: exit 1\nconvert: err time=00:00:05.00 \\r\nconvert: waitfile " + releasePath +
+                           ".2\nconvert: output\n");
+    auto add = [&] {
+        return app_test::WithModalDialog(L"Open", [this] { Click(IDC_BUTTON_ADD); },
+                                         [&](HWND open) { program_driver::ChooseFile(open, clip); });
+    };
+    ASSERT_TRUE(add());
+    ASSERT_TRUE(add());
+    EXPECT_EQ(L"The file [ " + clip + L" ] is in the list.", Text(IDC_STATIC_STATUS));
+    write(release, "go");
+    ASSERT_TRUE(quorvex_test::PumpUntil([&] { return Rows() == 1; }, 10000));
+    quorvex_test::PumpUntilIdle();
+    EXPECT_EQ(1, Rows()) << "one probe, one row";
+
+    SetWindowTextW(Item(IDC_EDIT_OUTPUT), (folder + L"\\out").c_str());
+    Click(IDC_BUTTON_CONVERT);
+    ASSERT_TRUE(m_dialog.IsBatchRunning());
+    ASSERT_TRUE(quorvex_test::PumpUntil([&] { return RowOf(0).percent == L"50.0%"; }, 10000));
+    // A stopped batch's message that comes after a new batch started leaves
+    // that batch's ticks alone.
+    Post(WM_CONVERT_STOPPED, L"C:\\elsewhere.avi");
+    EXPECT_TRUE(KillTimer(m_window, 1000) && SetTimer(m_window, 1000, 500, nullptr));
+    Click(IDC_BUTTON_STOP);
+    EXPECT_FALSE(KillTimer(m_window, 1000)) << "Stop killed the progress timer";
+    EXPECT_FALSE(m_dialog.IsBatchRunning());
+    EXPECT_TRUE(m_dialog.IsConvertEnabled());
+    EXPECT_FALSE(m_dialog.IsStopEnabled());
+    EXPECT_TRUE(ConversionEngine::Current()->WaitForConversion(10000));
+    quorvex_test::PumpUntilIdle();
+    EXPECT_EQ(0, RowOf(0).image);
+    EXPECT_EQ(L"0.0%", RowOf(0).percent);
+    quorvex_test::RemoveTree(folder);
+}
+
+} // namespace

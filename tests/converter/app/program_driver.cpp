@@ -1,0 +1,278 @@
+#include "program_driver.h"
+
+#include "support/pump.h"
+
+#include <commctrl.h>
+
+namespace program_driver {
+
+namespace {
+
+constexpr int kFileList = 1004;
+constexpr int kTargetCombo = 1002;
+constexpr int kAddButton = 1007;
+constexpr int kAddFilesCommand = 32771;
+constexpr int kListColumns = 5;
+
+// Memory lent in another process, for messages that take a pointer.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HANDLE process, size_t size)
+        : m_process(process), m_address(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {}
+    ~RemoteBuffer() {
+        if (m_address)
+            VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    char* At(size_t offset) const { return static_cast<char*>(m_address) + offset; }
+    bool Write(size_t offset, const void* data, size_t size) const {
+        return m_address && WriteProcessMemory(m_process, At(offset), data, size, nullptr);
+    }
+    bool Read(size_t offset, void* data, size_t size) const {
+        return m_address && ReadProcessMemory(m_process, At(offset), data, size, nullptr);
+    }
+
+private:
+    HANDLE m_process;
+    void* m_address;
+};
+
+constexpr size_t kTextOffset = 256;
+constexpr int kTextChars = 1024;
+
+LRESULT SendFor(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 10000, &result))
+        return 0;
+    return static_cast<LRESULT>(result);
+}
+
+std::wstring CellText(HWND list, const RemoteBuffer& buffer, int row, int column) {
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = reinterpret_cast<LPWSTR>(buffer.At(kTextOffset));
+    item.cchTextMax = kTextChars;
+    buffer.Write(0, &item, sizeof(item));
+    const LRESULT length = SendFor(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(buffer.At(0)));
+    std::wstring text(static_cast<size_t>(length > 0 ? length : 0), L'\0');
+    if (length > 0)
+        buffer.Read(kTextOffset, &text[0], length * sizeof(wchar_t));
+    return text;
+}
+
+int CellImage(HWND list, const RemoteBuffer& buffer, int row) {
+    LVITEMW item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = row;
+    buffer.Write(0, &item, sizeof(item));
+    if (!SendFor(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(buffer.At(0))))
+        return -1;
+    buffer.Read(0, &item, sizeof(item));
+    return item.iImage;
+}
+
+struct WindowSearch {
+    DWORD processId;
+    const wchar_t* title;
+    HWND found;
+};
+
+const wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\Quorvex.exe";
+const wchar_t kDisplayDriver[] = L"Software\\Wine\\AppDefaults\\Quorvex.exe\\X11 Driver";
+
+} // namespace
+
+UnmanagedProgramWindows::UnmanagedProgramWindows() {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kDisplayDriver, L"Managed", REG_SZ, L"N", 2 * sizeof(wchar_t));
+}
+
+UnmanagedProgramWindows::~UnmanagedProgramWindows() {
+    RegDeleteKeyW(HKEY_CURRENT_USER, kDisplayDriver);
+    RegDeleteKeyW(HKEY_CURRENT_USER, kAppDefaults);
+}
+
+std::wstring TestFolder() {
+    wchar_t path[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, n);
+    return folder.substr(0, folder.find_last_of(L'\\') + 1);
+}
+
+bool InstallProgram(const std::wstring& folder, const std::wstring& program, const std::wstring& encoder) {
+    const std::wstring tests = TestFolder();
+    const std::wstring bin = tests + L"..\\bin\\";
+    CreateDirectoryW(folder.substr(0, folder.find_last_of(L'\\')).c_str(), nullptr);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    bool copied = true;
+    for (const wchar_t* name : {L"Framework.dll", L"Tavrin.dll"})
+        copied &= CopyFileW((bin + name).c_str(), (folder + L"\\" + name).c_str(), FALSE) != FALSE;
+    const std::wstring exe = program.empty() ? bin + L"Quorvex.exe" : program;
+    copied &= CopyFileW(exe.c_str(), (folder + L"\\Quorvex.exe").c_str(), FALSE) != FALSE;
+    const std::wstring ffmpeg = encoder.empty() ? tests + L"ffmpeg.exe" : encoder;
+    copied &= CopyFileW(ffmpeg.c_str(), (folder + L"\\ffmpeg.exe").c_str(), FALSE) != FALSE;
+    return copied;
+}
+
+HWND FindProcessWindow(DWORD processId, const wchar_t* title) {
+    WindowSearch search{processId, title, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto* s = reinterpret_cast<WindowSearch*>(parameter);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s->processId && IsWindowVisible(window) && WindowText(window) == s->title) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[1024] = {};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 10000, &length);
+    return text;
+}
+
+bool ChooseFile(HWND openDialog, const std::wstring& path) {
+    // The file name box: an edit of its own, or the edit inside a combo box.
+    HWND name = GetDlgItem(openDialog, 0x480); // edt1
+    if (!name) {
+        HWND combo = GetDlgItem(openDialog, 0x47c); // cmb13
+        name = combo ? FindWindowExW(combo, nullptr, L"Edit", nullptr) : nullptr;
+        if (!name)
+            name = combo;
+    }
+    if (!name)
+        return false;
+    SendMessageTimeoutW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_NORMAL, 10000, nullptr);
+    return PostMessageW(openDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                        reinterpret_cast<LPARAM>(GetDlgItem(openDialog, IDOK))) != FALSE;
+}
+
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs) {
+    return quorvex_test::PumpUntil(done, timeoutMs);
+}
+
+Program::Program(const std::wstring& exePath) {
+    std::wstring commandLine = L"\"" + exePath + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    // Started from elsewhere: the program must find its own folder.
+    if (!CreateProcessW(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, L"C:\\", &startup,
+                        &m_process))
+        return;
+    WaitFor([this] { return (m_main = FindProcessWindow(m_process.dwProcessId, L"Quorvex")) != nullptr; },
+            30000);
+}
+
+Program::~Program() {
+    if (!m_process.hProcess)
+        return;
+    if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
+        TerminateProcess(m_process.hProcess, 1);
+    CloseHandle(m_process.hThread);
+    CloseHandle(m_process.hProcess);
+}
+
+void Program::Click(int buttonId) {
+    PostMessageW(m_main, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(Item(buttonId)));
+}
+
+void Program::Menu(int commandId) {
+    PostMessageW(m_main, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+}
+
+void Program::SelectTarget(int index) {
+    HWND combo = Item(kTargetCombo);
+    SendFor(combo, CB_SETCURSEL, index, 0);
+    PostMessageW(m_main, WM_COMMAND, MAKEWPARAM(kTargetCombo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+bool Program::AddThroughDialog(const std::wstring& path, bool fromMenu) {
+    if (fromMenu)
+        Menu(kAddFilesCommand);
+    else
+        Click(kAddButton);
+    HWND dialog = nullptr;
+    if (!WaitFor([&] { return (dialog = FindProcessWindow(Id(), L"Open")) != nullptr; }))
+        return false;
+    if (!ChooseFile(dialog, path))
+        return false;
+    return WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
+}
+
+std::vector<Row> Program::Rows() {
+    std::vector<Row> rows;
+    HWND list = Item(kFileList);
+    RemoteBuffer buffer(m_process.hProcess, kTextOffset + kTextChars * sizeof(wchar_t));
+    const int count = static_cast<int>(SendFor(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        Row row;
+        row.image = CellImage(list, buffer, i);
+        std::wstring* texts[kListColumns] = {nullptr, &row.name, &row.duration, &row.percent, &row.path};
+        for (int column = 1; column < kListColumns; ++column)
+            *texts[column] = CellText(list, buffer, i, column);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void Program::SelectRows(const std::vector<int>& rows) {
+    HWND list = Item(kFileList);
+    RemoteBuffer buffer(m_process.hProcess, sizeof(LVITEMW));
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED;
+    item.state = 0;
+    buffer.Write(0, &item, sizeof(item));
+    SendFor(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(buffer.At(0)));
+    item.state = LVIS_SELECTED;
+    buffer.Write(0, &item, sizeof(item));
+    for (int row : rows)
+        SendFor(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(buffer.At(0)));
+}
+
+std::vector<std::wstring> Program::ComboEntries(int comboId, int* selection) {
+    // The system carries a combo box's texts between processes itself.
+    HWND combo = Item(comboId);
+    std::vector<std::wstring> entries;
+    const int count = static_cast<int>(SendFor(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[kTextChars] = {};
+        if (SendFor(combo, CB_GETLBTEXTLEN, i, 0) < kTextChars)
+            SendFor(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        entries.push_back(text);
+    }
+    *selection = static_cast<int>(SendFor(combo, CB_GETCURSEL, 0, 0));
+    return entries;
+}
+
+bool Program::WaitForStatus(const std::wstring& text, DWORD timeoutMs) {
+    return WaitFor([&] { return Status() == text; }, timeoutMs);
+}
+
+bool Program::WaitForStatusStart(const std::wstring& text, DWORD timeoutMs) {
+    return WaitFor([&] { return Status().compare(0, text.size(), text) == 0; }, timeoutMs);
+}
+
+bool Program::WaitForRows(size_t count, DWORD timeoutMs) {
+    HWND list = Item(kFileList);
+    return WaitFor([&] { return static_cast<size_t>(SendFor(list, LVM_GETITEMCOUNT, 0, 0)) == count; },
+                   timeoutMs);
+}
+
+bool Program::Close() {
+    PostMessageW(m_main, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(m_process.hProcess, 20000) != WAIT_OBJECT_0)
+        return false;
+    DWORD exitCode = 1;
+    GetExitCodeProcess(m_process.hProcess, &exitCode);
+    return exitCode == 0;
+}
+
+} // namespace program_driver

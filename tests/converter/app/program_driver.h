@@ -1,0 +1,107 @@
+// Driving Quorvex.exe as a person would, from another process: installed in
+// a program folder whose name has blanks, found by its window title, its
+// controls reached by their identifiers and read back (the file list through
+// memory lent in the program's own address space, as list views take their
+// texts by pointer).
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace program_driver {
+
+// The folder of the running test program, with a trailing backslash.
+std::wstring TestFolder();
+
+// Copies the program, its DLLs and the encoder into folder (made, with its
+// parent, when missing). program names the executable copied in as
+// Quorvex.exe (default: the shipped one in bin/), encoder the ffmpeg.exe
+// (default: the fake encoder beside the test program).
+bool InstallProgram(const std::wstring& folder, const std::wstring& program = std::wstring(),
+                    const std::wstring& encoder = std::wstring());
+
+// The visible top-level window of the process with this title.
+HWND FindProcessWindow(DWORD processId, const wchar_t* title);
+
+std::wstring WindowText(HWND window);
+
+// Types a path into an open-file dialog and presses its OK button.
+bool ChooseFile(HWND openDialog, const std::wstring& path);
+
+// Pumps this thread's messages while waiting for a condition, up to
+// timeoutMs; no fixed sleeps.
+bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000);
+
+// Without a window manager (the tests' display has none) Wine waits two
+// seconds for every window of a managed program that is hidden or destroyed:
+// each open-file dialog, each closed program. While this object lives,
+// Quorvex.exe's windows are unmanaged in the tests' prefix; the setting goes
+// with it, so that scripts/run, which shares the prefix, finds the program
+// managed again. The program reads it when it starts.
+class UnmanagedProgramWindows {
+public:
+    UnmanagedProgramWindows();
+    ~UnmanagedProgramWindows();
+    UnmanagedProgramWindows(const UnmanagedProgramWindows&) = delete;
+    UnmanagedProgramWindows& operator=(const UnmanagedProgramWindows&) = delete;
+};
+
+// One row of the file list as the program shows it.
+struct Row {
+    int image = -1;
+    std::wstring name, duration, percent, path;
+    bool operator==(const Row& other) const {
+        return image == other.image && name == other.name && duration == other.duration &&
+               percent == other.percent && path == other.path;
+    }
+};
+
+// Quorvex.exe started from its folder, its main window found; ended by
+// force if a test leaves it running.
+class Program {
+public:
+    explicit Program(const std::wstring& exePath);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    bool Started() const { return m_main != nullptr; }
+    HWND Main() const { return m_main; }
+    HWND Item(int id) const { return GetDlgItem(m_main, id); }
+    DWORD Id() const { return m_process.dwProcessId; }
+    HANDLE Process() const { return m_process.hProcess; }
+
+    // A toolbar or push button clicked, a menu command chosen: what reaches
+    // the window when a person does it.
+    void Click(int buttonId);
+    void Menu(int commandId);
+    void SelectTarget(int index);
+
+    // Chooses a file in the program's open-file dialog, opened by the Add
+    // File(s) button (or the menu entry when fromMenu); false when the
+    // dialog did not come or did not close.
+    bool AddThroughDialog(const std::wstring& path, bool fromMenu = false);
+
+    std::vector<Row> Rows();
+    // Selects exactly these rows (none: clears the selection).
+    void SelectRows(const std::vector<int>& rows);
+    std::vector<std::wstring> ComboEntries(int comboId, int* selection);
+
+    std::wstring Status() const { return WindowText(Item(1024)); }
+    bool WaitForStatus(const std::wstring& text, DWORD timeoutMs = 20000);
+    bool WaitForStatusStart(const std::wstring& text, DWORD timeoutMs = 20000);
+    bool WaitForRows(size_t count, DWORD timeoutMs = 20000);
+
+    // Closes the main window; true when the program then ended with exit
+    // code 0.
+    bool Close();
+
+private:
+    PROCESS_INFORMATION m_process{};
+    HWND m_main = nullptr;
+};
+
+} // namespace program_driver
