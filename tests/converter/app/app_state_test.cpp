@@ -97,14 +97,22 @@ TEST(PostTaskAction, NothingWithoutUiContextAndShutdownPrivilegeIsHarmless) {
     EXPECT_TRUE(app_test::ExitRequests().empty()) << "the context is gone";
 }
 
-// The messages waiting for a window of this thread, with their paths taken
-// over (and so freed) as the main window's handlers take them.
-std::vector<std::pair<UINT, std::wstring>> TakePosted(HWND window) {
-    std::vector<std::pair<UINT, std::wstring>> taken;
+// The messages waiting for a window of this thread, with their path and
+// detail taken over (and so freed) as the main window's handlers take them.
+struct Posted {
+    UINT message;
+    std::wstring path, detail;
+    bool operator==(const Posted& other) const {
+        return message == other.message && path == other.path && detail == other.detail;
+    }
+};
+std::vector<Posted> TakePosted(HWND window) {
+    std::vector<Posted> taken;
     MSG msg;
     while (PeekMessageW(&msg, window, WM_PROBE_FINISHED, WM_CONVERT_STOPPED, PM_REMOVE)) {
         PostedPath path(msg.wParam);
-        taken.emplace_back(msg.message, path.Text());
+        PostedPath detail(static_cast<WPARAM>(msg.lParam));
+        taken.push_back({msg.message, path.Text(), detail.Text()});
     }
     return taken;
 }
@@ -124,8 +132,14 @@ TEST(EngineMessages, PathsReachTheMainWindowOnlyWhileItExists) {
     worker.join();
     EXPECT_TRUE(posted);
     EXPECT_TRUE(PostPathToMainWindow(WM_CONVERT_STOPPED, L""));
-    EXPECT_EQ((std::vector<std::pair<UINT, std::wstring>>{
-                  {WM_CONVERT_STARTED, path}, {WM_CONVERT_FINISHED, path}, {WM_CONVERT_STOPPED, L""}}),
+    // The probe's duration and a failure's reason travel with the path.
+    EXPECT_TRUE(PostPathToMainWindow(WM_PROBE_FINISHED, path, L"00:01:23"));
+    EXPECT_TRUE(PostPathToMainWindow(WM_CONVERT_FAILED, path, L"The encoder ended with code 1."));
+    EXPECT_EQ((std::vector<Posted>{{WM_CONVERT_STARTED, path, L""},
+                                   {WM_CONVERT_FINISHED, path, L""},
+                                   {WM_CONVERT_STOPPED, L"", L""},
+                                   {WM_PROBE_FINISHED, path, L"00:01:23"},
+                                   {WM_CONVERT_FAILED, path, L"The encoder ended with code 1."}}),
               TakePosted(window));
 
     // A window that has gone (a stale handle) takes nothing.

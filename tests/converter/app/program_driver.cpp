@@ -8,11 +8,15 @@ namespace program_driver {
 
 namespace {
 
+constexpr size_t kTextOffset = 256;
+constexpr int kTextChars = 1024;
 constexpr int kFileList = 1004;
 constexpr int kTargetCombo = 1002;
 constexpr int kAddButton = 1007;
 constexpr int kAddFilesCommand = 32771;
 constexpr int kListColumns = 5;
+
+} // namespace
 
 // Memory lent in another process, for messages that take a pointer.
 class RemoteBuffer {
@@ -39,8 +43,7 @@ private:
     void* m_address;
 };
 
-constexpr size_t kTextOffset = 256;
-constexpr int kTextChars = 1024;
+namespace {
 
 LRESULT SendFor(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
@@ -79,18 +82,17 @@ struct WindowSearch {
     HWND found;
 };
 
-const wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\Quorvex.exe";
-const wchar_t kDisplayDriver[] = L"Software\\Wine\\AppDefaults\\Quorvex.exe\\X11 Driver";
-
 } // namespace
 
-UnmanagedProgramWindows::UnmanagedProgramWindows() {
-    RegSetKeyValueW(HKEY_CURRENT_USER, kDisplayDriver, L"Managed", REG_SZ, L"N", 2 * sizeof(wchar_t));
+UnmanagedProgramWindows::UnmanagedProgramWindows(const std::wstring& exeName)
+    : m_key(L"Software\\Wine\\AppDefaults\\" + exeName) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, (m_key + L"\\X11 Driver").c_str(), L"Managed", REG_SZ, L"N",
+                    2 * sizeof(wchar_t));
 }
 
 UnmanagedProgramWindows::~UnmanagedProgramWindows() {
-    RegDeleteKeyW(HKEY_CURRENT_USER, kDisplayDriver);
-    RegDeleteKeyW(HKEY_CURRENT_USER, kAppDefaults);
+    RegDeleteKeyW(HKEY_CURRENT_USER, (m_key + L"\\X11 Driver").c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, m_key.c_str());
 }
 
 std::wstring TestFolder() {
@@ -169,11 +171,13 @@ Program::Program(const std::wstring& exePath) {
         return;
     WaitFor([this] { return (m_main = FindProcessWindow(m_process.dwProcessId, L"Quorvex")) != nullptr; },
             30000);
+    m_buffer.reset(new RemoteBuffer(m_process.hProcess, kTextOffset + kTextChars * sizeof(wchar_t)));
 }
 
 Program::~Program() {
     if (!m_process.hProcess)
         return;
+    m_buffer.reset();
     if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
         TerminateProcess(m_process.hProcess, 1);
     CloseHandle(m_process.hThread);
@@ -207,10 +211,14 @@ bool Program::AddThroughDialog(const std::wstring& path, bool fromMenu) {
     return WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
 }
 
+std::wstring Program::Cell(int row, int column) {
+    return CellText(Item(kFileList), *m_buffer, row, column);
+}
+
 std::vector<Row> Program::Rows() {
     std::vector<Row> rows;
     HWND list = Item(kFileList);
-    RemoteBuffer buffer(m_process.hProcess, kTextOffset + kTextChars * sizeof(wchar_t));
+    const RemoteBuffer& buffer = *m_buffer;
     const int count = static_cast<int>(SendFor(list, LVM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         Row row;
@@ -225,7 +233,7 @@ std::vector<Row> Program::Rows() {
 
 void Program::SelectRows(const std::vector<int>& rows) {
     HWND list = Item(kFileList);
-    RemoteBuffer buffer(m_process.hProcess, sizeof(LVITEMW));
+    const RemoteBuffer& buffer = *m_buffer;
     LVITEMW item{};
     item.stateMask = LVIS_SELECTED;
     item.state = 0;

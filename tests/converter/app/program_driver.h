@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,16 +38,19 @@ bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 
 // Without a window manager (the tests' display has none) Wine waits two
 // seconds for every window of a managed program that is hidden or destroyed:
-// each open-file dialog, each closed program. While this object lives,
-// Quorvex.exe's windows are unmanaged in the tests' prefix; the setting goes
-// with it, so that scripts/run, which shares the prefix, finds the program
-// managed again. The program reads it when it starts.
+// each open-file dialog, each closed program. While this object lives, the
+// program's windows are unmanaged in the tests' prefix; the setting goes with
+// it, so that scripts/run, which shares the prefix, finds the program managed
+// again. The program reads it when it starts.
 class UnmanagedProgramWindows {
 public:
-    UnmanagedProgramWindows();
+    explicit UnmanagedProgramWindows(const std::wstring& exeName = L"Quorvex.exe");
     ~UnmanagedProgramWindows();
     UnmanagedProgramWindows(const UnmanagedProgramWindows&) = delete;
     UnmanagedProgramWindows& operator=(const UnmanagedProgramWindows&) = delete;
+
+private:
+    std::wstring m_key;
 };
 
 // One row of the file list as the program shows it.
@@ -61,6 +65,8 @@ struct Row {
 
 // Quorvex.exe started from its folder, its main window found; ended by
 // force if a test leaves it running.
+class RemoteBuffer;
+
 class Program {
 public:
     explicit Program(const std::wstring& exePath);
@@ -86,6 +92,9 @@ public:
     bool AddThroughDialog(const std::wstring& path, bool fromMenu = false);
 
     std::vector<Row> Rows();
+    // One text of the list: column 1 the name, 2 the duration, 3 the
+    // percentage, 4 the path.
+    std::wstring Cell(int row, int column);
     // Selects exactly these rows (none: clears the selection).
     void SelectRows(const std::vector<int>& rows);
     std::vector<std::wstring> ComboEntries(int comboId, int* selection);
@@ -102,6 +111,8 @@ public:
 private:
     PROCESS_INFORMATION m_process{};
     HWND m_main = nullptr;
+    // Lent in the program's process for the list's texts, for its whole life.
+    std::unique_ptr<RemoteBuffer> m_buffer;
 };
 
 } // namespace program_driver

@@ -1,0 +1,314 @@
+// Drives Quorvex.exe for scripts/bench-app (a benchmark, not a test) and
+// prints what it measured, one "name value" pair per line:
+//
+//   AppBenchDriver.exe convert PROGRAM CLIP OUTPUT_FOLDER TARGET_INDEX
+//       the clip added and converted; seconds from Convert to the encoder's
+//       end, to the row at "100.0%" and to "Convert successful.", and the
+//       program's CPU seconds (user and kernel) until the encoder's end
+//   AppBenchDriver.exe stall PROGRAM CLIP OUTPUT_FOLDER TARGET_INDEX EXTRA...
+//       the same conversion while the EXTRA files are added through the
+//       open-file dialog; the longest time the program's GUI thread took to
+//       answer a message sent every millisecond or so
+//   AppBenchDriver.exe baseline BARE_PROGRAM SECONDS
+//       the same answers timed on the bare dialog program for SECONDS (the
+//       script converts with ffmpeg meanwhile): what the machine alone costs
+//   AppBenchDriver.exe start PROGRAM BARE_PROGRAM RUNS
+//       each program started RUNS times in turn; seconds from the start of
+//       the process to its window shown and painted (nothing left to paint)
+#include "../program_driver.h"
+
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+using program_driver::Program;
+
+namespace {
+
+double Now() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Polls every 10 ms: close enough to the moment for runs of seconds, and
+// light enough not to keep the program's GUI thread busy answering.
+bool PollUntil(const std::function<bool()>& done, double timeoutSeconds) {
+    const double end = Now() + timeoutSeconds;
+    while (!done()) {
+        if (Now() > end)
+            return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+double CpuSeconds(HANDLE process) {
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(process, &created, &exited, &kernel, &user))
+        return -1;
+    auto seconds = [](const FILETIME& t) {
+        return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) /
+               1e7;
+    };
+    return seconds(kernel) + seconds(user);
+}
+
+// The encoder the program started: its child process named ffmpeg.exe.
+HANDLE FindEncoder(DWORD programId) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return nullptr;
+    HANDLE encoder = nullptr;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !encoder; more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ParentProcessID == programId && _wcsicmp(entry.szExeFile, L"ffmpeg.exe") == 0)
+            encoder = OpenProcess(SYNCHRONIZE, FALSE, entry.th32ProcessID);
+    }
+    CloseHandle(snapshot);
+    return encoder;
+}
+
+void Print(const char* name, double value) {
+    printf("%s %.4f\n", name, value);
+    fflush(stdout);
+}
+
+void UseOutputFolder(Program& program, const std::wstring& folder) {
+    SendMessageTimeoutW(program.Item(1001), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()), SMTO_NORMAL,
+                        10000, nullptr);
+}
+
+bool RowConverted(Program& program) {
+    return program.Cell(0, 3) == L"100.0%";
+}
+
+// Starts the program with one clip listed and the target chosen.
+bool Prepare(Program& program, const std::wstring& clip, const std::wstring& output, int target) {
+    if (!program.Started())
+        return false;
+    UseOutputFolder(program, output);
+    program.SelectTarget(target);
+    return program.AddThroughDialog(clip) && program.WaitForRows(1, 60000);
+}
+
+// Without a window manager (the benchmark's display has none) Wine waits two
+// seconds whenever a managed window is hidden or destroyed, which no desktop
+// does: the programs run unmanaged, as the tests do.
+const program_driver::UnmanagedProgramWindows g_unmanagedProgram;
+const program_driver::UnmanagedProgramWindows g_unmanagedBareDialog(L"BareDialog.exe");
+
+int Convert(const std::wstring& exe, const std::wstring& clip, const std::wstring& output, int target) {
+    Program program(exe);
+    if (!Prepare(program, clip, output, target))
+        return 1;
+    const double cpuBefore = CpuSeconds(program.Process());
+    const double start = Now();
+    program.Click(1009);
+    // The program is left alone while its encoder runs (asking it anything
+    // would cost it time); the encoder is found among the system's processes.
+    HANDLE encoder = nullptr;
+    if (!PollUntil([&] { return (encoder = FindEncoder(program.Id())) != nullptr; }, 60))
+        return 1;
+    WaitForSingleObject(encoder, INFINITE);
+    CloseHandle(encoder);
+    const double encoded = Now() - start;
+    const double cpu = CpuSeconds(program.Process()) - cpuBefore;
+    if (!PollUntil([&] { return RowConverted(program); }, 60))
+        return 1;
+    const double row = Now() - start;
+    if (!PollUntil([&] { return program.Status() == L"Convert successful."; }, 60))
+        return 1;
+    const double done = Now() - start;
+    Print("encoder_end_seconds", encoded);
+    Print("row_seconds", row);
+    Print("done_seconds", done);
+    Print("program_cpu_seconds", cpu);
+    program.Close();
+    return 0;
+}
+
+int Stall(const std::wstring& exe, const std::wstring& clip, const std::wstring& output, int target,
+          const std::vector<std::wstring>& extra) {
+    Program program(exe);
+    if (!Prepare(program, clip, output, target))
+        return 1;
+    std::atomic<bool> running{true};
+    std::atomic<long long> pings{0};
+    double longest = 0;
+    const double begin = Now();
+    // Answers that took longer than a frame: when (seconds from Convert) and
+    // how long (ms), with the moments the adding began and ended.
+    std::vector<std::pair<double, double>> slow;
+    std::vector<std::pair<double, const char*>> moments;
+    std::atomic<bool> dialogOpen{false};
+    double longestOutsideDialog = 0;
+    HWND main = program.Main();
+    std::thread pinger([&] {
+        while (running) {
+            const bool openBefore = dialogOpen;
+            const double sent = Now();
+            DWORD_PTR result = 0;
+            SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+            const double took = Now() - sent;
+            longest = std::max(longest, took);
+            if (!openBefore && !dialogOpen)
+                longestOutsideDialog = std::max(longestOutsideDialog, took);
+            if (took > 0.016)
+                slow.emplace_back(sent - begin, took * 1000);
+            ++pings;
+            Sleep(1);
+        }
+    });
+    program.Click(1009);
+    int added = 0;
+    for (const std::wstring& file : extra) {
+        moments.emplace_back(Now() - begin, "add_begins");
+        dialogOpen = true;
+        added += program.AddThroughDialog(file) ? 1 : 0;
+        dialogOpen = false;
+        moments.emplace_back(Now() - begin, "add_ends");
+    }
+    const bool ended = PollUntil([&] { return program.Status() == L"Convert successful."; }, 600);
+    running = false;
+    pinger.join();
+    for (const auto& moment : moments)
+        Print(moment.second, moment.first);
+    for (const auto& stall : slow)
+        printf("slow_answer %.3f %.1f\n", stall.first, stall.second);
+    Print("longest_stall_ms", longest * 1000);
+    Print("longest_stall_outside_dialog_ms", longestOutsideDialog * 1000);
+    Print("answers_over_16_ms", static_cast<double>(slow.size()));
+    Print("pings", static_cast<double>(pings));
+    Print("files_added_during_batch", added);
+    program.Close();
+    return ended ? 0 : 1;
+}
+
+int Baseline(const std::wstring& bare, double seconds) {
+    std::wstring commandLine = L"\"" + bare + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(bare.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return 1;
+    HWND window = nullptr;
+    PollUntil([&] { return (window = program_driver::FindProcessWindow(process.dwProcessId, L"Bare Dialog")); }, 60);
+    double longest = 0;
+    long long pings = 0, slow = 0;
+    for (const double end = Now() + seconds; window && Now() < end; ++pings) {
+        const double sent = Now();
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+        const double took = Now() - sent;
+        longest = std::max(longest, took);
+        slow += took > 0.016 ? 1 : 0;
+        Sleep(1);
+    }
+    if (window)
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    Print("baseline_longest_ms", longest * 1000);
+    Print("baseline_pings", static_cast<double>(pings));
+    Print("baseline_over_16_ms", static_cast<double>(slow));
+    return window ? 0 : 1;
+}
+
+struct StartTimes {
+    double shown = -1;   // the window visible
+    double painted = -1; // and nothing left to paint
+};
+
+// Seconds from the start of the process to its window shown and painted.
+StartTimes TimeToPaintedWindow(const std::wstring& exe, const wchar_t* title) {
+    StartTimes times;
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    const double start = Now();
+    if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return times;
+    HWND window = nullptr;
+    const bool painted = PollUntil(
+        [&] {
+            if (!window && (window = program_driver::FindProcessWindow(process.dwProcessId, title)) != nullptr)
+                times.shown = Now() - start;
+            DWORD_PTR result = 0;
+            return window && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) &&
+                   !GetUpdateRect(window, nullptr, FALSE);
+        },
+        60);
+    const double seconds = Now() - start;
+    if (window)
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    if (painted)
+        times.painted = seconds;
+    return times;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n == 0 ? -1 : (n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2);
+}
+
+int Start(const std::wstring& exe, const std::wstring& bare, int runs) {
+    std::vector<double> program, dialog, programShown, dialogShown;
+    // One start of each first, not counted: it brings their files into memory.
+    TimeToPaintedWindow(exe, L"Quorvex");
+    TimeToPaintedWindow(bare, L"Bare Dialog");
+    for (int i = 0; i < runs; ++i) {
+        const StartTimes p = TimeToPaintedWindow(exe, L"Quorvex");
+        const StartTimes d = TimeToPaintedWindow(bare, L"Bare Dialog");
+        program.push_back(p.painted);
+        programShown.push_back(p.shown);
+        dialog.push_back(d.painted);
+        dialogShown.push_back(d.shown);
+    }
+    for (double value : program)
+        Print("program_start_seconds", value);
+    for (double value : dialog)
+        Print("bare_start_seconds", value);
+    Print("program_start_median", Median(program));
+    Print("bare_start_median", Median(dialog));
+    Print("program_shown_median", Median(programShown));
+    Print("bare_shown_median", Median(dialogShown));
+    return 0;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const std::wstring mode = argc > 1 ? argv[1] : L"";
+    if (mode == L"convert" && argc == 6)
+        return Convert(argv[2], argv[3], argv[4], _wtoi(argv[5]));
+    if (mode == L"stall" && argc >= 6)
+        return Stall(argv[2], argv[3], argv[4], _wtoi(argv[5]), std::vector<std::wstring>(argv + 6, argv + argc));
+    if (mode == L"baseline" && argc == 4)
+        return Baseline(argv[2], _wtof(argv[3]));
+    if (mode == L"start" && argc == 5)
+        return Start(argv[2], argv[3], _wtoi(argv[4]));
+    fprintf(stderr, "usage: AppBenchDriver.exe convert|stall|start ... (see the source)\n");
+    return 2;
+}
