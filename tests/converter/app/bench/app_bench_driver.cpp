@@ -15,11 +15,19 @@
 //   AppBenchDriver.exe start PROGRAM BARE_PROGRAM RUNS
 //       each program started RUNS times in turn; seconds from the start of
 //       the process to its window shown and painted (nothing left to paint)
+//
+// It also sets up what the screenshots show (scripts/screenshot -w 12
+// build/tests/AppBenchDriver.exe scene NAME), for 20 seconds:
+//   scene converting   four files listed, one converted, one at 40.0%
+//                      (the fake encoder beside the driver holds it there)
+//   scene about        the About box
+//   scene settings     the settings dialog
 #include "../program_driver.h"
 
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <cstring>
 #include <atomic>
 #include <cstdio>
 #include <string>
@@ -196,6 +204,57 @@ int Stall(const std::wstring& exe, const std::wstring& clip, const std::wstring&
     return ended ? 0 : 1;
 }
 
+void WriteText(const std::wstring& path, const char* text) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, text, static_cast<DWORD>(strlen(text)), &written, nullptr);
+    CloseHandle(file);
+}
+
+int Scene(const std::wstring& name) {
+    const std::wstring folder = program_driver::TestFolder() + L"Program Files\\Quorvex Scene";
+    if (!program_driver::InstallProgram(folder))
+        return 1;
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring inputs = std::wstring(temp) + L"Quorvex scene";
+    CreateDirectoryW(inputs.c_str(), nullptr);
+    CreateDirectoryW((inputs + L"\\Converted").c_str(), nullptr);
+    Program program(folder + L"\\Quorvex.exe");
+    if (!program.Started())
+        return 1;
+    if (name == L"about") {
+        PostMessageW(program.Main(), WM_SYSCOMMAND, 16, 0);
+    } else if (name == L"settings") {
+        program.Click(1029);
+    } else if (name == L"converting") {
+        UseOutputFolder(program, inputs + L"\\Converted");
+        const char* const scripts[] = {
+            "err   Duration: 00:03:25.40, start: 0\\r\\n\nprobe: exit 1\nconvert: output\n",
+            "err   Duration: 00:00:10.00, start: 0\\r\\n\nprobe: exit 1\n"
+            "convert: err frame=  100 time=00:00:04.00 bitrate= 100.0kbits/s\\r\nconvert: sleep 60000\n",
+            "err   Duration: 00:12:07.00, start: 0\\r\\n\nprobe: exit 1\n",
+            "err   Duration: 01:02:44.90, start: 0\\r\\n\nprobe: exit 1\n",
+        };
+        const wchar_t* const names[] = {L"Holiday 2019.avi", L"Birthday party.mov", L"Concert.mkv", L"Interview.mp4"};
+        for (int i = 0; i < 4; ++i) {
+            const std::wstring path = inputs + L"\\" + names[i];
+            WriteText(path, "film");
+            WriteText(path + L".fake", scripts[i]);
+            program.AddThroughDialog(path);
+        }
+        program.WaitForRows(4);
+        program.Click(1009);
+    }
+    Sleep(20000);
+    // The About box or the settings dialog first, then the program.
+    for (const wchar_t* title : {L"About Quorvex", L"Settings"})
+        if (HWND dialog = program_driver::FindProcessWindow(program.Id(), title))
+            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    program.Close();
+    return 0;
+}
+
 int Baseline(const std::wstring& bare, double seconds) {
     std::wstring commandLine = L"\"" + bare + L"\"";
     STARTUPINFOW startup{};
@@ -305,6 +364,8 @@ int wmain(int argc, wchar_t** argv) {
         return Convert(argv[2], argv[3], argv[4], _wtoi(argv[5]));
     if (mode == L"stall" && argc >= 6)
         return Stall(argv[2], argv[3], argv[4], _wtoi(argv[5]), std::vector<std::wstring>(argv + 6, argv + argc));
+    if (mode == L"scene" && argc == 3)
+        return Scene(argv[2]);
     if (mode == L"baseline" && argc == 4)
         return Baseline(argv[2], _wtof(argv[3]));
     if (mode == L"start" && argc == 5)
