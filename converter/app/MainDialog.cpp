@@ -217,12 +217,15 @@ void MainDialog::RegisterEngineCallbacks() {
     engine->SetOnProbeFinished([](const std::wstring& path, const std::wstring& duration) {
         PostPathToMainWindow(WM_PROBE_FINISHED, path, duration);
     });
-    engine->SetOnFileStarted(
-        [](const std::wstring& path, const std::wstring&) { PostPathToMainWindow(WM_CONVERT_STARTED, path); });
-    engine->SetOnFileFinished(
-        [](const std::wstring& path, const std::wstring&) { PostPathToMainWindow(WM_CONVERT_FINISHED, path); });
-    engine->SetOnFileStopped(
-        [](const std::wstring& path, const std::wstring&) { PostPathToMainWindow(WM_CONVERT_STOPPED, path); });
+    engine->SetOnFileStarted([](const std::wstring& path, const std::wstring&) {
+        PostPathToMainWindow(WM_CONVERT_STARTED, path);
+    });
+    engine->SetOnFileFinished([](const std::wstring& path, const std::wstring&) {
+        PostPathToMainWindow(WM_CONVERT_FINISHED, path);
+    });
+    engine->SetOnFileStopped([](const std::wstring& path, const std::wstring&) {
+        PostPathToMainWindow(WM_CONVERT_STOPPED, path);
+    });
     engine->SetOnFileFailed([](const std::wstring& path, const std::wstring& reason) {
         PostPathToMainWindow(WM_CONVERT_FAILED, path, reason);
     });

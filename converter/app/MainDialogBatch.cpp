@@ -86,8 +86,9 @@ void MainDialog::StartBatch(bool markFirstStarted) {
         // would take the new one for it and start nothing.
         if (engine->IsConverting())
             engine->WaitForConversion(kWindDownMs);
-        started = !engine->IsConverting() && engine->StartConversion(batch.target, batch.files, batch.outputFolder,
-                                                                      batch.quality, batch.size);
+        started =
+            !engine->IsConverting() &&
+            engine->StartConversion(batch.target, batch.files, batch.outputFolder, batch.quality, batch.size);
     }
     if (!started) {
         ShowBatchNotStarted(kConvertWrong);

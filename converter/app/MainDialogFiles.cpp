@@ -15,7 +15,8 @@
 namespace {
 
 const wchar_t kSupportedFiles[] =
-    L"All Supported Files|*.ac3;*.asf;*.avi;*.dat;*.divx;*.vob;*.flv;*.mpeg;*.mpg;*.mp2;*.mp3;*.mp4;*.mov;*.wav;"
+    L"All Supported "
+    L"Files|*.ac3;*.asf;*.avi;*.dat;*.divx;*.vob;*.flv;*.mpeg;*.mpg;*.mp2;*.mp3;*.mp4;*.mov;*.wav;"
     L"*.wmv;*.3gp;*.3gp2;*.3gpp;*.3g2;*.3gpp2;*.ogg;*.mts;*.m2ts;*.mkv;*.m4v;*.vro;*.avs;*.mod|"
     L"AC3 File(*.ac3)|*.ac3|ASF File(*.asf)|*.asf|AVI File(*.avi)|*.avi|DAT File(*.dat)|*.dat|"
     L"DIVX File(*.divx)|*.divx|DVD File(*.vob)|*.vob|FLV File(*.flv)|*.flv|MPEG File(*.mpeg)|*.mpeg|"
@@ -211,7 +212,8 @@ void MainDialog::OnOpenOutputFolder() {
 bool MainDialog::OutputFolderUsable(const std::wstring& folder) {
     // A folder that is missing is made (one level), as the default one is
     // at start-up; one that cannot be made is reported and its text kept.
-    if (!folder.empty() && (IsFolder(folder) || (::CreateDirectoryW(folder.c_str(), nullptr) && IsFolder(folder))))
+    if (!folder.empty() &&
+        (IsFolder(folder) || (::CreateDirectoryW(folder.c_str(), nullptr) && IsFolder(folder))))
         return true;
     SetStatusText(kInvalidFolder);
     return false;

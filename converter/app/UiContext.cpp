@@ -68,7 +68,8 @@ bool PostPathToMainWindow(UINT message, const std::wstring& path, const std::wst
             return false;
         }
     }
-    if (::PostMessageW(window, message, reinterpret_cast<WPARAM>(pathCopy), reinterpret_cast<LPARAM>(detailCopy)))
+    if (::PostMessageW(window, message, reinterpret_cast<WPARAM>(pathCopy),
+                       reinterpret_cast<LPARAM>(detailCopy)))
         return true;
     ::SysFreeString(pathCopy);
     ::SysFreeString(detailCopy);

@@ -73,7 +73,8 @@ private:
 // empty) the detail to the main window. False when there is no context or
 // window or the post fails; the copies are then freed here, so a late
 // message never leaks its strings.
-bool PostPathToMainWindow(UINT message, const std::wstring& path, const std::wstring& detail = std::wstring());
+bool PostPathToMainWindow(UINT message, const std::wstring& path,
+                          const std::wstring& detail = std::wstring());
 
 // Frees the strings of an engine message that will never be handled (one
 // left in the queue of a window that is going away).

@@ -23,8 +23,8 @@ TEST(ProgramWithRealEncoder, ConvertsAClipToAFileThatPlays) {
     program_driver::UnmanagedProgramWindows unmanaged;
     program_driver::Program program(folder + L"\\Quorvex.exe");
     ASSERT_TRUE(program.Started());
-    SendMessageTimeoutW(program.Item(1001), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(output.c_str()), SMTO_NORMAL,
-                        10000, nullptr);
+    SendMessageTimeoutW(program.Item(1001), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(output.c_str()),
+                        SMTO_NORMAL, 10000, nullptr);
 
     ASSERT_TRUE(program.AddThroughDialog(clip));
     ASSERT_TRUE(program.WaitForRows(1, 30000)) << program.Status();
@@ -38,8 +38,10 @@ TEST(ProgramWithRealEncoder, ConvertsAClipToAFileThatPlays) {
 
     const std::wstring converted = output + L"\\holiday clip.avi";
     ASSERT_GT(FileSize(converted), 0);
-    const RunResult probe = RunCommand(L"\"" + ProgramFolder() + L"ffprobe.exe\" -v error -show_entries "
-                                       L"stream=codec_type -of csv=p=0 \"" + converted + L"\"");
+    const RunResult probe = RunCommand(L"\"" + ProgramFolder() +
+                                       L"ffprobe.exe\" -v error -show_entries "
+                                       L"stream=codec_type -of csv=p=0 \"" +
+                                       converted + L"\"");
     ASSERT_TRUE(probe.started);
     EXPECT_EQ(0u, probe.exitCode) << probe.output;
     EXPECT_NE(std::string::npos, probe.output.find("video")) << probe.output;

@@ -123,19 +123,7 @@ inline RunResult RunCommand(const std::wstring& commandLine) {
     return RunCommand(commandLine, std::string(), [](bool) {});
 }
 
-inline std::string ReadWholeFile(const std::wstring& path) {
-    std::string text;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return text;
-    char chunk[4096];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof(chunk), &got, nullptr) && got > 0)
-        text.append(chunk, got);
-    CloseHandle(file);
-    return text;
-}
+using quorvex_test::ReadWholeFile;
 
 // Command lines of the live (not zombie) Linux processes whose command line
 // contains marker, read from /proc through Wine's Z: drive.

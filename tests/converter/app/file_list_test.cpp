@@ -20,7 +20,8 @@ namespace {
 
 TEST(FileListText, PermilleShownAsPercentWithOneDecimal) {
     const std::pair<int, const wchar_t*> cases[] = {
-        {0, L"0.0%"}, {5, L"0.5%"}, {456, L"45.6%"}, {999, L"99.9%"}, {1000, L"100.0%"}, {-3, L"0.0%"}, {1234, L"100.0%"},
+        {0, L"0.0%"},      {5, L"0.5%"},  {456, L"45.6%"},   {999, L"99.9%"},
+        {1000, L"100.0%"}, {-3, L"0.0%"}, {1234, L"100.0%"},
     };
     for (const auto& c : cases)
         EXPECT_STREQ(c.second, PercentText(c.first).GetString()) << c.first;
@@ -113,10 +114,21 @@ TEST_F(FileListTest, BatchMessagesChangeOnlyTheirRow) {
     };
     const Case cases[] = {
         {WM_CONVERT_STARTED, L"C:\\in\\a.avi", L"", {1, L"0.0%"}, {0, L"0.0%"}, L"0.0%", 0},
-        {WM_CONVERT_FINISHED, L"C:\\in\\a.avi", L"", {2, L"100.0%"}, {0, L"0.0%"}, L"Completed: 100.0%", 1000},
+        {WM_CONVERT_FINISHED,
+         L"C:\\in\\a.avi",
+         L"",
+         {2, L"100.0%"},
+         {0, L"0.0%"},
+         L"Completed: 100.0%",
+         1000},
         {WM_CONVERT_STARTED, L"C:\\in\\b.avi", L"", {2, L"100.0%"}, {1, L"0.0%"}, L"0.0%", 0},
-        {WM_CONVERT_FAILED, L"C:\\in\\b.avi", L"The encoder ended with code 1.", {2, L"100.0%"}, {0, L"Failed"},
-         nullptr, -1},
+        {WM_CONVERT_FAILED,
+         L"C:\\in\\b.avi",
+         L"The encoder ended with code 1.",
+         {2, L"100.0%"},
+         {0, L"Failed"},
+         nullptr,
+         -1},
         {WM_CONVERT_STARTED, L"C:\\in\\b.avi", L"", {2, L"100.0%"}, {1, L"0.0%"}, L"0.0%", 0},
         {WM_CONVERT_STOPPED, L"C:\\in\\b.avi", L"", {2, L"100.0%"}, {0, L"0.0%"}, nullptr, -1},
         // A path no row has (a file removed meanwhile) changes nothing.
@@ -145,9 +157,11 @@ TEST_F(FileListTest, CommandsThatAreSwitchedOffDoNothingHoweverReached) {
     m_dialog.SetConvertEnabled(false, false);
     m_dialog.SetStatusText(L"as it was");
     const std::pair<int, bool> commands[] = {
-        {IDC_BUTTON_REMOVE, true},   {ID_EDIT_REMOVE_SELECTED, false}, {ID_EDIT_CLEAR_ALL, false},
-        {ID_EDIT_CLEAR_CONVERTED, false}, {IDC_BUTTON_CONVERT, true}, {ID_FILE_CONVERT, false},
-        {IDC_BUTTON_STOP, true},     {ID_FILE_STOP, false},           {IDC_BUTTON_BROWSE, true},
+        {IDC_BUTTON_REMOVE, true},  {ID_EDIT_REMOVE_SELECTED, false},
+        {ID_EDIT_CLEAR_ALL, false}, {ID_EDIT_CLEAR_CONVERTED, false},
+        {IDC_BUTTON_CONVERT, true}, {ID_FILE_CONVERT, false},
+        {IDC_BUTTON_STOP, true},    {ID_FILE_STOP, false},
+        {IDC_BUTTON_BROWSE, true},
     };
     for (const auto& command : commands) {
         SCOPED_TRACE(testing::Message() << "command " << command.first);
@@ -189,7 +203,8 @@ TEST_F(FileListTest, BatchCollectedFromTheRowsNotYetConvertedAndTheProfile) {
         int target;
         const wchar_t *name, *size;
     };
-    const Case cases[] = {{0, L"AVI", L"WideScreen"}, {5, L"IPhone", L"WideScreen"}, {1, L"Android", L"FullScreen"}};
+    const Case cases[] = {
+        {0, L"AVI", L"WideScreen"}, {5, L"IPhone", L"WideScreen"}, {1, L"Android", L"FullScreen"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SelectTarget(c.target);
@@ -198,7 +213,8 @@ TEST_F(FileListTest, BatchCollectedFromTheRowsNotYetConvertedAndTheProfile) {
         EXPECT_EQ(c.size, batch.size);
         EXPECT_EQ(L"Normal", batch.quality);
         EXPECT_EQ(L"C:\\MyVideo", batch.outputFolder);
-        EXPECT_EQ((std::vector<std::wstring>{L"C:\\in\\a.avi", L"C:\\in\\c.avi"}), batch.files) << "failed included";
+        EXPECT_EQ((std::vector<std::wstring>{L"C:\\in\\a.avi", L"C:\\in\\c.avi"}), batch.files)
+            << "failed included";
     }
 
     // Every row converted: nothing to collect, and Convert says so.
@@ -243,26 +259,19 @@ TEST_F(FileListTest, FolderBrowserFillsTheEditOnlyWhenAFolderIsChosen) {
 // the first is probed is refused like a listed one, and Stop kills the
 // progress timer at once.
 TEST_F(FileListTest, AddingDuringAProbeAndStoppingABatch) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"quorvex file list";
-    quorvex_test::RemoveTree(folder);
-    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring folder = quorvex_test::FreshTempFolder(L"quorvex file list");
     const std::wstring clip = folder + L"\\slow.avi", release = folder + L"\\release";
-    auto write = [](const std::wstring& path, const std::string& text) {
-        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-        CloseHandle(file);
-    };
+    auto write = quorvex_test::WriteWholeFile;
     write(clip, "film");
     const std::string releasePath(release.begin(), release.end());
-    write(clip + L".fake", "probe: waitfile " + releasePath + "\nerr   Duration: 00:00:10.00, start: 0\\r\\n\n"
-                           "probe: exit 1\nconvert: err time=00:00:05.00 \\r\nconvert: waitfile " + releasePath +
-                           ".2\nconvert: output\n");
+    write(clip + L".fake", "probe: waitfile " + releasePath +
+                               "\nerr   Duration: 00:00:10.00, start: 0\\r\\n\n"
+                               "probe: exit 1\nconvert: err time=00:00:05.00 \\r\nconvert: waitfile " +
+                               releasePath + ".2\nconvert: output\n");
     auto add = [&] {
-        return app_test::WithModalDialog(L"Open", [this] { Click(IDC_BUTTON_ADD); },
-                                         [&](HWND open) { program_driver::ChooseFile(open, clip); });
+        return app_test::WithModalDialog(
+            L"Open", [this] { Click(IDC_BUTTON_ADD); },
+            [&](HWND open) { program_driver::ChooseFile(open, clip); });
     };
     ASSERT_TRUE(add());
     ASSERT_TRUE(add());

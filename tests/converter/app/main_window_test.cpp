@@ -463,18 +463,9 @@ TEST(MainWindow, EveryWayOfClosingStopsTheProgressTimer) {
 // The window registers the post-task action with the engine: a batch that
 // converts every file ends the session as chosen; a failed one does not.
 TEST(MainWindow, FinishedBatchRunsThePostTaskActionThroughTheEngine) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"quorvex app batch";
-    quorvex_test::RemoveTree(folder);
-    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring folder = quorvex_test::FreshTempFolder(L"quorvex app batch");
     const std::wstring input = folder + L"\\clip.avi";
-    auto write = [](const std::wstring& path, const char* text) {
-        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(file, text, static_cast<DWORD>(strlen(text)), &written, nullptr);
-        CloseHandle(file);
-    };
+    auto write = quorvex_test::WriteWholeFile;
     write(input, "not really a film");
     const std::wstring output = folder + L"\\out";
     CreateDirectoryW(output.c_str(), nullptr);

@@ -137,7 +137,8 @@ HWND FindProcessWindow(DWORD processId, const wchar_t* title) {
 std::wstring WindowText(HWND window) {
     wchar_t text[1024] = {};
     DWORD_PTR length = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 10000, &length);
+    SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 10000,
+                        &length);
     return text;
 }
 
@@ -152,7 +153,8 @@ bool ChooseFile(HWND openDialog, const std::wstring& path) {
     }
     if (!name)
         return false;
-    SendMessageTimeoutW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_NORMAL, 10000, nullptr);
+    SendMessageTimeoutW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_NORMAL, 10000,
+                        nullptr);
     return PostMessageW(openDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                         reinterpret_cast<LPARAM>(GetDlgItem(openDialog, IDOK))) != FALSE;
 }
@@ -166,8 +168,8 @@ Program::Program(const std::wstring& exePath) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     // Started from elsewhere: the program must find its own folder.
-    if (!CreateProcessW(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, L"C:\\", &startup,
-                        &m_process))
+    if (!CreateProcessW(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, L"C:\\",
+                        &startup, &m_process))
         return;
     WaitFor([this] { return (m_main = FindProcessWindow(m_process.dwProcessId, L"Quorvex")) != nullptr; },
             30000);
@@ -185,7 +187,8 @@ Program::~Program() {
 }
 
 void Program::Click(int buttonId) {
-    PostMessageW(m_main, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(Item(buttonId)));
+    PostMessageW(m_main, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(Item(buttonId)));
 }
 
 void Program::Menu(int commandId) {
@@ -195,7 +198,8 @@ void Program::Menu(int commandId) {
 void Program::SelectTarget(int index) {
     HWND combo = Item(kTargetCombo);
     SendFor(combo, CB_SETCURSEL, index, 0);
-    PostMessageW(m_main, WM_COMMAND, MAKEWPARAM(kTargetCombo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    PostMessageW(m_main, WM_COMMAND, MAKEWPARAM(kTargetCombo, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
 }
 
 bool Program::AddThroughDialog(const std::wstring& path, bool fromMenu) {

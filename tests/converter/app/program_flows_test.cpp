@@ -46,7 +46,8 @@ const char kProbeLines[] = "err Input #0, avi, from 'input':\\r\\n\n"
 std::string WaitingConversion(const std::wstring& release) {
     std::string path(release.begin(), release.end());
     return std::string(kProbeLines) +
-           "convert: err frame=   10 fps=0.0 q=2.0 size=      10kB time=00:00:02.00 bitrate= 100.0kbits/s\\r\n"
+           "convert: err frame=   10 fps=0.0 q=2.0 size=      10kB time=00:00:02.00 bitrate= "
+           "100.0kbits/s\\r\n"
            "convert: waitfile " +
            path + "\nconvert: output\n";
 }
@@ -57,12 +58,7 @@ const char kFailingConversion[] = "err   Duration: 00:00:10.50, start: 0.000000\
 // A probe that prints nothing: the encoder cannot read the file.
 const char kUnreadable[] = "probe: exit 1\n";
 
-void WriteText(const std::wstring& path, const std::string& text) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
-}
+using quorvex_test::WriteWholeFile;
 
 bool Exists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -73,11 +69,7 @@ bool Exists(const std::wstring& path) {
 class ProgramFlows : public testing::Test {
 protected:
     void SetUp() override {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        m_inputs = std::wstring(temp) + L"quorvex flows";
-        quorvex_test::RemoveTree(m_inputs);
-        CreateDirectoryW(m_inputs.c_str(), nullptr);
+        m_inputs = quorvex_test::FreshTempFolder(L"quorvex flows");
         m_output = m_inputs + L"\\out";
         CreateDirectoryW(m_output.c_str(), nullptr);
     }
@@ -86,9 +78,9 @@ protected:
     // An input file; with a script, the fake encoder does what it says for it.
     std::wstring Input(const wchar_t* name, const std::string& script = std::string()) {
         const std::wstring path = m_inputs + L"\\" + name;
-        WriteText(path, "not really a film");
+        WriteWholeFile(path, "not really a film");
         if (!script.empty())
-            WriteText(path + L".fake", script);
+            WriteWholeFile(path + L".fake", script);
         return path;
     }
     std::wstring Install(const wchar_t* folderName, const std::wstring& program = std::wstring()) {
@@ -97,8 +89,8 @@ protected:
         return program_driver::InstallProgram(folder, program) ? folder : std::wstring();
     }
     static void UseOutputFolder(Program& program, const std::wstring& folder) {
-        SendMessageTimeoutW(program.Item(kOutputEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()),
-                            SMTO_NORMAL, 10000, nullptr);
+        SendMessageTimeoutW(program.Item(kOutputEdit), WM_SETTEXT, 0,
+                            reinterpret_cast<LPARAM>(folder.c_str()), SMTO_NORMAL, 10000, nullptr);
     }
     static Row Waiting(const std::wstring& path, const wchar_t* percent = L"0.0%", int image = 0) {
         Row row;
@@ -124,7 +116,8 @@ TEST_F(ProgramFlows, AddingChoosingConvertingRemovingAndClearing) {
     UseOutputFolder(program, m_output);
     EXPECT_EQ(L"Please add file(s)", program.Status());
 
-    const std::wstring a = Input(L"a.avi"), b = Input(L"b clip.avi"), c = Input(L"c.avi"), d = Input(L"d.avi");
+    const std::wstring a = Input(L"a.avi"), b = Input(L"b clip.avi"), c = Input(L"c.avi"),
+                       d = Input(L"d.avi");
     const std::wstring bad = Input(L"bad.avi", kUnreadable);
 
     // The row appears once the probe has read the duration.
@@ -148,7 +141,8 @@ TEST_F(ProgramFlows, AddingChoosingConvertingRemovingAndClearing) {
     // "IPhone" has one size; every target has the three qualities.
     program.SelectTarget(5);
     int selection = -1;
-    ASSERT_TRUE(program_driver::WaitFor([&] { return program.ComboEntries(kSizeCombo, &selection).size() == 1; }));
+    ASSERT_TRUE(
+        program_driver::WaitFor([&] { return program.ComboEntries(kSizeCombo, &selection).size() == 1; }));
     EXPECT_EQ(std::vector<std::wstring>{L"WideScreen"}, program.ComboEntries(kSizeCombo, &selection));
     EXPECT_EQ(0, selection);
     EXPECT_EQ((std::vector<std::wstring>{L"High", L"Normal", L"Low"}),
@@ -236,7 +230,7 @@ TEST_F(ProgramFlows, StopDuringTheSecondFileThenConvertAgainAndAFailingFile) {
     EXPECT_TRUE(IsWindowVisible(program.Item(1024)));
 
     // Convert at once after Stop: the rest of the list, in one new batch.
-    WriteText(release, "go");
+    WriteWholeFile(release, "go");
     program.Click(kConvertButton);
     ASSERT_TRUE(program.WaitForStatus(L"Convert successful."));
     EXPECT_EQ((std::vector<Row>{Converted(first), Converted(second), Converted(third)}), program.Rows());
@@ -248,7 +242,8 @@ TEST_F(ProgramFlows, StopDuringTheSecondFileThenConvertAgainAndAFailingFile) {
     ASSERT_TRUE(program.WaitForRows(5));
     program.Menu(kMenuConvert);
     ASSERT_TRUE(program.WaitForStatusStart(L"Convert file(s) wrong, please retry."));
-    EXPECT_NE(std::wstring::npos, program.Status().find(L"The encoder ended with code 1")) << program.Status();
+    EXPECT_NE(std::wstring::npos, program.Status().find(L"The encoder ended with code 1"))
+        << program.Status();
     std::vector<Row> rows = program.Rows();
     ASSERT_EQ(5u, rows.size());
     EXPECT_EQ(Waiting(failing, L"Failed"), rows[3]);
@@ -268,22 +263,13 @@ TEST_F(ProgramFlows, StopDuringTheSecondFileThenConvertAgainAndAFailingFile) {
 }
 
 std::string ExitRequests(const std::wstring& folder) {
-    std::string text;
-    HANDLE file = CreateFileW((folder + L"\\exit-requests.txt").c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return text;
-    char chunk[256];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof(chunk), &got, nullptr) && got > 0)
-        text.append(chunk, got);
-    CloseHandle(file);
-    return text;
+    return quorvex_test::ReadWholeFile(folder + L"\\exit-requests.txt");
 }
 
 // The test build of the program records each request to end the session.
 TEST_F(ProgramFlows, PostTaskActionsRunOnlyAfterABatchThatConvertedEveryFile) {
-    const std::wstring folder = Install(L"Quorvex Seam Test", program_driver::TestFolder() + L"QuorvexSeam.exe");
+    const std::wstring folder =
+        Install(L"Quorvex Seam Test", program_driver::TestFolder() + L"QuorvexSeam.exe");
     ASSERT_FALSE(folder.empty());
     Program program(folder + L"\\Quorvex.exe");
     ASSERT_TRUE(program.Started());
@@ -300,8 +286,9 @@ TEST_F(ProgramFlows, PostTaskActionsRunOnlyAfterABatchThatConvertedEveryFile) {
     // Log off, chosen in the settings dialog.
     program.Click(kSettingsButton);
     HWND settings = nullptr;
-    ASSERT_TRUE(program_driver::WaitFor(
-        [&] { return (settings = program_driver::FindProcessWindow(program.Id(), L"Settings")) != nullptr; }));
+    ASSERT_TRUE(program_driver::WaitFor([&] {
+        return (settings = program_driver::FindProcessWindow(program.Id(), L"Settings")) != nullptr;
+    }));
     SendMessageW(GetDlgItem(settings, kPostTaskCombo), CB_SETCURSEL, 2, 0);
     PostMessageW(settings, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(program_driver::WaitFor([&] { return !IsWindow(settings) || !IsWindowVisible(settings); }));
@@ -320,7 +307,7 @@ TEST_F(ProgramFlows, PostTaskActionsRunOnlyAfterABatchThatConvertedEveryFile) {
     ASSERT_TRUE(program_driver::WaitFor([&] { return program.Rows()[2].image == 1; }, 20000));
     program.Menu(kMenuStop);
     ASSERT_TRUE(program_driver::WaitFor([&] { return program.Rows()[2].image == 0; }));
-    WriteText(release, "go");
+    WriteWholeFile(release, "go");
     ASSERT_TRUE(program.AddThroughDialog(Input(L"p4.avi", kFailingConversion)));
     ASSERT_TRUE(program.WaitForRows(4));
     program.Click(kConvertButton);

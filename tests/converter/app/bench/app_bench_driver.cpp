@@ -24,6 +24,8 @@
 //   scene settings     the settings dialog
 #include "../program_driver.h"
 
+#include "support/files.h"
+
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -66,7 +68,8 @@ double CpuSeconds(HANDLE process) {
     if (!GetProcessTimes(process, &created, &exited, &kernel, &user))
         return -1;
     auto seconds = [](const FILETIME& t) {
-        return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) /
+        return static_cast<double>((static_cast<unsigned long long>(t.dwHighDateTime) << 32) |
+                                   t.dwLowDateTime) /
                1e7;
     };
     return seconds(kernel) + seconds(user);
@@ -80,7 +83,8 @@ HANDLE FindEncoder(DWORD programId) {
     HANDLE encoder = nullptr;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32FirstW(snapshot, &entry); more && !encoder; more = Process32NextW(snapshot, &entry)) {
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !encoder;
+         more = Process32NextW(snapshot, &entry)) {
         if (entry.th32ParentProcessID == programId && _wcsicmp(entry.szExeFile, L"ffmpeg.exe") == 0)
             encoder = OpenProcess(SYNCHRONIZE, FALSE, entry.th32ProcessID);
     }
@@ -94,8 +98,8 @@ void Print(const char* name, double value) {
 }
 
 void UseOutputFolder(Program& program, const std::wstring& folder) {
-    SendMessageTimeoutW(program.Item(1001), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()), SMTO_NORMAL,
-                        10000, nullptr);
+    SendMessageTimeoutW(program.Item(1001), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.c_str()),
+                        SMTO_NORMAL, 10000, nullptr);
 }
 
 bool RowConverted(Program& program) {
@@ -204,21 +208,11 @@ int Stall(const std::wstring& exe, const std::wstring& clip, const std::wstring&
     return ended ? 0 : 1;
 }
 
-void WriteText(const std::wstring& path, const char* text) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, text, static_cast<DWORD>(strlen(text)), &written, nullptr);
-    CloseHandle(file);
-}
-
 int Scene(const std::wstring& name) {
     const std::wstring folder = program_driver::TestFolder() + L"Program Files\\Quorvex Scene";
     if (!program_driver::InstallProgram(folder))
         return 1;
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring inputs = std::wstring(temp) + L"Quorvex scene";
-    CreateDirectoryW(inputs.c_str(), nullptr);
+    const std::wstring inputs = quorvex_test::FreshTempFolder(L"Quorvex scene");
     CreateDirectoryW((inputs + L"\\Converted").c_str(), nullptr);
     Program program(folder + L"\\Quorvex.exe");
     if (!program.Started())
@@ -236,11 +230,12 @@ int Scene(const std::wstring& name) {
             "err   Duration: 00:12:07.00, start: 0\\r\\n\nprobe: exit 1\n",
             "err   Duration: 01:02:44.90, start: 0\\r\\n\nprobe: exit 1\n",
         };
-        const wchar_t* const names[] = {L"Holiday 2019.avi", L"Birthday party.mov", L"Concert.mkv", L"Interview.mp4"};
+        const wchar_t* const names[] = {L"Holiday 2019.avi", L"Birthday party.mov", L"Concert.mkv",
+                                        L"Interview.mp4"};
         for (int i = 0; i < 4; ++i) {
             const std::wstring path = inputs + L"\\" + names[i];
-            WriteText(path, "film");
-            WriteText(path + L".fake", scripts[i]);
+            quorvex_test::WriteWholeFile(path, "film");
+            quorvex_test::WriteWholeFile(path + L".fake", scripts[i]);
             program.AddThroughDialog(path);
         }
         program.WaitForRows(4);
@@ -255,16 +250,48 @@ int Scene(const std::wstring& name) {
     return 0;
 }
 
+// A program started for a measurement; closed through its window (or ended)
+// when the measurement is done.
+class StartedProgram {
+public:
+    explicit StartedProgram(const std::wstring& exe) {
+        std::wstring commandLine = L"\"" + exe + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        m_started = CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                   &startup, &m_process) != FALSE;
+    }
+    ~StartedProgram() {
+        if (!m_started)
+            return;
+        if (m_window)
+            PostMessageW(m_window, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(m_process.hProcess, 20000) != WAIT_OBJECT_0)
+            TerminateProcess(m_process.hProcess, 1);
+        CloseHandle(m_process.hThread);
+        CloseHandle(m_process.hProcess);
+    }
+    StartedProgram(const StartedProgram&) = delete;
+    StartedProgram& operator=(const StartedProgram&) = delete;
+
+    bool Started() const { return m_started; }
+    // Its visible window with this title, once it has one.
+    HWND Window(const wchar_t* title) {
+        if (!m_window)
+            m_window = program_driver::FindProcessWindow(m_process.dwProcessId, title);
+        return m_window;
+    }
+
+private:
+    PROCESS_INFORMATION m_process{};
+    bool m_started = false;
+    HWND m_window = nullptr;
+};
+
 int Baseline(const std::wstring& bare, double seconds) {
-    std::wstring commandLine = L"\"" + bare + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(bare.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
-        return 1;
+    StartedProgram program(bare);
     HWND window = nullptr;
-    PollUntil([&] { return (window = program_driver::FindProcessWindow(process.dwProcessId, L"Bare Dialog")); }, 60);
+    PollUntil([&] { return (window = program.Window(L"Bare Dialog")) != nullptr; }, 60);
     double longest = 0;
     long long pings = 0, slow = 0;
     for (const double end = Now() + seconds; window && Now() < end; ++pings) {
@@ -276,12 +303,6 @@ int Baseline(const std::wstring& bare, double seconds) {
         slow += took > 0.016 ? 1 : 0;
         Sleep(1);
     }
-    if (window)
-        PostMessageW(window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0)
-        TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     Print("baseline_longest_ms", longest * 1000);
     Print("baseline_pings", static_cast<double>(pings));
     Print("baseline_over_16_ms", static_cast<double>(slow));
@@ -296,33 +317,22 @@ struct StartTimes {
 // Seconds from the start of the process to its window shown and painted.
 StartTimes TimeToPaintedWindow(const std::wstring& exe, const wchar_t* title) {
     StartTimes times;
-    std::wstring commandLine = L"\"" + exe + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
     const double start = Now();
-    if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
+    StartedProgram program(exe);
+    if (!program.Started())
         return times;
     HWND window = nullptr;
     const bool painted = PollUntil(
         [&] {
-            if (!window && (window = program_driver::FindProcessWindow(process.dwProcessId, title)) != nullptr)
+            if (!window && (window = program.Window(title)) != nullptr)
                 times.shown = Now() - start;
             DWORD_PTR result = 0;
             return window && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result) &&
                    !GetUpdateRect(window, nullptr, FALSE);
         },
         60);
-    const double seconds = Now() - start;
-    if (window)
-        PostMessageW(window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0)
-        TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     if (painted)
-        times.painted = seconds;
+        times.painted = Now() - start;
     return times;
 }
 
@@ -363,7 +373,8 @@ int wmain(int argc, wchar_t** argv) {
     if (mode == L"convert" && argc == 6)
         return Convert(argv[2], argv[3], argv[4], _wtoi(argv[5]));
     if (mode == L"stall" && argc >= 6)
-        return Stall(argv[2], argv[3], argv[4], _wtoi(argv[5]), std::vector<std::wstring>(argv + 6, argv + argc));
+        return Stall(argv[2], argv[3], argv[4], _wtoi(argv[5]),
+                     std::vector<std::wstring>(argv + 6, argv + argc));
     if (mode == L"scene" && argc == 3)
         return Scene(argv[2]);
     if (mode == L"baseline" && argc == 4)
