@@ -7,6 +7,7 @@
 #include "SkinWindow.h"
 #include "SkinControl.h"
 #include "SkinToolTipHost.h"
+#include "SkinScrollHost.h"
 #include "NeloDialog.h"
 
 #include "NeloButton.h"
@@ -15,3 +16,4 @@
 #include "NeloToolTipCtrl.h"
 
 #include "NeloScrollBar.h"
+#include "NeloEdit.h"
