@@ -17,3 +17,4 @@
 
 #include "NeloScrollBar.h"
 #include "NeloEdit.h"
+#include "NeloSpinButtonCtrl.h"
