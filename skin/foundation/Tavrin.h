@@ -13,3 +13,7 @@
 #include "NeloProgressCtrl.h"
 #include "NeloStatic.h"
 #include "NeloToolTipCtrl.h"
+
+#include "NeloMenu.h"
+#include "NeloMenuPopupWnd.h"
+#include "NeloSliderCtrl.h"
