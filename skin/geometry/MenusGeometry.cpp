@@ -67,12 +67,14 @@ SIZE PopupWindowSize(const std::vector<PopupEntry>& entries, int itemHeight) {
     return size;
 }
 
-std::vector<PopupRow> LayoutPopupRows(const std::vector<PopupEntry>& entries, int itemHeight, int clientWidth) {
+std::vector<PopupRow> LayoutPopupRows(const std::vector<PopupEntry>& entries, int itemHeight,
+                                      int clientWidth) {
     std::vector<PopupRow> rows;
     int y = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
         const int height = entries[i].separator ? 1 : itemHeight;
-        rows.push_back(PopupRow{static_cast<int>(i), entries[i].separator, RECT{0, y, clientWidth, y + height}});
+        rows.push_back(
+            PopupRow{static_cast<int>(i), entries[i].separator, RECT{0, y, clientWidth, y + height}});
         y += height;
     }
     return rows;
@@ -136,8 +138,8 @@ std::vector<CheckStroke> LayoutCheckMark(const RECT& cell, int itemHeight) {
 ImagePlacement PlaceMenuImage(const RECT& cell, int itemHeight, int imageWidth, int imageHeight) {
     const int width = std::min(imageWidth, itemHeight - 2);
     const int height = std::min(imageHeight, itemHeight - 2);
-    return ImagePlacement{cell.left + 1 + (itemHeight - width - 2) / 2, cell.top + 1 + (itemHeight - height - 2) / 2,
-                          width, height};
+    return ImagePlacement{cell.left + 1 + (itemHeight - width - 2) / 2,
+                          cell.top + 1 + (itemHeight - height - 2) / 2, width, height};
 }
 
 RECT PlaceTopLevelPopup(POINT at, SIZE size, UINT flags, SIZE screen) {
@@ -238,8 +240,10 @@ RoundKnob LayoutRoundKnob(const RECT& controlThumb, const RECT& channel, bool ve
     knob.cx = knob.thumb.left + Width(knob.thumb) / 2;
     knob.cy = knob.thumb.top + Height(knob.thumb) / 2;
     knob.radius = static_cast<int>(Diagonal(knob.thumb) / 2 + (pressed ? 3.5 : 1.5));
-    knob.circle = RECT{knob.cx - knob.radius, knob.cy - knob.radius, knob.cx + knob.radius, knob.cy + knob.radius};
-    knob.brush = RECT{knob.circle.left - 1, knob.circle.top - 1, knob.circle.right - 1, knob.circle.bottom - 1};
+    knob.circle =
+        RECT{knob.cx - knob.radius, knob.cy - knob.radius, knob.cx + knob.radius, knob.cy + knob.radius};
+    knob.brush =
+        RECT{knob.circle.left - 1, knob.circle.top - 1, knob.circle.right - 1, knob.circle.bottom - 1};
     return knob;
 }
 

@@ -63,12 +63,14 @@ struct PopupRow {
     bool separator;
     RECT rect; // client coordinates: H high for an item, 1 for a separator
 };
-std::vector<PopupRow> LayoutPopupRows(const std::vector<PopupEntry>& entries, int itemHeight, int clientWidth);
+std::vector<PopupRow> LayoutPopupRows(const std::vector<PopupEntry>& entries, int itemHeight,
+                                      int clientWidth);
 
 // Hit test of a client point: -2 outside the client rectangle, -1 on a
 // separator or below the items, else the item's position (its rectangle in
 // *itemRect when given).
-int PopupHitTest(const std::vector<PopupRow>& rows, const RECT& client, POINT point, RECT* itemRect = nullptr);
+int PopupHitTest(const std::vector<PopupRow>& rows, const RECT& client, POINT point,
+                 RECT* itemRect = nullptr);
 
 // The image column: (1, 1), H - 2 wide, client height - 2 high.
 RECT PopupImageColumn(const RECT& client, int itemHeight);
@@ -129,8 +131,8 @@ RECT SliderPassedRect(const RECT& channel, const RECT& thumb, bool vertical);
 // The round knob: the thumb with its breadth replaced by the channel's, its
 // centre, and a radius of half its diagonal + 1.5 (3.5 while pressed).
 struct RoundKnob {
-    RECT thumb;  // the knob's hit area
-    int cx, cy;  // centre
+    RECT thumb; // the knob's hit area
+    int cx, cy; // centre
     int radius;
     RECT circle; // (cx - r, cy - r, cx + r, cy + r)
     RECT brush;  // the gradient's box: the circle one pixel up and left

@@ -6,13 +6,24 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace Tavrin {
 
 namespace {
 
 const wchar_t kBarClass[] = L"NeloMenuWnd";
 // Posted to an orphaned bar once the press that opened a popup has returned.
-const UINT WM_RELEASE_ORPHAN = WM_APP + 0x4E4D;
+const UINT WM_RELEASE_ORPHAN = WM_APP + 0x4D;
+// Posted to a bar to open an item from the keyboard (wParam: its position).
+const UINT WM_OPEN_BY_KEY = WM_APP + 0x4E;
+
+// The bars of the GUI thread, for the access-key hook.
+std::vector<NeloMenuWnd*>& LiveBars() {
+    static std::vector<NeloMenuWnd*> bars;
+    return bars;
+}
+HHOOK g_accessKeyHook = nullptr;
 
 bool RegisterBarClass() {
     WNDCLASSW wc{};
@@ -247,8 +258,7 @@ int NeloMenu::SetMenuItemBitmap(const unsigned int& commandId, HBITMAP bitmap, u
         MenuItemImage& image = m_imageTable->Fresh(commandId);
         image.icon = nullptr;
         image.iconSmall = 1;
-        image.bitmap =
-            bitmap ? static_cast<HBITMAP>(::CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0)) : nullptr;
+        image.bitmap = bitmap ? static_cast<HBITMAP>(::CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0)) : nullptr;
         if (!image.bitmap) {
             image.kind = MenuItemImage::None;
             image.maskColor = RGB(255, 255, 255);
@@ -294,14 +304,57 @@ ON_WM_MOUSEMOVE()
 ON_WM_MOUSELEAVE()
 ON_WM_LBUTTONDOWN()
 ON_MESSAGE(WM_RELEASE_ORPHAN, &NeloMenuWnd::OnReleaseOrphan)
+ON_MESSAGE(WM_OPEN_BY_KEY, &NeloMenuWnd::OnOpenByKey)
 END_MESSAGE_MAP()
 
 NeloMenuWnd::NeloMenuWnd()
-    : m_menu(nullptr), m_owner(nullptr), m_font(nullptr), m_hotIndex(-1), m_hotItemRect{0, 0, 0, 0},
-      m_tracking(false), m_openDepth(0), m_orphan(false) {}
+    : m_menu(nullptr), m_owner(nullptr), m_keyWindow(nullptr), m_font(nullptr),
+      m_hotIndex(-1), m_hotItemRect{0, 0, 0, 0}, m_tracking(false), m_openDepth(0), m_orphan(false) {}
 
 NeloMenuWnd::~NeloMenuWnd() {
     UnhookOwner();
+}
+
+LRESULT NeloMenuWnd::OnOpenByKey(WPARAM wParam, LPARAM) {
+    OpenItem(static_cast<int>(wParam), true);
+    return 0;
+}
+
+int NeloMenuWnd::ItemForAccessKey(wchar_t key) const {
+    if (!m_menu || !m_menu->m_hMenu || m_openDepth > 0 || !::IsWindowVisible(m_hWnd) ||
+        !::IsWindowEnabled(m_keyWindow))
+        return -1;
+    const wchar_t wanted = AccessKey(CString(L"&") + key);
+    for (const geometry::MenuBarItem& item : Layout())
+        if (AccessKey(MenuText(m_menu->m_hMenu, item.position)) == wanted &&
+            ::GetSubMenu(m_menu->m_hMenu, item.position))
+            return item.position;
+    return -1;
+}
+
+// Alt with a letter arrives as WM_SYSCHAR at the focused control, whose
+// default handling may never tell the top-level window: the bar of that
+// window takes the key before it is dispatched, when one of its items has
+// that access key.
+LRESULT CALLBACK NeloMenuWnd::AccessKeyHook(int code, WPARAM wParam, LPARAM lParam) {
+    try {
+        MSG* msg = reinterpret_cast<MSG*>(lParam);
+        if (code == HC_ACTION && wParam == PM_REMOVE && msg->message == WM_SYSCHAR && msg->wParam != L' ') {
+            const HWND root = ::GetAncestor(msg->hwnd, GA_ROOT);
+            for (NeloMenuWnd* bar : LiveBars()) {
+                if (bar->m_keyWindow != root)
+                    continue;
+                const int position = bar->ItemForAccessKey(static_cast<wchar_t>(msg->wParam));
+                if (position >= 0) {
+                    ::PostMessageW(bar->m_hWnd, WM_OPEN_BY_KEY, position, 0);
+                    msg->message = WM_NULL;
+                    break;
+                }
+            }
+        }
+    } catch (...) {
+    }
+    return ::CallNextHookEx(g_accessKeyHook, code, wParam, lParam);
 }
 
 bool NeloMenuWnd::Create(NeloMenu* menu, CWnd* owner) {
@@ -323,15 +376,28 @@ bool NeloMenuWnd::Create(NeloMenu* menu, CWnd* owner) {
     if (!CreateEx(WS_EX_TOOLWINDOW, kBarClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_CLIPSIBLINGS, 0, 0,
                   ::GetSystemMetrics(SM_CXSCREEN), height, m_owner, nullptr))
         return false;
-    ::SetWindowSubclass(m_owner, &NeloMenuWnd::OwnerProc, reinterpret_cast<UINT_PTR>(this),
+    // Alt and F10 reach the top-level window as SC_KEYMENU, also when the
+    // bar belongs to a child dialog.
+    m_keyWindow = ::GetAncestor(m_owner, GA_ROOT);
+    ::SetWindowSubclass(m_keyWindow, &NeloMenuWnd::OwnerProc, reinterpret_cast<UINT_PTR>(this),
                         reinterpret_cast<DWORD_PTR>(this));
+    LiveBars().push_back(this);
+    if (!g_accessKeyHook)
+        g_accessKeyHook =
+            ::SetWindowsHookExW(WH_GETMESSAGE, &NeloMenuWnd::AccessKeyHook, nullptr, ::GetCurrentThreadId());
     return true;
 }
 
 void NeloMenuWnd::UnhookOwner() {
-    if (m_owner && ::IsWindow(m_owner))
-        ::RemoveWindowSubclass(m_owner, &NeloMenuWnd::OwnerProc, reinterpret_cast<UINT_PTR>(this));
-    m_owner = nullptr;
+    std::vector<NeloMenuWnd*>& bars = LiveBars();
+    bars.erase(std::remove(bars.begin(), bars.end(), this), bars.end());
+    if (bars.empty() && g_accessKeyHook) {
+        ::UnhookWindowsHookEx(g_accessKeyHook);
+        g_accessKeyHook = nullptr;
+    }
+    if (m_keyWindow && ::IsWindow(m_keyWindow))
+        ::RemoveWindowSubclass(m_keyWindow, &NeloMenuWnd::OwnerProc, reinterpret_cast<UINT_PTR>(this));
+    m_keyWindow = nullptr;
 }
 
 void NeloMenuWnd::Release() {
@@ -375,7 +441,8 @@ std::vector<geometry::MenuBarItem> NeloMenuWnd::Layout() const {
         ScopedSelectObject font(dc, m_font);
         for (int i = 0; i < count; ++i) {
             const bool separator = ::GetMenuItemID(menu, i) == 0;
-            entries.push_back(geometry::MenuBarEntry{separator ? 0 : TextWidth(dc, MenuText(menu, i)), separator});
+            entries.push_back(
+                geometry::MenuBarEntry{separator ? 0 : TextWidth(dc, MenuText(menu, i)), separator});
         }
     }
     ::ReleaseDC(m_hWnd, dc);
@@ -521,7 +588,8 @@ int NeloMenuWnd::OpenItem(int position, bool byKeyboard) {
     const HWND self = m_hWnd;
     int ran = 0;
     try {
-        ran = m_popupMenu->TrackPopup(TPM_RIGHTBUTTON, at, CWnd::FromHandle(m_owner ? m_owner : ::GetParent(self)),
+        ran = m_popupMenu->TrackPopup(TPM_RIGHTBUTTON, at,
+                                      CWnd::FromHandle(::IsWindow(m_owner) ? m_owner : ::GetParent(self)),
                                       initialHot);
     } catch (...) {
     }
@@ -554,12 +622,8 @@ bool NeloMenuWnd::OnOwnerKeyMenu(LPARAM key) {
     }
     if (key == L' ')
         return false; // the window's system menu
-    const wchar_t wanted = AccessKey(CString(L"&") + static_cast<wchar_t>(key));
-    for (const geometry::MenuBarItem& item : items)
-        if (AccessKey(MenuText(m_menu->m_hMenu, item.position)) == wanted &&
-            ::GetSubMenu(m_menu->m_hMenu, item.position))
-            return OpenItem(item.position, true), true;
-    return false;
+    const int position = ItemForAccessKey(static_cast<wchar_t>(key));
+    return position >= 0 && (OpenItem(position, true), true);
 }
 
 LRESULT CALLBACK NeloMenuWnd::OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -570,7 +634,7 @@ LRESULT CALLBACK NeloMenuWnd::OwnerProc(HWND window, UINT message, WPARAM wParam
             return 0;
         if (message == WM_NCDESTROY) {
             ::RemoveWindowSubclass(window, &NeloMenuWnd::OwnerProc, id);
-            bar->m_owner = nullptr;
+            bar->m_keyWindow = nullptr;
         }
     } catch (...) {
     }

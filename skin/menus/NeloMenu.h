@@ -137,7 +137,9 @@ private:
 //
 // Takes over: painting (WM_PAINT through one painter with WM_PRINTCLIENT),
 // its frame (WM_NCCALCSIZE, WM_NCPAINT), the mouse (hot item, a press opens
-// the item's popup), and from its owner WM_SYSCOMMAND SC_KEYMENU.
+// the item's popup), from its owner's top-level window WM_SYSCOMMAND
+// SC_KEYMENU, and Alt with an item's access key before the focused control
+// sees it.
 class TAVRIN_API NeloMenuWnd : public CWnd, public ClientPainter {
 public:
     NeloMenuWnd();
@@ -164,6 +166,7 @@ protected:
     afx_msg void OnMouseLeave();
     afx_msg void OnLButtonDown(UINT flags, CPoint point);
     afx_msg LRESULT OnReleaseOrphan(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnOpenByKey(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -177,19 +180,24 @@ private:
     void PaintClient(HDC dc, const RECT& client) override;
     int HitTest(POINT point) const;
     bool OnOwnerKeyMenu(LPARAM key);
-    static LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR id, DWORD_PTR data);
+    // The position of the item with a sub-menu whose access key this is, -1
+    // for none (or while the bar cannot open anything).
+    int ItemForAccessKey(wchar_t key) const;
+    static LRESULT CALLBACK AccessKeyHook(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                      DWORD_PTR data);
     void UnhookOwner();
 
     GdiplusSessionScope m_gdiplus;
     NeloMenu* m_menu;
     HWND m_owner;
+    HWND m_keyWindow; // the owner's top-level window, subclassed for SC_KEYMENU
     HFONT m_font;
     int m_hotIndex;
     RECT m_hotItemRect;
-    bool m_tracking;       // leave notification requested
-    int m_openDepth;       // popups opened from the bar on the stack
-    bool m_orphan;         // the menu has gone; the bar deletes itself
+    bool m_tracking; // leave notification requested
+    int m_openDepth; // popups opened from the bar on the stack
+    bool m_orphan;   // the menu has gone; the bar deletes itself
     std::unique_ptr<NeloMenu> m_popupMenu;
 };
 

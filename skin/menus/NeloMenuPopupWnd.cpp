@@ -34,6 +34,7 @@ BEGIN_MESSAGE_MAP(NeloMenuPopupWnd, CWnd)
 ON_WM_PAINT()
 ON_WM_NCPAINT()
 ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
 ON_WM_RBUTTONDOWN()
 ON_WM_KEYDOWN()
@@ -44,9 +45,10 @@ ON_REGISTERED_MESSAGE(CLOSE_SUB_MENU_NELO_MENU_MSG, &NeloMenuPopupWnd::OnCloseSu
 END_MESSAGE_MAP()
 
 NeloMenuPopupWnd::NeloMenuPopupWnd()
-    : m_menu(nullptr), m_owner(nullptr), m_font(nullptr), m_flags(0), m_hotIndex(-1), m_hotItemRect{0, 0, 0, 0},
-      m_child(nullptr), m_openSubIndex(-1), m_ignoreFirstButtonUp(0), m_isTopLevel(1), m_loopDone(1),
-      m_closeAll(0), m_ignoreNextMouseMove(0), m_closing(false), m_chosen(0) {}
+    : m_menu(nullptr), m_owner(nullptr), m_font(nullptr), m_flags(0),
+      m_hotIndex(-1), m_hotItemRect{0, 0, 0, 0}, m_child(nullptr), m_openSubIndex(-1),
+      m_ignoreFirstButtonUp(0), m_isTopLevel(1), m_loopDone(1), m_closeAll(0), m_ignoreNextMouseMove(0),
+      m_closing(false), m_chosen(0) {}
 
 NeloMenuPopupWnd::~NeloMenuPopupWnd() {
     if (m_hWnd)
@@ -489,6 +491,13 @@ void NeloMenuPopupWnd::OnMouseMove(UINT flags, CPoint point) {
     POINT screen = point;
     ::ClientToScreen(m_hWnd, &screen);
     MouseMove(screen);
+}
+
+void NeloMenuPopupWnd::OnLButtonDown(UINT flags, CPoint point) {
+    // A new press: the one that opened the menu is over, whether or not its
+    // release came here.
+    m_ignoreFirstButtonUp = 0;
+    CWnd::OnLButtonDown(flags, point);
 }
 
 void NeloMenuPopupWnd::OnLButtonUp(UINT flags, CPoint point) {

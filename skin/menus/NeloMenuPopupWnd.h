@@ -11,7 +11,7 @@
 // capture and hands each mouse message down the chain; the innermost level
 // under the pointer acts.
 //
-// Takes over: WM_PAINT, WM_NCPAINT, WM_MOUSEMOVE, WM_LBUTTONUP,
+// Takes over: WM_PAINT, WM_NCPAINT, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP,
 // WM_RBUTTONDOWN, WM_KEYDOWN, WM_TIMER (hover and sub-menu opening),
 // WM_CAPTURECHANGED and CLOSE_SUB_MENU_NELO_MENU_MSG.
 #pragma once
@@ -32,8 +32,8 @@ public:
         HWND owner = nullptr;
         HFONT font = nullptr;
         UINT flags = 0;
-        POINT at{0, 0};                 // top-level popups: the point to open at
-        int ignoreFirstButtonUp = 0;    // top-level popups only
+        POINT at{0, 0};                   // top-level popups: the point to open at
+        int ignoreFirstButtonUp = 0;      // top-level popups only
         const RECT* parentItem = nullptr; // sub-menus: the parent item, screen coordinates
         int initialHot = -1;
     };
@@ -56,6 +56,7 @@ protected:
     afx_msg void OnPaint();
     afx_msg void OnNcPaint();
     afx_msg void OnMouseMove(UINT flags, CPoint point);
+    afx_msg void OnLButtonDown(UINT flags, CPoint point);
     afx_msg void OnLButtonUp(UINT flags, CPoint point);
     afx_msg void OnRButtonDown(UINT flags, CPoint point);
     afx_msg void OnKeyDown(UINT key, UINT repeat, UINT flags);
@@ -67,8 +68,8 @@ protected:
 
 private:
     struct Item {
-        UINT id;        // 0: separator, -1: sub-menu
-        UINT state;     // MF_GRAYED, MF_DISABLED, MF_CHECKED
+        UINT id;    // 0: separator, -1: sub-menu
+        UINT state; // MF_GRAYED, MF_DISABLED, MF_CHECKED
         HMENU subMenu;
         CString text;
     };

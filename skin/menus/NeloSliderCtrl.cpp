@@ -54,18 +54,18 @@ END_MESSAGE_MAP()
 
 NeloSliderCtrl::NeloSliderCtrl()
     : m_colors(DefaultColorInfo()), m_channelThickness(7), m_thumbLength(21), m_style(StyleRectangle),
-      m_hoverEffect(1), m_focusEffect(1), m_passedChannel(1), m_pressed(0), m_mouseInside(0), m_overThumb(0),
-      m_channelRect{0, 0, 0, 0}, m_thumbRect{0, 0, 0, 0} {}
+      m_hoverEffect(1), m_focusEffect(0), m_passedChannel(1), m_pressed(0), m_mouseInside(0),
+      m_overThumb(0), m_channelRect{0, 0, 0, 0}, m_thumbRect{0, 0, 0, 0} {}
 
 NeloSliderCtrl::~NeloSliderCtrl() = default;
 
 _SliderCtrlColorInfo NeloSliderCtrl::DefaultColorInfo() {
-    return _SliderCtrlColorInfo{RGB(225, 236, 249), RGB(176, 176, 168), RGB(250, 250, 250), RGB(48, 94, 150),
-                                RGB(58, 178, 187),  RGB(206, 206, 202), RGB(250, 250, 250), RGB(172, 168, 153),
-                                RGB(222, 218, 203), RGB(104, 128, 184), RGB(88, 168, 240),  RGB(172, 168, 153),
-                                RGB(28, 81, 128),   RGB(243, 243, 243), RGB(181, 208, 232), RGB(136, 176, 216),
-                                RGB(243, 243, 243), RGB(243, 243, 243), RGB(136, 176, 216), RGB(230, 230, 230),
-                                RGB(166, 166, 162)};
+    return _SliderCtrlColorInfo{
+        RGB(225, 236, 249), RGB(176, 176, 168), RGB(250, 250, 250), RGB(48, 94, 150),   RGB(58, 178, 187),
+        RGB(206, 206, 202), RGB(250, 250, 250), RGB(172, 168, 153), RGB(222, 218, 203), RGB(104, 128, 184),
+        RGB(88, 168, 240),  RGB(172, 168, 153), RGB(28, 81, 128),   RGB(243, 243, 243), RGB(181, 208, 232),
+        RGB(136, 176, 216), RGB(243, 243, 243), RGB(243, 243, 243), RGB(136, 176, 216), RGB(230, 230, 230),
+        RGB(166, 166, 162)};
 }
 
 void NeloSliderCtrl::PreSubclassWindow() {
@@ -221,8 +221,8 @@ void NeloSliderCtrl::PaintClient(HDC dc, const RECT& client) {
         const RECT local = buffer.LocalRect();
         ::FillRect(buffer.DC(), &local, SkinResourceCache::GetSolidBrush(m_colors.clrBack));
         const bool disabled = !::IsWindowEnabled(m_hWnd);
-        const LookColours<ChannelPartCount> channel =
-            kChannelLooks.Read(m_colors, geometry::ResolveLook(disabled, false, m_mouseInside && m_hoverEffect));
+        const LookColours<ChannelPartCount> channel = kChannelLooks.Read(
+            m_colors, geometry::ResolveLook(disabled, false, m_mouseInside && m_hoverEffect));
         DrawChannel(buffer.Graphics(), parts, channel);
         DrawThumb(buffer.Graphics(), parts, channel[Outline]);
         buffer.Present();
@@ -255,8 +255,8 @@ void NeloSliderCtrl::DrawChannel(Gdiplus::Graphics& graphics, const ControlParts
 
 void NeloSliderCtrl::DrawThumb(Gdiplus::Graphics& graphics, const ControlParts& parts, COLORREF outline) {
     const bool disabled = !::IsWindowEnabled(m_hWnd);
-    const LookColours<KnobPartCount> knob =
-        kKnobLooks.Read(m_colors, geometry::ResolveLook(disabled, m_pressed != 0, m_overThumb && m_hoverEffect));
+    const LookColours<KnobPartCount> knob = kKnobLooks.Read(
+        m_colors, geometry::ResolveLook(disabled, m_pressed != 0, m_overThumb && m_hoverEffect));
     Gdiplus::Pen pen(Opaque(outline), 1.0f);
     if (m_style == StyleRectangle) {
         m_thumbRect = parts.thumb;
@@ -270,8 +270,8 @@ void NeloSliderCtrl::DrawThumb(Gdiplus::Graphics& graphics, const ControlParts& 
     m_thumbRect = round.thumb;
     const Gdiplus::SmoothingMode old = graphics.GetSmoothingMode();
     graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
-    Gdiplus::LinearGradientBrush brush(ToGdiplusRect(round.brush), Opaque(knob[KnobFrom]), Opaque(knob[KnobTo]),
-                                       Gdiplus::LinearGradientModeForwardDiagonal);
+    Gdiplus::LinearGradientBrush brush(ToGdiplusRect(round.brush), Opaque(knob[KnobFrom]),
+                                       Opaque(knob[KnobTo]), Gdiplus::LinearGradientModeForwardDiagonal);
     const int d = 2 * round.radius;
     graphics.FillEllipse(&brush, round.circle.left, round.circle.top, d, d);
     graphics.DrawEllipse(&pen, round.circle.left, round.circle.top, d, d);

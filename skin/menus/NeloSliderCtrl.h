@@ -37,11 +37,11 @@ struct _SliderCtrlColorInfo {
     COLORREF clrSliderFocus;           // dotted focus rectangle
     COLORREF clrKnobFrom;              // thumb, normal
     COLORREF clrKnobTo;
-    COLORREF clrKnobPressedFrom;       // thumb, pressed
+    COLORREF clrKnobPressedFrom; // thumb, pressed
     COLORREF clrKnobPressedTo;
-    COLORREF clrKnobHotFrom;           // thumb, hot
+    COLORREF clrKnobHotFrom; // thumb, hot
     COLORREF clrKnobHotTo;
-    COLORREF clrKnobDisabledFrom;      // thumb, disabled
+    COLORREF clrKnobDisabledFrom; // thumb, disabled
     COLORREF clrKnobDisabledTo;
 };
 
