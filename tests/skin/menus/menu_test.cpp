@@ -320,6 +320,52 @@ TEST_F(MenuTest, CheckMarksAndImages) {
     EXPECT_EQ(0, tick);
 }
 
+TEST_F(MenuTest, PopupLooksAtScreenPixels) {
+    // File with its first item highlighted from the keyboard (window
+    // coordinates: one pixel of border around the client area).
+    Capture file;
+    Capture options;
+    Script script({Click(BarItemCentre(0)), WaitForPopups(1), Key(VK_DOWN),
+                   [&] {
+                       file = Capture::Window(Popups()[0]);
+                       return true;
+                   },
+                   Key(VK_ESCAPE), WaitForPopups(0), Click(BarItemCentre(2)), WaitForPopups(1), Key(VK_DOWN),
+                   [&] {
+                       options = Capture::Window(Popups()[0]);
+                       return true;
+                   },
+                   Key(VK_ESCAPE), WaitForPopups(0)},
+                  15000);
+    ASSERT_TRUE(Run(script)) << "stopped at step " << script.StepReached();
+    const int right = file.Width() - 1;
+    const int bottom = file.Height() - 1;
+    for (POINT corner :
+         {POINT{0, 0}, POINT{right, 0}, POINT{0, bottom}, POINT{right, bottom}, POINT{60, bottom}})
+        EXPECT_COLOUR(kBorder, file.At(corner.x, corner.y));
+    // The hot row: its frame one pixel inside, its text in the hot colour.
+    EXPECT_COLOUR(kHotFrame, file.At(2, 2));
+    EXPECT_COLOUR(kHotFrame, file.At(right - 2, 23));
+    EXPECT_GT(file.Count([](COLORREF c) { return c == kTextHot; }, RECT{30, 2, right, 24}), 0);
+    // The separator below it runs from H + 5 to ten pixels short of the right.
+    EXPECT_COLOUR(kBorder, file.At(1 + 29, 1 + 24));
+    EXPECT_COLOUR(kBorder, file.At(right - 11, 1 + 24));
+    EXPECT_NE(kBorder, file.At(1 + 28, 1 + 24));
+    EXPECT_NE(kBorder, file.At(right - 10, 1 + 24));
+    // The greyed "Stop" (after two items and a separator).
+    EXPECT_GT(file.Count([](COLORREF c) { return c == kTextDisabled; }, RECT{30, 1 + 49, right, 1 + 73}), 0);
+    // The image column: a gradient from (1, 1) over the client height - 2.
+    const double down = (60.0 - 1) / (file.Height() - 2 - 2);
+    EXPECT_COLOUR_NEAR(quorvex_test::Mix(RGB(245, 245, 245), RGB(140, 207, 212), down),
+                       file.At(1 + 5, 1 + 60), 6);
+    // Options: the hot sub-menu item's arrow in the hot arrow colour at its
+    // tip (right - 10, middle), the other item's arrow-free row.
+    const int tip = options.Width() - 2 - 10;
+    EXPECT_COLOUR(kTextHot, options.At(1 + tip - 1, 1 + 12));
+    EXPECT_EQ(0, options.Count([](COLORREF c) { return c == kTextNormal; },
+                               RECT{options.Width() - 16, 26, options.Width() - 1, 49}));
+}
+
 TEST_F(MenuTest, TrackedPopupsKeepOffTheScreenEdges) {
     const SIZE screen{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
     NeloMenu* edit = host->menu->GetSubMenu(1);
