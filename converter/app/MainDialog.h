@@ -59,9 +59,6 @@ public:
     // refused with a notice.
     void AddFiles(const std::vector<std::wstring>& paths);
 
-    // What the progress bar's tip says (the time left for the batch).
-    CString ProgressTipText() const;
-
     // The parameters of a batch read from the window; false (and nothing to
     // convert) when the target, a file not yet converted, the size or the
     // quality is missing.

@@ -249,19 +249,13 @@ void MainDialog::SetProgressTip(const CString& text) {
         m_progressTip.Tip()->UpdateTipText(text, &m_fileProgress);
 }
 
-CString MainDialog::ProgressTipText() const {
-    if (!m_progressTip.IsReady())
-        return CString();
-    CString text;
-    m_progressTip.Tip()->GetText(text, const_cast<Tavrin::NeloProgressCtrl*>(&m_fileProgress));
-    return text;
-}
-
 void MainDialog::EndBatchDisplay(ConversionEngine& engine) {
     KillTimer(kProgressTimer);
-    m_batchRunning = false;
-    // The worker has ended, so everything it reported is in the queue.
+    // The worker has ended, so everything it reported is in the queue; it is
+    // handled as part of the batch (a countdown asked for waits for the end
+    // to be shown).
     HandleWaitingEngineMessages();
+    m_batchRunning = false;
     ShowProgressParts(false);
     m_fileTimeLeft = FileTimeLeft();
     SetProgressTip(kBatchTimeUnknown);

@@ -38,6 +38,9 @@ BOOL ShutdownCountdownDialog::OnInitDialog() {
     PaintLabelsOnWindowBackground({&m_text});
     // The bar empties as the time runs out.
     m_remaining.SetRange32(0, m_seconds);
+    // Above other programs' windows: the user may be elsewhere when the
+    // batch ends.
+    SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ShowSecondsLeft();
     SetTimer(kSecondTimer, 1000, nullptr);
     // Cancel has the focus: a key pressed in passing never ends the session.
