@@ -1,12 +1,10 @@
-// The arithmetic and file handling behind everyday batches, without a
-// window: the time left of a file and its text, the duration column read
-// back, which files a drop adds, and the countdown's sentences.
+// The arithmetic behind everyday batches, without a window: the time left
+// of a file and its text, the duration column read back, the extensions a
+// dropped folder's files are chosen by, and the countdown's sentences.
 #include <FileSelection.h>
 #include <ShutdownCountdownDialog.h>
 #include <TimeLeft.h>
 #include <UiContext.h>
-
-#include "support/files.h"
 
 #include <gtest/gtest.h>
 
@@ -96,29 +94,6 @@ TEST(FileSelection, SupportedExtensionsOfTheOpenFileFilterInAnyCase) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.second, IsSupportedFile(c.first)) << testing::PrintToString(std::wstring(c.first));
-}
-
-TEST(FileSelection, DroppedFolderGivesItsSupportedFilesInNameOrder) {
-    const std::wstring folder = quorvex_test::FreshTempFolder(L"quorvex drop");
-    const std::wstring clips = folder + L"\\clips";
-    CreateDirectoryW(clips.c_str(), nullptr);
-    CreateDirectoryW((clips + L"\\sub").c_str(), nullptr);
-    CreateDirectoryW((clips + L"\\folder.avi").c_str(), nullptr);
-    for (const wchar_t* name : {L"b.avi", L"A.mkv", L"c.TXT", L"d.Mov", L"a2.mp4", L"e.avi.fake", L"sub\\e.avi"})
-        quorvex_test::WriteWholeFile(clips + L"\\" + name, "film");
-    const std::wstring loose = folder + L"\\notes.txt", missing = folder + L"\\gone.avi";
-    quorvex_test::WriteWholeFile(loose, "text");
-
-    const std::vector<std::wstring> expected = {
-        loose,                                             // a dropped file is added as it is
-        clips + L"\\A.mkv", clips + L"\\a2.mp4", clips + L"\\b.avi", clips + L"\\d.Mov",
-        missing,                                           // the probe refuses what cannot be read
-    };
-    EXPECT_EQ(expected, FilesFromDroppedPaths({loose, clips, L"", missing}));
-    // A folder given with its trailing backslash reads the same.
-    EXPECT_EQ(std::vector<std::wstring>(expected.begin() + 1, expected.end() - 1),
-              FilesFromDroppedPaths({clips + L"\\"}));
-    quorvex_test::RemoveTree(folder);
 }
 
 TEST(ShutdownCountdown, SentenceForEachActionAndSecond) {
