@@ -98,11 +98,12 @@ const MenuItemImage* MenuImageTable::Find(UINT commandId) const {
 NeloMenu::NeloMenu()
     : m_ignoreFirstButtonUp(0), m_imageTable(std::make_shared<MenuImageTable>()), m_font(nullptr),
       m_colors(DefaultColorInfo()), m_itemHeight(24), m_menuBar(nullptr), m_subMenuCache(nullptr),
-      m_activePopup(nullptr) {
+      m_activePopup(nullptr), m_alive(std::make_shared<int>(1)) {
     SetFont(L"Arial", 10, 0);
 }
 
 NeloMenu::~NeloMenu() {
+    *m_alive = 0;
     try {
         if (m_activePopup)
             m_activePopup->CloseAll();
@@ -240,8 +241,11 @@ int NeloMenu::TrackPopup(unsigned int flags, POINT at, CWnd* owner, int initialH
     args.ignoreFirstButtonUp = m_ignoreFirstButtonUp;
     args.initialHot = initialHot;
     m_activePopup = &popup;
+    // A handler run by the popup's loop may delete this menu.
+    const std::shared_ptr<int> alive = m_alive;
     const int ran = popup.Run(args);
-    m_activePopup = nullptr;
+    if (*alive)
+        m_activePopup = nullptr;
     // The command goes out once every level has closed and the capture is
     // released, so its handler may open a modal dialog that gets the mouse.
     const UINT chosen = popup.ChosenCommand();

@@ -130,6 +130,7 @@ private:
     NeloMenuWnd* m_menuBar;
     NeloMenu* m_subMenuCache;
     NeloMenuPopupWnd* m_activePopup; // the top-level popup while tracking
+    std::shared_ptr<int> m_alive;    // 0 once destroyed, seen by a tracking call still on the stack
 };
 
 // The bar window of a NeloMenu: a child of its owner along the top of the

@@ -117,6 +117,8 @@ TEST(MenuDefaults, ColoursItemHeightAndItsLimits) {
     EXPECT_EQ(0, menu.SetFont(L"Arial", 0, 0));
     EXPECT_EQ(0, menu.SetFont(L"Arial", 101, 0));
     EXPECT_EQ(1, menu.SetFont(L"Arial", 100, 1));
+    EXPECT_EQ(1, menu.SetMenuItemIcon(32780, ::LoadIconW(nullptr, IDI_APPLICATION), 1));
+    EXPECT_EQ(0, menu.SetMenuItemIcon(32780, nullptr, 1)) << "no icon to copy";
     EXPECT_EQ(0, menu.SetMenuBar(nullptr));
     EXPECT_EQ(0, menu.TrackPopupMenu(0, 10, 10, nullptr)) << "no owner, no menu handle";
 }
@@ -144,6 +146,16 @@ TEST_F(MenuTest, BarRunsAlongTheTopWithItemsEdgeToEdge) {
     EXPECT_COLOUR_NEAR(RGB(236, 233, 216), bar.At(600, 23), 4);
     EXPECT_EQ(0, bar.Count([](COLORREF c) { return c == kHotFrame; })) << "nothing is hot";
     EXPECT_GT(bar.Count([](COLORREF c) { return c == kTextNormal; }, barItems[2]), 0) << "Options' text";
+
+    // New colours and a new item height reach the bar at once.
+    _MenuColorInfo colours = NeloMenu::DefaultColorInfo();
+    colours.clrBorder = RGB(200, 0, 0);
+    EXPECT_EQ(1, host->menu->SetMenuColorInfo(colours));
+    EXPECT_EQ(1, host->menu->SetMenuItemHeight(30));
+    Repaint(Bar());
+    ::GetWindowRect(Bar(), &window);
+    EXPECT_EQ(32, window.bottom - window.top);
+    EXPECT_COLOUR(RGB(200, 0, 0), Capture::Window(Bar()).At(600, 31));
 }
 
 TEST_F(MenuTest, HoverHighlightsTheItemUnderThePointer) {
@@ -554,6 +566,17 @@ TEST_F(MenuTest, AMenuChangedOrDeletedWhileItsPopupIsOpen) {
     EXPECT_TRUE(PumpUntil([&] { return AfxGetLiveWindowCount() == windowsWithBar - 1; }))
         << "the bar's object was not released";
     EXPECT_TRUE(host->menuCommands.empty());
+}
+
+TEST_F(MenuTest, AMenuDeletedDuringItsOwnTrackPopupMenu) {
+    // The sub-menu wrapper belongs to the menu the handler deletes.
+    Script drop({WaitForPopups(1),
+                 [this] { return ::SendMessageW(Host(), MenusHost::kDeleteMenu, 0, 0), true; },
+                 WaitForPopups(0)});
+    drop.Start();
+    EXPECT_EQ(1, host->menu->GetSubMenu(1)->TrackPopupMenu(0, 300, 300, host));
+    EXPECT_TRUE(Popups().empty());
+    EXPECT_EQ(nullptr, host->menu.get());
 }
 
 TEST_F(MenuTest, RepaintsLeaveNoGdiObjectsBehind) {
