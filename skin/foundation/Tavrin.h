@@ -13,3 +13,9 @@
 #include "NeloProgressCtrl.h"
 #include "NeloStatic.h"
 #include "NeloToolTipCtrl.h"
+
+#include "SkinCaption.h"
+#include "NeloCheckBox.h"
+#include "NeloRadioButton.h"
+#include "NeloDivider.h"
+#include "NeloHeaderCtrl.h"
