@@ -83,7 +83,10 @@ void NeloCheckBox::ResetMembers() {
 void NeloCheckBox::PreSubclassWindow() {
     ResetMembers();
     SetFont(L"Arial", 10, 0);
-    ModifyStyle(0, BS_OWNERDRAW);
+    // The button type is replaced, not added to: BS_OWNERDRAW or'ed onto a
+    // tri-state type gives 0xF, a type the system draws as nothing at all.
+    const DWORD style = static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_STYLE));
+    ::SetWindowLongW(m_hWnd, GWL_STYLE, static_cast<LONG>((style & ~BS_TYPEMASK) | BS_OWNERDRAW));
     CButton::PreSubclassWindow();
 }
 

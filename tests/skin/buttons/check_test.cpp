@@ -295,4 +295,21 @@ TEST_F(CheckTest, FromTheTemplateInADialogCoveredAndRepainted) {
     ::SendMessageW(window, BM_SETCHECK, BST_UNCHECKED, 0);
 }
 
+TEST_F(CheckTest, EveryKindOfCheckBoxBecomesOwnerDrawnAndIsDrawn) {
+    const DWORD kinds[] = {BS_CHECKBOX, BS_AUTOCHECKBOX, BS_3STATE, BS_AUTO3STATE};
+    for (DWORD kind : kinds) {
+        SCOPED_TRACE(kind);
+        NeloCheckBox check;
+        HWND window = CreateChild(L"BUTTON", L"Kind", kind | WS_TABSTOP, 20, 20, 160, 20, kCheckId);
+        ASSERT_TRUE(check.SubclassWindow(window));
+        ASSERT_EQ(1, check.SetCheckBoxColorInfo(DistinctColours()));
+        Repaint(Host());
+        EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), ::GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK);
+        const Capture shot = Capture::Client(window);
+        EXPECT_COLOUR(kEnabled.frame, shot.At(0, 10));
+        EXPECT_COLOUR(kBackground, shot.At(100, 1));
+        check.DestroyWindow();
+    }
+}
+
 } // namespace
