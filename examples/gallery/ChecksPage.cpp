@@ -45,7 +45,8 @@ ON_MESSAGE(WM_APP + 2, &ChecksPage::OnPointAtHover)
 ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
-ChecksPage::ChecksPage() : CDialog(IDD_CHECKS_PAGE), m_background(RGB(250, 250, 250)), m_pointedAtHover(false) {}
+ChecksPage::ChecksPage()
+    : CDialog(IDD_CHECKS_PAGE), m_background(RGB(250, 250, 250)), m_pointedAtHover(false) {}
 
 BOOL ChecksPage::CreatePage(CWnd* gallery, CPoint origin, COLORREF background) {
     m_background = background;

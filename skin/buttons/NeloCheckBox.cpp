@@ -24,8 +24,8 @@ const LookTable<_CheckBoxColorInfo, CheckPartCount> kCheckLooks{{{
     kNormalCheck,
     kNormalCheck,
     {&_CheckBoxColorInfo::crBoxPressedStart, &_CheckBoxColorInfo::crBoxPressedEnd,
-     &_CheckBoxColorInfo::crBoxFrameStart, &_CheckBoxColorInfo::crBoxFrameEnd, &_CheckBoxColorInfo::crCheckMark,
-     &_CheckBoxColorInfo::crCheckText},
+     &_CheckBoxColorInfo::crBoxFrameStart, &_CheckBoxColorInfo::crBoxFrameEnd,
+     &_CheckBoxColorInfo::crCheckMark, &_CheckBoxColorInfo::crCheckText},
     {&_CheckBoxColorInfo::crBoxDisabledStart, &_CheckBoxColorInfo::crBoxDisabledEnd,
      &_CheckBoxColorInfo::crBoxFrameDisabledStart, &_CheckBoxColorInfo::crBoxFrameDisabledEnd,
      &_CheckBoxColorInfo::crCheckMarkDisabled, &_CheckBoxColorInfo::crCheckTextDisabled},
@@ -203,7 +203,8 @@ void NeloCheckBox::Paint(HDC dc, const RECT& item, UINT state) {
     const Look look = geometry::ResolveLook(disabled, hovering && (state & ODS_SELECTED), hovering);
     const LookColours<CheckPartCount> colours = kCheckLooks.Read(m_colorInfo, look);
     const int width = item.right - item.left, height = item.bottom - item.top;
-    const geometry::CheckBoxLayout layout = geometry::LayoutCheckBox(RECT{0, 0, width, height}, m_symbolWidth);
+    const geometry::CheckBoxLayout layout =
+        geometry::LayoutCheckBox(RECT{0, 0, width, height}, m_symbolWidth);
     {
         // The mark's strokes are placed pixel by pixel: no smoothing.
         SkinPaintBuffer buffer(dc, item, Gdiplus::SmoothingModeNone);
@@ -222,14 +223,15 @@ void NeloCheckBox::Paint(HDC dc, const RECT& item, UINT state) {
             Gdiplus::GraphicsPath ring;
             ring.AddRectangle(ToRect(layout.hoverRing));
             DrawGradientPath(g, ring, ToRect(layout.frameBrush), m_colorInfo.crBoxHoverStart,
-                             m_colorInfo.crBoxHoverEnd, GradientDirection::ForwardDiagonal, layout.hoverWidth);
+                             m_colorInfo.crBoxHoverEnd, GradientDirection::ForwardDiagonal,
+                             layout.hoverWidth);
         }
         if (m_checked) {
             const COLORREF c = colours[MarkColour];
             for (const geometry::CheckStroke& s : layout.strokes) {
-                Gdiplus::Pen pen(Gdiplus::Color(static_cast<BYTE>(s.alpha), GetRValue(c), GetGValue(c),
-                                                GetBValue(c)),
-                                 1.0f);
+                Gdiplus::Pen pen(
+                    Gdiplus::Color(static_cast<BYTE>(s.alpha), GetRValue(c), GetGValue(c), GetBValue(c)),
+                    1.0f);
                 const Gdiplus::Point points[3] = {Gdiplus::Point(s.from.x, s.from.y),
                                                   Gdiplus::Point(s.bottom.x, s.bottom.y),
                                                   Gdiplus::Point(s.to.x, s.to.y)};

@@ -128,8 +128,8 @@ void NeloDivider::PaintClient(HDC dc, const RECT& client) {
     if (!buffer.IsValid())
         return;
     const geometry::DividerLines lines =
-        geometry::LayoutDivider(buffer.Width(), buffer.Height(), m_horizontal != 0, m_thicknessInfo.thickness1,
-                                m_thicknessInfo.thickness2);
+        geometry::LayoutDivider(buffer.Width(), buffer.Height(), m_horizontal != 0,
+                                m_thicknessInfo.thickness1, m_thicknessInfo.thickness2);
     if (!::IsRectEmpty(&lines.first))
         ::FillRect(buffer.DC(), &lines.first, SkinResourceCache::GetSolidBrush(m_colorInfo.crLine1));
     if (!::IsRectEmpty(&lines.second))

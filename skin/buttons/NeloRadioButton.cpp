@@ -23,8 +23,8 @@ const RadioRow kNormalRadio{&R::crFaceNormalStart, &R::crFaceNormalEnd, &R::crRi
 const LookTable<R, RadioPartCount> kRadioLooks{{{
     kNormalRadio,
     kNormalRadio,
-    {&R::crFacePressedStart, &R::crFacePressedEnd, &R::crRingStart, &R::crRingEnd, &R::crDotStart, &R::crDotEnd,
-     &R::crRadioText},
+    {&R::crFacePressedStart, &R::crFacePressedEnd, &R::crRingStart, &R::crRingEnd, &R::crDotStart,
+     &R::crDotEnd, &R::crRadioText},
     {&R::crFaceDisabledStart, &R::crFaceDisabledEnd, &R::crRingDisabledStart, &R::crRingDisabledEnd,
      &R::crDotDisabledStart, &R::crDotDisabledEnd, &R::crRadioTextDisabled},
     kNormalRadio,
@@ -422,7 +422,8 @@ void NeloRadioButton::MoveCheck(int step) {
     ::SendMessageW(targetWindow, BM_SETCHECK, BST_CHECKED, 0);
     ::SetFocus(targetWindow);
     ::SendMessageW(::GetParent(targetWindow), WM_COMMAND,
-                   MAKEWPARAM(::GetDlgCtrlID(targetWindow), BN_CLICKED), reinterpret_cast<LPARAM>(targetWindow));
+                   MAKEWPARAM(::GetDlgCtrlID(targetWindow), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(targetWindow));
 }
 
 void NeloRadioButton::OnNcDestroy() {

@@ -48,8 +48,7 @@ class GradientBrush {
 public:
     GradientBrush(const Gdiplus::Rect& box, COLORREF first, COLORREF second, GradientDirection direction)
         : m_brush(box, Gdiplus::Color(ToArgb(Reversed(direction) ? second : first)),
-                  Gdiplus::Color(ToArgb(Reversed(direction) ? first : second)),
-                  ModeOf(direction)) {
+                  Gdiplus::Color(ToArgb(Reversed(direction) ? first : second)), ModeOf(direction)) {
         m_brush.SetWrapMode(Gdiplus::WrapModeTile);
     }
     Gdiplus::Brush* Get() { return &m_brush; }
@@ -92,8 +91,9 @@ void FillGradient(Gdiplus::Graphics& graphics, const Gdiplus::GraphicsPath& path
     graphics.FillPath(brush.Get(), &path);
 }
 
-void DrawGradientPath(Gdiplus::Graphics& graphics, const Gdiplus::GraphicsPath& path, const Gdiplus::Rect& box,
-                      COLORREF first, COLORREF second, GradientDirection direction, float width) {
+void DrawGradientPath(Gdiplus::Graphics& graphics, const Gdiplus::GraphicsPath& path,
+                      const Gdiplus::Rect& box, COLORREF first, COLORREF second, GradientDirection direction,
+                      float width) {
     GradientBrush brush(box, first, second, direction);
     Gdiplus::Pen pen(brush.Get(), width);
     graphics.DrawPath(&pen, &path);

@@ -27,15 +27,15 @@ struct CheckStroke {
 };
 
 struct CheckBoxLayout {
-    Box face;         // filled with the face gradient
-    Box faceBrush;    // the face gradient's box
-    Box frame;        // outlined one pixel wide
-    Box frameBrush;   // the frame's (and hover ring's) gradient box
-    Box hoverRing;    // outlined with the hover ring's pen
-    float hoverWidth; // width of that pen
-    RECT mark;        // the check mark's rectangle
+    Box face;                         // filled with the face gradient
+    Box faceBrush;                    // the face gradient's box
+    Box frame;                        // outlined one pixel wide
+    Box frameBrush;                   // the frame's (and hover ring's) gradient box
+    Box hoverRing;                    // outlined with the hover ring's pen
+    float hoverWidth;                 // width of that pen
+    RECT mark;                        // the check mark's rectangle
     std::vector<CheckStroke> strokes; // lowest first
-    int captionLeft;  // the caption starts here
+    int captionLeft;                  // the caption starts here
 };
 // 'item' is the control's item rectangle, 'symbol' the box edge (10..30).
 CheckBoxLayout LayoutCheckBox(const RECT& item, int symbol);
@@ -43,10 +43,10 @@ CheckBoxLayout LayoutCheckBox(const RECT& item, int symbol);
 // ---- Radio button ------------------------------------------------------
 
 struct RadioLayout {
-    Box circle;       // the circle's box: face, outline and its brushes
-    Box hoverRing;    // the hover ring's ellipse (and its brush box)
-    Box dot;          // the check dot's ellipse
-    Box dotBrush;     // the dot gradient's box
+    Box circle;    // the circle's box: face, outline and its brushes
+    Box hoverRing; // the hover ring's ellipse (and its brush box)
+    Box dot;       // the check dot's ellipse
+    Box dotBrush;  // the dot gradient's box
     int captionLeft;
 };
 RadioLayout LayoutRadio(const RECT& item, int symbol);

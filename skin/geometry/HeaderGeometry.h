@@ -11,21 +11,21 @@ namespace geometry {
 enum class HeaderAlign { Left, Centre, Right };
 
 struct HeaderItemInput {
-    int width, height;   // the item's size
-    SIZE text;           // the measured text (single line)
+    int width, height; // the item's size
+    SIZE text;         // the measured text (single line)
     HeaderAlign align;
-    bool sortColumn;     // this item is the list's sort column
+    bool sortColumn; // this item is the list's sort column
     bool ascending;
     bool pressed;
-    bool image;          // the header has an image list and the item an image
-    SIZE imageSize;      // the image list's image size
+    bool image;     // the header has an image list and the item an image
+    SIZE imageSize; // the image list's image size
 };
 
 struct HeaderItemLayout {
-    RECT text;        // where the text is drawn (item coordinates)
+    RECT text; // where the text is drawn (item coordinates)
     bool image;
-    RECT imageRect;   // where the image is drawn, cut to the item height
-    bool arrow;       // a sort arrow has room
+    RECT imageRect; // where the image is drawn, cut to the item height
+    bool arrow;     // a sort arrow has room
     POINT arrowPoints[3];
 };
 

@@ -23,7 +23,8 @@ const HeaderRow kNormalItem{&H::clrItemFrom, &H::clrItemTo,   &H::clrLine,
                             &H::clrLine,     &H::clrItemText, &H::clrSortArrow};
 const LookTable<H, HeaderPartCount> kHeaderLooks{{{
     kNormalItem,
-    {&H::clrItemHotFrom, &H::clrItemHotTo, &H::clrLineHot, &H::clrLine, &H::clrItemTextHot, &H::clrSortArrowHot},
+    {&H::clrItemHotFrom, &H::clrItemHotTo, &H::clrLineHot, &H::clrLine, &H::clrItemTextHot,
+     &H::clrSortArrowHot},
     {&H::clrItemPressedFrom, &H::clrItemPressedTo, &H::clrLinePressed, &H::clrLine, &H::clrItemTextPressed,
      &H::clrSortArrowPressed},
     {&H::clrItemDisabledFrom, &H::clrItemDisabledTo, &H::clrLineDisabled, &H::clrLineDisabled,
@@ -64,14 +65,14 @@ _HeaderCtrlColorInfo NeloHeaderCtrl::DefaultColorInfo() {
              {RGB(243, 243, 243), RGB(182, 208, 240), RGB(127, 157, 185), RGB(127, 157, 185), RGB(6, 45, 117),
               RGB(6, 45, 117)});
     WriteRow(c, kHeaderLooks.Row(Look::Pressed),
-             {RGB(0, 192, 232), RGB(240, 240, 240), RGB(121, 180, 219), RGB(127, 157, 185), RGB(250, 250, 250),
-              RGB(250, 250, 250)});
+             {RGB(0, 192, 232), RGB(240, 240, 240), RGB(121, 180, 219), RGB(127, 157, 185),
+              RGB(250, 250, 250), RGB(250, 250, 250)});
     WriteRow(c, kHeaderLooks.Row(Look::Hover),
-             {RGB(240, 240, 240), RGB(0, 192, 232), RGB(254, 230, 158), RGB(127, 157, 185), RGB(250, 250, 250),
-              RGB(250, 250, 250)});
+             {RGB(240, 240, 240), RGB(0, 192, 232), RGB(254, 230, 158), RGB(127, 157, 185),
+              RGB(250, 250, 250), RGB(250, 250, 250)});
     WriteRow(c, kHeaderLooks.Row(Look::Disabled),
-             {RGB(245, 245, 245), RGB(219, 217, 202), RGB(192, 188, 173), RGB(192, 188, 173), RGB(172, 168, 153),
-              RGB(172, 168, 153)});
+             {RGB(245, 245, 245), RGB(219, 217, 202), RGB(192, 188, 173), RGB(192, 188, 173),
+              RGB(172, 168, 153), RGB(172, 168, 153)});
     return c;
 }
 
@@ -243,8 +244,8 @@ BOOL NeloHeaderCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, L
     if (message == WM_NOTIFY && lParam) {
         const auto* header = reinterpret_cast<const NMHEADERW*>(lParam);
         const UINT code = header->hdr.code;
-        const bool track = IsCode(code, HDN_BEGINTRACKW, HDN_BEGINTRACKA) ||
-                           IsCode(code, HDN_ENDTRACKW, HDN_ENDTRACKA);
+        const bool track =
+            IsCode(code, HDN_BEGINTRACKW, HDN_BEGINTRACKA) || IsCode(code, HDN_ENDTRACKW, HDN_ENDTRACKA);
         const bool autoSize = IsCode(code, HDN_DIVIDERDBLCLICKW, HDN_DIVIDERDBLCLICKA);
         // A column that may not be resized refuses the drag and gets no
         // automatic width from a divider double-click.
@@ -345,7 +346,7 @@ void NeloHeaderCtrl::PaintItem(HDC dc, const RECT& rect, int item) {
     in.sortColumn = item == m_sortColumn;
     in.ascending = m_ascending != 0;
     in.pressed = pressed;
-    in.image = images && hdi.iImage != -1 && hdi.iImage >= 0 && hdi.iImage < ImageList_GetImageCount(images);
+    in.image = images && hdi.iImage >= 0 && hdi.iImage < ImageList_GetImageCount(images);
     if (in.image) {
         int cx = 0, cy = 0;
         ImageList_GetIconSize(images, &cx, &cy);

@@ -59,7 +59,8 @@ class CheckTest : public HostTest {
 protected:
     HWND MakeCheck(NeloCheckBox& check, const wchar_t* text = L"Shut down", int x = 20, int y = 20,
                    int width = 160, int height = 20) {
-        HWND window = CreateChild(L"BUTTON", text, BS_AUTOCHECKBOX | WS_TABSTOP, x, y, width, height, kCheckId);
+        HWND window =
+            CreateChild(L"BUTTON", text, BS_AUTOCHECKBOX | WS_TABSTOP, x, y, width, height, kCheckId);
         EXPECT_TRUE(check.SubclassWindow(window));
         EXPECT_EQ(1, check.SetCheckBoxColorInfo(DistinctColours()));
         Pump();
@@ -106,8 +107,8 @@ TEST_F(CheckTest, EachLookAtExactPixels) {
         {"unchecked", [] {}, false, kEnabled.face, kEnabled.frame, CLR_INVALID, kEnabled.text, false},
         {"checked", [&] { ::SendMessageW(window, BM_SETCHECK, BST_CHECKED, 0); }, true, kEnabled.face,
          kEnabled.frame, kEnabled.mark, kEnabled.text, false},
-        {"indeterminate shows the mark", [&] { ::SendMessageW(window, BM_SETCHECK, BST_INDETERMINATE, 0); }, true,
-         kEnabled.face, kEnabled.frame, kEnabled.mark, kEnabled.text, false},
+        {"indeterminate shows the mark", [&] { ::SendMessageW(window, BM_SETCHECK, BST_INDETERMINATE, 0); },
+         true, kEnabled.face, kEnabled.frame, kEnabled.mark, kEnabled.text, false},
         {"disabled and checked",
          [&] {
              ::SendMessageW(window, BM_SETCHECK, BST_CHECKED, 0);
@@ -226,23 +227,31 @@ TEST_F(CheckTest, TheControlKeepsItsStateThroughClicksKeysAndMessages) {
     };
     const Case cases[] = {
         {"a click checks", [&] { quorvex_test::LeftClick(ScreenPoint(window, 7, 10)); }, 1, {clicked}},
-        {"a click on the caption unchecks", [&] { quorvex_test::LeftClick(ScreenPoint(window, 60, 10)); }, 0,
+        {"a click on the caption unchecks",
+         [&] { quorvex_test::LeftClick(ScreenPoint(window, 60, 10)); },
+         0,
          {clicked}},
         {"a double click toggles twice",
          [&] {
              quorvex_test::LeftClick(ScreenPoint(window, 40, 10));
              quorvex_test::LeftClick(ScreenPoint(window, 40, 10));
          },
-         0, {clicked, clicked}},
+         0,
+         {clicked, clicked}},
         {"space toggles",
          [&] {
              ::SetFocus(window);
              PressSpace();
          },
-         1, {clicked}},
+         1,
+         {clicked}},
         {"BM_SETCHECK with the indeterminate state reads back as 1",
-         [&] { ::SendMessageW(window, BM_SETCHECK, BST_INDETERMINATE, 0); }, 1, {}},
-        {"BM_SETCHECK 0 unchecks without a notification", [&] { ::SendMessageW(window, BM_SETCHECK, 0, 0); }, 0,
+         [&] { ::SendMessageW(window, BM_SETCHECK, BST_INDETERMINATE, 0); },
+         1,
+         {}},
+        {"BM_SETCHECK 0 unchecks without a notification",
+         [&] { ::SendMessageW(window, BM_SETCHECK, 0, 0); },
+         0,
          {}},
     };
     for (const Case& c : cases) {

@@ -96,8 +96,8 @@ TEST_F(RadioTest, TheTemplatesLeaderAttachesItsGroupUpToTheNextGroup) {
     EXPECT_EQ(3, host->templateRadio.GetGroupSize());
     for (HWND w : {a, b, c})
         EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), TypeOf(w));
-    EXPECT_EQ(nullptr, dynamic_cast<NeloRadioButton*>(CWnd::FromHandlePermanent(
-                           host->templateDivider.GetSafeHwnd())));
+    EXPECT_EQ(nullptr,
+              dynamic_cast<NeloRadioButton*>(CWnd::FromHandlePermanent(host->templateDivider.GetSafeHwnd())));
 
     quorvex_test::LeftClick(ScreenPoint(c, 5, 5));
     Pump();
@@ -126,9 +126,10 @@ TEST_F(RadioTest, OnlyRealRadioButtonsJoinAndTheWalkStopsAtAnythingElse) {
         const char* name;
         DWORD middle; // the type between the first two radio buttons
     };
-    const Case cases[] = {
-        {"tri-state box", BS_AUTO3STATE}, {"group box", BS_GROUPBOX}, {"default push button", BS_DEFPUSHBUTTON},
-        {"check box", BS_AUTOCHECKBOX}};
+    const Case cases[] = {{"tri-state box", BS_AUTO3STATE},
+                          {"group box", BS_GROUPBOX},
+                          {"default push button", BS_DEFPUSHBUTTON},
+                          {"check box", BS_AUTOCHECKBOX}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<HWND> row = MakeRow({WS_GROUP | BS_AUTORADIOBUTTON, c.middle, BS_AUTORADIOBUTTON});
@@ -158,9 +159,12 @@ TEST_F(RadioTest, ClicksSpaceAndArrowsKeepOneCheckedWithOneNotificationPerChange
         return s;
     };
     auto clicked = [&](int index) {
-        return ExpectedMessage{WM_COMMAND, Sent, ToParent, MatchWParam, MAKEWPARAM(kFirstId + index, BN_CLICKED)};
+        return ExpectedMessage{WM_COMMAND, Sent, ToParent, MatchWParam,
+                               MAKEWPARAM(kFirstId + index, BN_CLICKED)};
     };
-    auto setCheck = [](WPARAM check) { return ExpectedMessage{BM_SETCHECK, Sent, ToControl, MatchWParam, check}; };
+    auto setCheck = [](WPARAM check) {
+        return ExpectedMessage{BM_SETCHECK, Sent, ToControl, MatchWParam, check};
+    };
 
     struct Case {
         const char* name;
@@ -170,34 +174,50 @@ TEST_F(RadioTest, ClicksSpaceAndArrowsKeepOneCheckedWithOneNotificationPerChange
         std::vector<ExpectedMessage> sequence;
     };
     const Case cases[] = {
-        {"a click checks the third", 2, [&] { quorvex_test::LeftClick(ScreenPoint(row[2], 5, 9)); },
-         {0, 0, 1, 0, 0}, {clicked(2), setCheck(1)}},
-        {"a click on the first unchecks the third", 2,
-         [&] { quorvex_test::LeftClick(ScreenPoint(row[0], 5, 9)); }, {1, 0, 0, 0, 0}, {clicked(0), setCheck(0)}},
-        {"Down moves to the second", 0,
+        {"a click checks the third",
+         2,
+         [&] { quorvex_test::LeftClick(ScreenPoint(row[2], 5, 9)); },
+         {0, 0, 1, 0, 0},
+         {clicked(2), setCheck(1)}},
+        {"a click on the first unchecks the third",
+         2,
+         [&] { quorvex_test::LeftClick(ScreenPoint(row[0], 5, 9)); },
+         {1, 0, 0, 0, 0},
+         {clicked(0), setCheck(0)}},
+        {"Down moves to the second",
+         0,
          [&] {
              ::SetFocus(row[0]);
              PressKey(VK_DOWN);
          },
-         {0, 1, 0, 0, 0}, {setCheck(0), clicked(1)}},
-        {"Right moves to the third", 1, [&] { PressKey(VK_RIGHT); }, {0, 0, 1, 0, 0}, {setCheck(0), clicked(2)}},
+         {0, 1, 0, 0, 0},
+         {setCheck(0), clicked(1)}},
+        {"Right moves to the third",
+         1,
+         [&] { PressKey(VK_RIGHT); },
+         {0, 0, 1, 0, 0},
+         {setCheck(0), clicked(2)}},
         {"Down on the last member stays in its group", 2, [&] { PressKey(VK_DOWN); }, {0, 0, 1, 0, 0}, {}},
         {"Up moves back", 2, [&] { PressKey(VK_UP); }, {0, 1, 0, 0, 0}, {setCheck(0), clicked(1)}},
         {"Left moves back again", 1, [&] { PressKey(VK_LEFT); }, {1, 0, 0, 0, 0}, {setCheck(0), clicked(0)}},
         {"Up on the first member does nothing", 0, [&] { PressKey(VK_UP); }, {1, 0, 0, 0, 0}, {}},
-        {"space checks the focused member of the other group", 4,
+        {"space checks the focused member of the other group",
+         4,
          [&] {
              ::SetFocus(row[4]);
              PressKey(VK_SPACE);
          },
-         {1, 0, 0, 0, 1}, {setCheck(1), clicked(4)}},
-        {"a disabled member is skipped", 0,
+         {1, 0, 0, 0, 1},
+         {setCheck(1), clicked(4)}},
+        {"a disabled member is skipped",
+         0,
          [&] {
              ::EnableWindow(row[1], FALSE);
              ::SetFocus(row[0]);
              PressKey(VK_DOWN);
          },
-         {0, 0, 1, 0, 1}, {setCheck(0), clicked(2)}},
+         {0, 0, 1, 0, 1},
+         {setCheck(0), clicked(2)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -342,8 +362,8 @@ TEST_F(RadioTest, GroupsOfASecondDialogWorkWhileTheFirstIsClosed) {
     MessageRecorder recorder(two->Item(IDC_DLG_ONE_C), two->GetSafeHwnd(), {WM_COMMAND});
     quorvex_test::LeftClick(ScreenPoint(two->Item(IDC_DLG_ONE_C), 5, 5));
     Pump();
-    EXPECT_TRUE(recorder.Matches(
-        {{WM_COMMAND, Sent, ToParent, MatchWParam, MAKEWPARAM(IDC_DLG_ONE_C, BN_CLICKED)}}));
+    EXPECT_TRUE(
+        recorder.Matches({{WM_COMMAND, Sent, ToParent, MatchWParam, MAKEWPARAM(IDC_DLG_ONE_C, BN_CLICKED)}}));
     quorvex_test::LeftClick(ScreenPoint(two->Item(IDC_DLG_TWO_B), 5, 5));
     Pump();
     EXPECT_EQ(1, Checked(two->Item(IDC_DLG_ONE_C)));
@@ -390,8 +410,8 @@ _RadioButtonColorInfo SolidColours() {
 TEST_F(RadioTest, EachLookAtExactPixels) {
     // 120 x 20: the circle (0, 3) to (14, 17), its centre (7, 10); the dot
     // (3, 6) to (11, 14); the caption from x = 21.
-    HWND window = CreateChild(L"BUTTON", L"Radio", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 20, 20, 120, 20,
-                              kFirstId);
+    HWND window = CreateChild(L"BUTTON", L"Radio", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 20, 20, 120,
+                              20, kFirstId);
     NeloRadioButton radio;
     ASSERT_TRUE(radio.SubclassWindow(window));
     ASSERT_EQ(1, radio.SetRadioButtonGroupColorInfo(SolidColours()));

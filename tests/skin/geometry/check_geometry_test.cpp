@@ -38,14 +38,46 @@ TEST(CheckBoxLayout, BoxFrameHoverRingAndCaptionPlacement) {
         int captionLeft;
     };
     const Case cases[] = {
-        {"14 pixels, centred in 20", {0, 0, 120, 20}, 14,
-         {0, 3, 14, 14}, {-1, 2, 14, 14}, {0, 3, 13, 13}, {-1, 2, 15, 15}, {2, 5, 10, 10}, 2.0f, 21},
-        {"20 pixels in 24: the thick ring", {0, 0, 120, 24}, 20,
-         {0, 2, 20, 20}, {-1, 1, 20, 20}, {0, 2, 19, 19}, {-1, 1, 21, 21}, {2, 4, 15, 15}, 3.0f, 30},
-        {"as high as the control: at its top", {5, 7, 100, 21}, 14,
-         {5, 7, 14, 14}, {4, 6, 14, 14}, {5, 7, 13, 13}, {4, 6, 15, 15}, {7, 9, 10, 10}, 2.0f, 26},
-        {"odd width 15", {0, 0, 80, 30}, 15,
-         {0, 8, 15, 15}, {-1, 7, 15, 15}, {0, 8, 14, 14}, {-1, 7, 16, 16}, {2, 10, 11, 11}, 2.0f, 22},
+        {"14 pixels, centred in 20",
+         {0, 0, 120, 20},
+         14,
+         {0, 3, 14, 14},
+         {-1, 2, 14, 14},
+         {0, 3, 13, 13},
+         {-1, 2, 15, 15},
+         {2, 5, 10, 10},
+         2.0f,
+         21},
+        {"20 pixels in 24: the thick ring",
+         {0, 0, 120, 24},
+         20,
+         {0, 2, 20, 20},
+         {-1, 1, 20, 20},
+         {0, 2, 19, 19},
+         {-1, 1, 21, 21},
+         {2, 4, 15, 15},
+         3.0f,
+         30},
+        {"as high as the control: at its top",
+         {5, 7, 100, 21},
+         14,
+         {5, 7, 14, 14},
+         {4, 6, 14, 14},
+         {5, 7, 13, 13},
+         {4, 6, 15, 15},
+         {7, 9, 10, 10},
+         2.0f,
+         26},
+        {"odd width 15",
+         {0, 0, 80, 30},
+         15,
+         {0, 8, 15, 15},
+         {-1, 7, 15, 15},
+         {0, 8, 14, 14},
+         {-1, 7, 16, 16},
+         {2, 10, 11, 11},
+         2.0f,
+         22},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -72,8 +104,9 @@ TEST(CheckBoxLayout, MarkRectangleAndStrokeCountBySymbolWidth) {
         SCOPED_TRACE(c.symbol);
         const CheckBoxLayout layout = LayoutCheckBox(RECT{0, 0, 200, 40}, c.symbol);
         const int inset = (c.symbol - c.markSide) / 2;
-        EXPECT_RECT((RECT{inset, layout.face.y + inset, inset + c.markSide, layout.face.y + inset + c.markSide}),
-                    layout.mark);
+        EXPECT_RECT(
+            (RECT{inset, layout.face.y + inset, inset + c.markSide, layout.face.y + inset + c.markSide}),
+            layout.mark);
         EXPECT_EQ(c.strokes, layout.strokes.size());
     }
 }
@@ -93,9 +126,15 @@ TEST(CheckBoxLayout, StrokesRunDownAndUpAtFortyFiveDegreesOnePixelApart) {
     // x = 11 - 6 = 5. 20 in 24: box at (0, 2), mark (4, 6, 16, 18), 12 high:
     // the knee at x = 16 - 9 = 7.
     const Case cases[] = {
-        {"14 pixels", {0, 0, 120, 20}, 14,
-         {{{3, 11}, {5, 13}, {10, 8}, 160}, {{3, 10}, {5, 12}, {10, 7}, 255}, {{3, 9}, {5, 11}, {10, 6}, 96}}},
-        {"20 pixels", {0, 0, 120, 24}, 20,
+        {"14 pixels",
+         {0, 0, 120, 20},
+         14,
+         {{{3, 11}, {5, 13}, {10, 8}, 160},
+          {{3, 10}, {5, 12}, {10, 7}, 255},
+          {{3, 9}, {5, 11}, {10, 6}, 96}}},
+        {"20 pixels",
+         {0, 0, 120, 24},
+         20,
          {{{4, 14}, {7, 17}, {15, 9}, 160},
           {{4, 13}, {7, 16}, {15, 8}, 255},
           {{4, 12}, {7, 15}, {15, 7}, 255},
@@ -130,10 +169,22 @@ TEST(RadioLayout, CircleHoverRingDotAndCaption) {
     };
     const Case cases[] = {
         {"14 in 20", {0, 0, 100, 20}, 14, {0, 3, 14, 14}, {1, 4, 12, 12}, {3, 6, 8, 8}, {0, 3, 11, 11}, 21},
-        {"20 in 24: ring two pixels in", {0, 0, 100, 24}, 20, {0, 2, 20, 20}, {2, 4, 16, 16}, {5, 7, 10, 10},
-         {0, 2, 15, 15}, 30},
-        {"15 in 21, moved", {10, 4, 90, 25}, 15, {10, 7, 15, 15}, {11, 8, 13, 13}, {13, 10, 9, 9},
-         {10, 7, 12, 12}, 32},
+        {"20 in 24: ring two pixels in",
+         {0, 0, 100, 24},
+         20,
+         {0, 2, 20, 20},
+         {2, 4, 16, 16},
+         {5, 7, 10, 10},
+         {0, 2, 15, 15},
+         30},
+        {"15 in 21, moved",
+         {10, 4, 90, 25},
+         15,
+         {10, 7, 15, 15},
+         {11, 8, 13, 13},
+         {13, 10, 9, 9},
+         {10, 7, 12, 12},
+         32},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -150,9 +201,8 @@ TEST(SymbolWidth, TenToThirtyAndTwoPixelsBelowTheClientHeight) {
     struct Case {
         int symbol, clientHeight;
         bool fits;
-    } cases[] = {{9, 100, false},  {10, 100, true}, {30, 100, true}, {31, 100, false},
-                 {20, 20, false},  {18, 20, true},  {19, 20, false}, {14, 16, true},
-                 {10, 11, false}};
+    } cases[] = {{9, 100, false}, {10, 100, true}, {30, 100, true}, {31, 100, false}, {20, 20, false},
+                 {18, 20, true},  {19, 20, false}, {14, 16, true},  {10, 11, false}};
     for (const Case& c : cases)
         EXPECT_EQ(c.fits, SymbolWidthFits(c.symbol, c.clientHeight)) << c.symbol << " in " << c.clientHeight;
 }
@@ -191,7 +241,13 @@ TEST(Divider, DirectionThicknessAndLines) {
         {"horizontal, a single line", 100, 3, true, 3, 0, {0, 0, 100, 3}, kNone},
         {"horizontal, only the second line", 100, 2, true, 0, 2, kNone, {0, 0, 100, 2}},
         {"vertical, one and one", 2, 100, false, 1, 1, {0, 0, 1, 100}, {1, 0, 2, 100}},
-        {"vertical, second line drawn like the horizontal one", 4, 60, false, 1, 3, {0, 0, 1, 60},
+        {"vertical, second line drawn like the horizontal one",
+         4,
+         60,
+         false,
+         1,
+         3,
+         {0, 0, 1, 60},
          {1, 0, 4, 60}},
         {"vertical, a single line", 3, 60, false, 3, 0, {0, 0, 3, 60}, kNone},
     };

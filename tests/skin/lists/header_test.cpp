@@ -196,10 +196,10 @@ TEST_F(HeaderTest, ItemsAndTheEmptyAreaInEveryLook) {
          },
          kNormal, kHot, kNormal, kNormal.bottom, kNormal},
         {"the third item pressed",
-         [&] { ::SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, h / 2)); }, kNormal, kNormal,
-         kPressed, kNormal.bottom, kNormal},
-        {"disabled", [&] { ::EnableWindow(header, FALSE); }, kDisabled, kDisabled, kDisabled, kDisabled.bottom,
-         kDisabled},
+         [&] { ::SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, h / 2)); }, kNormal,
+         kNormal, kPressed, kNormal.bottom, kNormal},
+        {"disabled", [&] { ::EnableWindow(header, FALSE); }, kDisabled, kDisabled, kDisabled,
+         kDisabled.bottom, kDisabled},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -240,9 +240,11 @@ TEST_F(HeaderTest, SortArrowOnTheSortColumnOnlyPointingTheSortWay) {
         int column, ascending, symbol;
         bool pointsUp;
     };
-    const Case cases[] = {
-        {"ascending", 1, 1, 1, true}, {"descending", 1, 0, 1, false}, {"on the first column", 0, 1, 1, true},
-        {"switched off", 1, 1, 0, false}, {"no sort column", -1, 1, 1, false}};
+    const Case cases[] = {{"ascending", 1, 1, 1, true},
+                          {"descending", 1, 0, 1, false},
+                          {"on the first column", 0, 1, 1, true},
+                          {"switched off", 1, 1, 0, false},
+                          {"no sort column", -1, 1, 1, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_EQ(1, host->header.SetSortColumn(c.column, c.ascending));
@@ -301,7 +303,8 @@ TEST_F(HeaderTest, ColumnsThatMayNotBeResizedRefuseDragDoubleClickAndTheResizeCu
             const RECT r = ItemRect(i);
             const POINT over = ScreenPoint(r.right, 5);
             ::SetCursorPos(over.x, over.y);
-            ::SendMessageW(header, WM_SETCURSOR, reinterpret_cast<WPARAM>(header), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+            ::SendMessageW(header, WM_SETCURSOR, reinterpret_cast<WPARAM>(header),
+                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
             EXPECT_EQ(!c.resizable[i], ::GetCursor() == ::LoadCursorW(nullptr, IDC_ARROW));
             ::SetCursorPos(RestingPointer().x, RestingPointer().y);
             ListView_SetColumnWidth(list, i, 100 - 20 * i);
