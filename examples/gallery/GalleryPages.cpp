@@ -2,6 +2,7 @@
 
 #include "ButtonsPage.h"
 #include "MenusPage.h"
+#include "ChecksPage.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ const std::vector<GalleryPageEntry>& GalleryPageList() {
     static const std::vector<GalleryPageEntry> pages = {
         {L"buttons", L"Buttons", &Make<ButtonsPage>},
         {L"menus", L"Menus", &Make<MenusPage>},
+        {L"checks", L"Checks", &Make<ChecksPage>},
     };
     return pages;
 }

@@ -21,3 +21,8 @@
 #include "NeloMenu.h"
 #include "NeloMenuPopupWnd.h"
 #include "NeloSliderCtrl.h"
+#include "SkinCaption.h"
+#include "NeloCheckBox.h"
+#include "NeloRadioButton.h"
+#include "NeloDivider.h"
+#include "NeloHeaderCtrl.h"
