@@ -1,6 +1,8 @@
 #include "GalleryPages.h"
 
 #include "ButtonsPage.h"
+#include "ListsPage.h"
+#include "MenusPage.h"
 
 namespace {
 
@@ -23,6 +25,8 @@ CString PageNames() {
 const std::vector<GalleryPageEntry>& GalleryPageList() {
     static const std::vector<GalleryPageEntry> pages = {
         {L"buttons", L"Buttons", &Make<ButtonsPage>},
+        {L"lists", L"Lists", &Make<ListsPage>},
+        {L"menus", L"Menus", &Make<MenusPage>},
     };
     return pages;
 }
