@@ -3,6 +3,7 @@
 #include "ButtonsPage.h"
 #include "ListsPage.h"
 #include "MenusPage.h"
+#include "ScrollingPage.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ const std::vector<GalleryPageEntry>& GalleryPageList() {
         {L"buttons", L"Buttons", &Make<ButtonsPage>},
         {L"lists", L"Lists", &Make<ListsPage>},
         {L"menus", L"Menus", &Make<MenusPage>},
+        {L"scrolling", L"Scrolling", &Make<ScrollingPage>},
     };
     return pages;
 }

@@ -1,16 +1,15 @@
-// The gallery's page of the scrolling and range family: standalone skinned
-// scroll bars in both directions and every look, and skinned spin buttons
-// alone and paired with skinned edits. A child dialog of its own template;
-// the bars are made over hidden placeholders and report to the page, which
-// scrolls them as an owner would.
+// The gallery's page of menus and sliders: a skinned menu bar of four menus
+// (sub-menus, check marks, radio items, greyed and image items), a context
+// menu, and sliders of both orientations in every look. A child dialog of its
+// own template; the sliders are attached by data exchange.
+//
+// "Gallery.exe /page menus /open-menu [view]" opens the File (or View) menu
+// and a sub-menu shortly after start, so that a picture shows the popups.
 #pragma once
 
 #include <Tavrin.h>
 
 #include "GalleryPages.h"
-
-#include <memory>
-#include <vector>
 
 class MenusPage : public CDialog, public GalleryPage {
 public:
@@ -18,26 +17,28 @@ public:
 
     BOOL CreatePage(CWnd* gallery, CPoint origin, COLORREF background) override;
     CWnd* Window() override { return this; }
+    void FocusSample() override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnOK() override {}
     void OnCancel() override {}
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    afx_msg void OnVScroll(UINT code, UINT pos, CScrollBar* bar);
-    afx_msg void OnHScroll(UINT code, UINT pos, CScrollBar* bar);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
+    afx_msg void OnTimer(UINT_PTR id);
     DECLARE_MESSAGE_MAP()
 
 private:
-    Tavrin::NeloScrollBar* MakeBar(UINT placeholder, bool vertical, int position);
-    void Scroll(bool vertical, UINT code);
+    void SetUpMenus();
+    void SetUpSliders();
 
     COLORREF m_background;
-    Tavrin::NeloGroupBox m_barsGroup, m_spinsGroup;
-    Tavrin::NeloStatic m_barsNote, m_spinsNote;
-    std::vector<std::unique_ptr<Tavrin::NeloScrollBar>> m_bars;
-    Tavrin::NeloEdit m_spinEdit, m_spinEditDisabled;
-    Tavrin::NeloSpinButtonCtrl m_spin, m_spinDisabled, m_alone, m_hot, m_aloneDisabled, m_horizontal;
+    int m_demoMenu; // 1: File, 2: View, opened for a picture
+    Tavrin::NeloMenu m_menu;
+    Tavrin::NeloMenu m_context;
+    Tavrin::NeloSliderCtrl m_normal, m_hover, m_pressed, m_disabled, m_focused, m_round, m_noPassed;
+    Tavrin::NeloSliderCtrl m_verticalNormal, m_verticalDisabled, m_verticalRound, m_verticalPressed;
 };

@@ -1,5 +1,5 @@
 // Common controls of the framework: image lists, list view, header,
-// progress bar, up-down controls and tooltips, one header per family. Programs include this
+// progress bar, slider, up-down controls and tooltips, one header per family. Programs include this
 // one, as with MFC.
 #pragma once
 
@@ -11,3 +11,4 @@
 #include "afxprogressctrl_.h"
 #include "afxspinbuttonctrl_.h"
 #include "afxtooltipctrl_.h"
+#include "afxsliderctrl_.h"

@@ -18,3 +18,6 @@
 #include "NeloScrollBar.h"
 #include "NeloEdit.h"
 #include "NeloSpinButtonCtrl.h"
+#include "NeloMenu.h"
+#include "NeloMenuPopupWnd.h"
+#include "NeloSliderCtrl.h"

@@ -30,6 +30,7 @@ TEST(GalleryArguments, PageNamesAndWhatIsWrongWithThem) {
         {{L"-PAGE", L"Buttons"}, 0, false},
         {{L"/page", L"lists"}, 1, false},
         {{L"/page", L"Menus"}, 2, false},
+        {{L"/page", L"scrolling"}, 3, false},
         {{L"/page", L"nosuchpage"}, 0, true},
         {{L"/page"}, 0, true},
     };
@@ -44,6 +45,7 @@ TEST(GalleryArguments, PageNamesAndWhatIsWrongWithThem) {
     EXPECT_NE(-1, unknown.problem.Find(L"buttons"));
     EXPECT_NE(-1, unknown.problem.Find(L"lists"));
     EXPECT_NE(-1, unknown.problem.Find(L"menus"));
+    EXPECT_NE(-1, unknown.problem.Find(L"scrolling"));
     ASSERT_FALSE(GalleryPageList().empty());
     EXPECT_STREQ(L"buttons", GalleryPageList()[0].name);
 }
@@ -134,7 +136,7 @@ TEST(Gallery, ButtonsPageIsReadyBeforeTheFadeAndEveryBarIsFramed) {
     EXPECT_EQ(5, bars);
 }
 
-TEST(Gallery, ListsAndMenusPagesShowTheirControls) {
+TEST(Gallery, ListsAndScrollingPagesShowTheirControls) {
     GalleryProbe lists(1);
     lists.checks = [&](GalleryProbe& g) {
         CWnd* page = g.PageWindow(1);
@@ -152,17 +154,17 @@ TEST(Gallery, ListsAndMenusPagesShowTheirControls) {
     };
     EXPECT_EQ(1, lists.DoModal(1, 100));
 
-    GalleryProbe menus(2);
+    GalleryProbe scrolling(3);
     int bars = 0;
-    menus.checks = [&](GalleryProbe& g) {
-        CWnd* page = g.PageWindow(2);
+    scrolling.checks = [&](GalleryProbe& g) {
+        CWnd* page = g.PageWindow(3);
         ASSERT_NE(nullptr, page);
         for (HWND child = ::GetWindow(page->GetSafeHwnd(), GW_CHILD); child;
              child = ::GetWindow(child, GW_HWNDNEXT))
             if (dynamic_cast<Tavrin::NeloScrollBar*>(CWnd::FromHandlePermanent(child)) && ::IsWindowVisible(child))
                 ++bars;
     };
-    EXPECT_EQ(1, menus.DoModal(1, 100));
+    EXPECT_EQ(1, scrolling.DoModal(1, 100));
     EXPECT_EQ(9, bars) << "five vertical and four horizontal bars; the edits' own stay hidden";
 }
 
