@@ -1,7 +1,9 @@
 #include "GalleryPages.h"
 
 #include "ButtonsPage.h"
+#include "ListsPage.h"
 #include "MenusPage.h"
+#include "ScrollingPage.h"
 #include "ChecksPage.h"
 
 namespace {
@@ -25,7 +27,9 @@ CString PageNames() {
 const std::vector<GalleryPageEntry>& GalleryPageList() {
     static const std::vector<GalleryPageEntry> pages = {
         {L"buttons", L"Buttons", &Make<ButtonsPage>},
+        {L"lists", L"Lists", &Make<ListsPage>},
         {L"menus", L"Menus", &Make<MenusPage>},
+        {L"scrolling", L"Scrolling", &Make<ScrollingPage>},
         {L"checks", L"Checks", &Make<ChecksPage>},
     };
     return pages;

@@ -2,6 +2,7 @@
 // before the frame fades in, every progress bar framed, and the second frame
 // in the inactive look.
 #include "GalleryDialog.h"
+#include "lists_page_ids.h"
 
 #include "support/capture.h"
 #include "support/colours.h"
@@ -28,7 +29,10 @@ TEST(GalleryArguments, PageNamesAndWhatIsWrongWithThem) {
         {{}, 0, false},
         {{L"/page", L"buttons"}, 0, false},
         {{L"-PAGE", L"Buttons"}, 0, false},
-        {{L"/page", L"lists"}, 0, true},
+        {{L"/page", L"lists"}, 1, false},
+        {{L"/page", L"Menus"}, 2, false},
+        {{L"/page", L"scrolling"}, 3, false},
+        {{L"/page", L"nosuchpage"}, 0, true},
         {{L"/page"}, 0, true},
     };
     for (const Case& c : cases) {
@@ -37,9 +41,12 @@ TEST(GalleryArguments, PageNamesAndWhatIsWrongWithThem) {
         EXPECT_EQ(c.problem, !start.problem.IsEmpty());
     }
     // The message names the page asked for and the pages there are.
-    const GalleryStart unknown = ParseGalleryArguments({L"/page", L"lists"});
-    EXPECT_NE(-1, unknown.problem.Find(L"\"lists\""));
+    const GalleryStart unknown = ParseGalleryArguments({L"/page", L"nosuchpage"});
+    EXPECT_NE(-1, unknown.problem.Find(L"\"nosuchpage\""));
     EXPECT_NE(-1, unknown.problem.Find(L"buttons"));
+    EXPECT_NE(-1, unknown.problem.Find(L"lists"));
+    EXPECT_NE(-1, unknown.problem.Find(L"menus"));
+    EXPECT_NE(-1, unknown.problem.Find(L"scrolling"));
     ASSERT_FALSE(GalleryPageList().empty());
     EXPECT_STREQ(L"buttons", GalleryPageList()[0].name);
 }
@@ -131,12 +138,12 @@ TEST(Gallery, ButtonsPageIsReadyBeforeTheFadeAndEveryBarIsFramed) {
 }
 
 TEST(Gallery, ChecksPageAttachesEveryBoxRadioGroupDividerAndTheHeader) {
-    GalleryProbe gallery(1);
+    GalleryProbe gallery(4);
     int boxes = 0, radios = 0, dividers = 0;
     std::vector<int> groups;
     bool header = false;
     gallery.checks = [&](GalleryProbe& g) {
-        CWnd* page = g.PageWindow(1);
+        CWnd* page = g.PageWindow(4);
         ASSERT_NE(nullptr, page);
         // The page's own children and those of the dialog inside it.
         std::function<void(HWND)> visit = [&](HWND parent) {
@@ -167,6 +174,38 @@ TEST(Gallery, ChecksPageAttachesEveryBoxRadioGroupDividerAndTheHeader) {
     EXPECT_EQ((std::vector<int>{3, 3, 3}), groups);
     EXPECT_EQ(3, dividers);
     EXPECT_TRUE(header);
+}
+
+TEST(Gallery, ListsAndScrollingPagesShowTheirControls) {
+    GalleryProbe lists(1);
+    lists.checks = [&](GalleryProbe& g) {
+        CWnd* page = g.PageWindow(1);
+        ASSERT_NE(nullptr, page);
+        const HWND normal = ::GetDlgItem(page->GetSafeHwnd(), IDC_LS_NORMAL);
+        const HWND disabled = ::GetDlgItem(page->GetSafeHwnd(), IDC_LS_DISABLED);
+        EXPECT_TRUE(SameColour(quorvex_test::WindowPixelNow(normal, 0, 5), RGB(104, 128, 184)));
+        EXPECT_TRUE(SameColour(quorvex_test::WindowPixelNow(disabled, 0, 5), RGB(172, 168, 153)));
+        EXPECT_TRUE(SameColour(quorvex_test::WindowPixelNow(disabled, 1, 5), RGB(236, 233, 216)));
+        auto* memo = dynamic_cast<Tavrin::NeloEdit*>(CWnd::FromHandlePermanent(
+            ::GetDlgItem(page->GetSafeHwnd(), IDC_LS_MEMO)));
+        ASSERT_NE(nullptr, memo);
+        EXPECT_TRUE(::IsWindowVisible(memo->VerticalBar()->GetSafeHwnd()));
+        EXPECT_TRUE(::IsWindowEnabled(memo->VerticalBar()->GetSafeHwnd())) << "twenty lines to scroll";
+    };
+    EXPECT_EQ(1, lists.DoModal(1, 100));
+
+    GalleryProbe scrolling(3);
+    int bars = 0;
+    scrolling.checks = [&](GalleryProbe& g) {
+        CWnd* page = g.PageWindow(3);
+        ASSERT_NE(nullptr, page);
+        for (HWND child = ::GetWindow(page->GetSafeHwnd(), GW_CHILD); child;
+             child = ::GetWindow(child, GW_HWNDNEXT))
+            if (dynamic_cast<Tavrin::NeloScrollBar*>(CWnd::FromHandlePermanent(child)) && ::IsWindowVisible(child))
+                ++bars;
+    };
+    EXPECT_EQ(1, scrolling.DoModal(1, 100));
+    EXPECT_EQ(9, bars) << "five vertical and four horizontal bars; the edits' own stay hidden";
 }
 
 } // namespace

@@ -1,0 +1,36 @@
+// The gallery's page of the text family: skinned edit boxes in every look
+// (normal, focused, hot, read-only, disabled, password, icon and hint,
+// filter, vertical alignment, multi-line with both bars) and an edit paired
+// with a skinned spin button. A child dialog of its own template, laid into
+// the gallery; its controls are attached by data exchange.
+#pragma once
+
+#include <Tavrin.h>
+
+#include "GalleryPages.h"
+
+class ListsPage : public CDialog, public GalleryPage {
+public:
+    ListsPage();
+
+    BOOL CreatePage(CWnd* gallery, CPoint origin, COLORREF background) override;
+    CWnd* Window() override { return this; }
+    void FocusSample() override;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override {}
+    void OnCancel() override {}
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    COLORREF m_background;
+    Tavrin::NeloGroupBox m_group;
+    Tavrin::NeloStatic m_note;
+    Tavrin::NeloEdit m_normal, m_focused, m_hot, m_readOnly, m_disabled, m_password, m_disabledPassword, m_hint,
+        m_filter, m_spinEdit, m_centred, m_bottom, m_memo, m_memoDisabled;
+    Tavrin::NeloSpinButtonCtrl m_spin;
+};
