@@ -1,6 +1,7 @@
 #include "GalleryPages.h"
 
 #include "ButtonsPage.h"
+#include "TabsPage.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ CString PageNames() {
 const std::vector<GalleryPageEntry>& GalleryPageList() {
     static const std::vector<GalleryPageEntry> pages = {
         {L"buttons", L"Buttons", &Make<ButtonsPage>},
+        {L"tabs", L"Tabs", &Make<TabsPage>},
     };
     return pages;
 }

@@ -15,3 +15,4 @@
 #include "NeloToolTipCtrl.h"
 
 #include "NeloScrollBar.h"
+#include "NeloTabCtrl.h"
