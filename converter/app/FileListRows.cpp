@@ -47,6 +47,10 @@ CString FileListRows::Path(int row) const {
     return m_list.GetItemText(row, PathColumn);
 }
 
+CString FileListRows::Duration(int row) const {
+    return m_list.GetItemText(row, DurationColumn);
+}
+
 CString FileListRows::Percent(int row) const {
     return m_list.GetItemText(row, PercentColumn);
 }

@@ -28,6 +28,7 @@ public:
     int Add(const CString& path, const CString& duration);
 
     CString Path(int row) const;
+    CString Duration(int row) const;
     CString Percent(int row) const;
     void SetPercent(int row, const CString& text);
     int ImageOf(int row) const;

@@ -104,6 +104,7 @@ ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
 ON_WM_DESTROY()
 ON_WM_CLOSE()
+ON_WM_DROPFILES()
 ON_WM_TIMER()
 ON_BN_CLICKED(IDC_BUTTON_SETTINGS, &MainDialog::OnSettingsButton)
 ON_COMMAND(ID_FILE_SETTINGS, &MainDialog::OnMenuSettings)
@@ -132,12 +133,14 @@ ON_MESSAGE(WM_CONVERT_STARTED, &MainDialog::OnConvertStarted)
 ON_MESSAGE(WM_CONVERT_FINISHED, &MainDialog::OnConvertFinished)
 ON_MESSAGE(WM_CONVERT_FAILED, &MainDialog::OnConvertFailed)
 ON_MESSAGE(WM_CONVERT_STOPPED, &MainDialog::OnConvertStopped)
+ON_MESSAGE(WM_BATCH_SUCCEEDED, &MainDialog::OnBatchSucceeded)
 END_MESSAGE_MAP()
 
 MainDialog::MainDialog()
     : NeloDialog(IDD_QUORVEX_DIALOG), m_icon(nullptr), m_rows(m_fileList), m_lastProgress(0),
       m_removeEnabled(false), m_convertEnabled(false), m_stopEnabled(false), m_profileEnabled(true),
-      m_batchRunning(false), m_outputFolder(L"C:\\MyVideo") {
+      m_batchRunning(false), m_noticeShowing(false), m_hasWaitingStatus(false), m_lastPace(0.0),
+      m_pendingPostTask(PostTaskDoNothing), m_outputFolder(L"C:\\MyVideo") {
     LPCWSTR name = MAKEINTRESOURCEW(IDR_MAINFRAME);
     // A shared icon: the system owns it, nobody destroys it.
     m_icon = ::LoadIconW(AfxFindResourceHandle(name, RT_GROUP_ICON), name);
@@ -195,7 +198,18 @@ BOOL MainDialog::OnInitDialog() {
     SetUpFileList();
     SetUpLabelsAndProgress();
     EnsureOutputFolder();
+    // Files and folders dropped from the file manager anywhere on the
+    // window, the list included, are added.
+    DragAcceptFiles(TRUE);
     return TRUE;
+}
+
+BOOL MainDialog::PreTranslateMessage(MSG* pMsg) {
+    // The progress bar's tip learns of the pointer from here.
+    if (pMsg->hwnd == m_fileProgress.GetSafeHwnd() && pMsg->message >= WM_MOUSEFIRST &&
+        pMsg->message <= WM_MOUSELAST)
+        m_progressTip.Relay(pMsg);
+    return NeloDialog::PreTranslateMessage(pMsg);
 }
 
 void MainDialog::AddAboutToSystemMenu() {
@@ -311,6 +325,9 @@ void MainDialog::SetUpLabelsAndProgress() {
 
     PaintLabelsOnWindowBackground({&m_fileProgressLabel, &m_sizeLabel, &m_statusLine, &m_qualityLabel,
                                    &m_outputLabel, &m_convertToLabel});
+    // Hovering the bar during a batch shows the time left for all its files.
+    if (m_progressTip.Attach(&m_fileProgress) && m_progressTip.SetTool(m_progressTipText))
+        m_progressTip.Tip()->SetMaxTipWidth(400);
 }
 
 void MainDialog::EnsureOutputFolder() {
@@ -377,8 +394,40 @@ bool MainDialog::SetStopEnabled(bool enable) {
 }
 
 void MainDialog::SetStatusText(const CString& text) {
+    if (m_noticeShowing) {
+        m_waitingStatus = text;
+        m_hasWaitingStatus = true;
+        return;
+    }
     if (m_statusLine.GetSafeHwnd())
         m_statusLine.SetWindowText(text);
+}
+
+void MainDialog::ShowNotice(const CString& text) {
+    if (m_noticeShowing) {
+        m_notices.push_back(text);
+        return;
+    }
+    if (m_statusLine.GetSafeHwnd())
+        m_statusLine.SetWindowText(text);
+    m_noticeShowing = true;
+    SetTimer(kNoticeTimer, kNoticeMs, nullptr);
+}
+
+void MainDialog::OnNoticeTick() {
+    if (!m_notices.empty()) {
+        if (m_statusLine.GetSafeHwnd())
+            m_statusLine.SetWindowText(m_notices.front());
+        m_notices.pop_front();
+        return;
+    }
+    KillTimer(kNoticeTimer);
+    m_noticeShowing = false;
+    // The last notice stays unless something else was said meanwhile.
+    if (m_hasWaitingStatus) {
+        m_hasWaitingStatus = false;
+        SetStatusText(m_waitingStatus);
+    }
 }
 
 void MainDialog::RefillSizeAndQuality() {
@@ -467,6 +516,9 @@ void MainDialog::OnTimer(UINT_PTR nIDEvent) {
     case kProgressTimer:
         OnProgressTick();
         break;
+    case kNoticeTimer:
+        OnNoticeTick();
+        break;
     default:
         NeloDialog::OnTimer(nIDEvent);
         break;
@@ -541,5 +593,6 @@ void MainDialog::OnDestroy() {
     KillTimer(kAboutTimer);
     KillTimer(kAddFilesTimer);
     KillTimer(kSettingsTimer);
+    KillTimer(kNoticeTimer);
     NeloDialog::OnDestroy();
 }

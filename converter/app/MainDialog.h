@@ -8,11 +8,13 @@
 #pragma once
 
 #include "FileListRows.h"
+#include "TimeLeft.h"
 
 #include <Tavrin.h>
 
 #include <afxcmn.h>
 
+#include <deque>
 #include <set>
 #include <string>
 #include <vector>
@@ -44,7 +46,18 @@ public:
     // finds the worker ended.
     bool IsBatchRunning() const { return m_batchRunning; }
 
+    // The status line's text. While notices are being shown it waits, and
+    // appears when the last notice has had its time.
     void SetStatusText(const CString& text);
+    // A notice (a file refused, say) in the status line: shown at once, or
+    // after the notices before it, each for kNoticeMs, so that several
+    // arriving together are all seen, one after another.
+    void ShowNotice(const CString& text);
+
+    // Adds files as the open-file dialog and a drop do: each is probed and
+    // listed as if added alone; one already listed (or on its way) is
+    // refused with a notice.
+    void AddFiles(const std::vector<std::wstring>& paths);
 
     // The parameters of a batch read from the window; false (and nothing to
     // convert) when the target, a file not yet converted, the size or the
@@ -62,6 +75,7 @@ public:
     CMenu& MenuBar() { return m_menuBar; }
 
 protected:
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
@@ -72,6 +86,7 @@ protected:
     afx_msg HCURSOR OnQueryDragIcon();
     afx_msg void OnDestroy();
     afx_msg void OnClose();
+    afx_msg void OnDropFiles(HDROP hDropInfo);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnSettingsButton();
     afx_msg void OnMenuSettings();
@@ -98,6 +113,7 @@ protected:
     afx_msg LRESULT OnConvertFinished(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnConvertFailed(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnConvertStopped(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnBatchSucceeded(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -110,6 +126,9 @@ private:
     static constexpr UINT_PTR kAddFilesTimer = 3000;
     static constexpr UINT_PTR kSettingsTimer = 4000;
     static constexpr UINT kDeferredDialogDelayMs = 100;
+    // Each notice holds the status line this long.
+    static constexpr UINT_PTR kNoticeTimer = 5000;
+    static constexpr UINT kNoticeMs = 1500;
 
     void AddAboutToSystemMenu();
     void RegisterEngineCallbacks();
@@ -150,6 +169,15 @@ private:
     // batch is shown after everything its worker reported.
     void HandleWaitingEngineMessages();
     void ShowProgressParts(bool batchRunning);
+    // The per-file label with the file's time left, and the bar's tip with
+    // the batch's, at each tick.
+    void ShowTimeLeft(const ConversionEngine& engine, int progress);
+    CString BatchTimeLeftText(const ConversionEngine& engine, int progress);
+    void SetProgressTip(const CString& text);
+    // After a batch that converted every file: the countdown, then the
+    // post-task action unless cancelled.
+    void RunPostTaskCountdown(int action);
+    void OnNoticeTick();
 
     HICON m_icon;
 
@@ -173,6 +201,9 @@ private:
     Tavrin::NeloStatic m_statusLine;
     Tavrin::NeloStatic m_fileProgressLabel;
     Tavrin::NeloProgressCtrl m_fileProgress;
+    // The progress bar's tip: the time left for the whole batch.
+    Tavrin::ToolTipHost m_progressTip;
+    CString m_progressTipText;
 
     // Skinned controls to come: the combo boxes become Tavrin::NeloComboBox
     // (the target list then shows m_targetImages with SetImageList and
@@ -198,6 +229,21 @@ private:
     // Files handed to the probe and not yet back: adding one again is
     // refused like adding a listed file.
     std::set<std::wstring> m_probing;
+
+    // Notices waiting for the status line, and the text to show after them.
+    std::deque<CString> m_notices;
+    bool m_noticeShowing;
+    bool m_hasWaitingStatus;
+    CString m_waitingStatus;
+
+    // The files of the running batch in order, the time left of the file
+    // being converted, and the encoder's last known pace (wall seconds per
+    // second of film) for the files not yet started.
+    std::vector<std::wstring> m_batchFiles;
+    FileTimeLeft m_fileTimeLeft;
+    double m_lastPace;
+    // A batch converted every file: the countdown comes once its end is shown.
+    int m_pendingPostTask;
 
     // Exchanged with the controls.
     CString m_outputFolder;

@@ -2,29 +2,22 @@
 // probe, removing and clearing rows, choosing and opening the folder.
 #include "MainDialog.h"
 
+#include "FileSelection.h"
 #include "UiContext.h"
 #include "resource.h"
 
 #include <ConversionEngine.h>
 
 #include <afxdlgs.h>
+#include <algorithm>
 #include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
 namespace {
 
-const wchar_t kSupportedFiles[] =
-    L"All Supported "
-    L"Files|*.ac3;*.asf;*.avi;*.dat;*.divx;*.vob;*.flv;*.mpeg;*.mpg;*.mp2;*.mp3;*.mp4;*.mov;*.wav;"
-    L"*.wmv;*.3gp;*.3gp2;*.3gpp;*.3g2;*.3gpp2;*.ogg;*.mts;*.m2ts;*.mkv;*.m4v;*.vro;*.avs;*.mod|"
-    L"AC3 File(*.ac3)|*.ac3|ASF File(*.asf)|*.asf|AVI File(*.avi)|*.avi|DAT File(*.dat)|*.dat|"
-    L"DIVX File(*.divx)|*.divx|DVD File(*.vob)|*.vob|FLV File(*.flv)|*.flv|MPEG File(*.mpeg)|*.mpeg|"
-    L"MPG File(*.mpg)|*.mpg|MP2 File(*.mp2)|*.mp2|MP3 File(*.mp3)|*.mp3|MP4 File(*.mp4)|*.mp4|"
-    L"MOV File(*.mov)|*.mov|WAV File(*.wav)|*.wav|WMV File(*.wmv)|*.wmv|3GP File(*.3gp)|*.3gp|"
-    L"3GP2 File(*.3gp2)|*.3gp2|3GPP File(*.3gpp)|*.3gpp|3G2 File(*.3g2)|*.3g2|3GPP2 File(*.3gpp2)|*.3gpp2|"
-    L"OGG File(*.ogg)|*.ogg|MTS File(*.mts)|*.mts|M2TS File(*.m2ts)|*.m2ts|MKV File(*.mkv)|*.mkv|"
-    L"M4V File(*.m4v)|*.m4v|VRO File(*.vro)|*.vro|AVS File(*.avs)|*.avs|MOD File(*.mod)|*.mod||";
+// Room for the paths of many files picked at once in the open-file dialog.
+constexpr size_t kPickedNamesChars = 64 * 1024;
 
 const wchar_t kPleaseAddFiles[] = L"Please add file(s)";
 const wchar_t kFormatWrong[] = L"The file format is wrong, please select file again.";
@@ -91,25 +84,54 @@ void MainDialog::OnMenuAddFiles() {
 }
 
 void MainDialog::AddFile() {
-    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, kSupportedFiles, this);
+    CFileDialog dialog(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT,
+                       kSupportedFilesFilter, this);
+    std::vector<wchar_t> names(kPickedNamesChars, L'\0');
+    dialog.m_ofn.lpstrFile = names.data();
+    dialog.m_ofn.nMaxFile = static_cast<DWORD>(names.size());
     if (dialog.DoModal() != IDOK)
         return;
-    const CString path = dialog.GetPathName();
-    if (path.IsEmpty())
-        return;
-    const std::wstring key = path.GetString();
-    // A file still being probed counts as listed: it is on its way there.
-    if (m_rows.Find(path) >= 0 || m_probing.count(key)) {
-        SetStatusText(AlreadyListed(path));
-        return;
+    std::vector<std::wstring> paths;
+    for (POSITION position = dialog.GetStartPosition(); position;)
+        paths.push_back(dialog.GetNextPathName(position).GetString());
+    AddFiles(paths);
+}
+
+void MainDialog::OnDropFiles(HDROP hDropInfo) {
+    std::vector<std::wstring> dropped;
+    const UINT count = ::DragQueryFileW(hDropInfo, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        const UINT length = ::DragQueryFileW(hDropInfo, i, nullptr, 0);
+        std::vector<wchar_t> path(length + 1, L'\0');
+        if (::DragQueryFileW(hDropInfo, i, path.data(), length + 1) == length)
+            dropped.push_back(path.data());
     }
+    ::DragFinish(hDropInfo);
+    AddFiles(FilesFromDroppedPaths(dropped));
+}
+
+void MainDialog::AddFiles(const std::vector<std::wstring>& paths) {
+    std::vector<std::wstring> toProbe;
+    for (const std::wstring& path : paths) {
+        if (path.empty())
+            continue;
+        // A file still being probed counts as listed: it is on its way there.
+        if (m_rows.Find(path.c_str()) >= 0 || m_probing.count(path) ||
+            std::find(toProbe.begin(), toProbe.end(), path) != toProbe.end()) {
+            ShowNotice(AlreadyListed(path.c_str()));
+            continue;
+        }
+        toProbe.push_back(path);
+    }
+    if (toProbe.empty())
+        return;
     ConversionEngine* engine = ConversionEngine::Current();
-    if (!engine || !engine->StartProbe({key})) {
-        SetStatusText(kFormatWrong);
+    if (!engine || !engine->StartProbe(toProbe)) {
+        ShowNotice(kFormatWrong);
         return;
     }
-    // The row is added when the probe reports back.
-    m_probing.insert(key);
+    // Each row is added when its probe reports back, in the order given.
+    m_probing.insert(toProbe.begin(), toProbe.end());
 }
 
 LRESULT MainDialog::OnProbeFinished(WPARAM wParam, LPARAM lParam) {
@@ -118,9 +140,9 @@ LRESULT MainDialog::OnProbeFinished(WPARAM wParam, LPARAM lParam) {
     m_probing.erase(path.Text());
     const CString durationText = duration.Text();
     if (durationText.IsEmpty() || durationText == L"00:00:00")
-        SetStatusText(kFormatWrong);
+        ShowNotice(kFormatWrong);
     else if (m_rows.Find(path.Text()) >= 0)
-        SetStatusText(AlreadyListed(path.Text()));
+        ShowNotice(AlreadyListed(path.Text()));
     else
         AddFileRow(path.Text(), durationText);
     return 0;

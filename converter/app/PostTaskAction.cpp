@@ -8,6 +8,8 @@ namespace {
 
 // Read on the worker thread, replaced by tests on theirs.
 std::atomic<ExitWindowsFunction> g_exitWindows{&::ExitWindowsEx};
+std::atomic<CountdownSecondsSource> g_countdownSource{nullptr};
+constexpr int kCountdownSeconds = 60;
 
 } // namespace
 
@@ -32,6 +34,24 @@ bool RunPostTaskAction(int action) {
 }
 
 void OnBatchFinished() {
-    if (UiContext* context = UiContext::Current())
-        RunPostTaskAction(context->PostTaskAction());
+    UiContext* context = UiContext::Current();
+    if (!context)
+        return;
+    const int action = context->PostTaskAction();
+    if (action != PostTaskShutDown && action != PostTaskLogOff)
+        return;
+    const HWND window = context->MainWindow();
+    if (window && ::IsWindow(window) && ::PostMessageW(window, WM_BATCH_SUCCEEDED, action, 0))
+        return;
+    RunPostTaskAction(action);
+}
+
+void SetCountdownSecondsSource(CountdownSecondsSource source) {
+    g_countdownSource.store(source);
+}
+
+int CountdownSeconds() {
+    const CountdownSecondsSource source = g_countdownSource.load();
+    const int seconds = source ? source() : kCountdownSeconds;
+    return seconds > 0 ? seconds : kCountdownSeconds;
 }

@@ -16,7 +16,15 @@ ExitWindowsFunction SetExitWindowsFunction(ExitWindowsFunction function);
 // reason 0; any other action asks for nothing. True when a request was made.
 bool RunPostTaskAction(int action);
 
-// The engine's OnBatchFinished: runs the action kept in the UiContext, on
-// the worker thread, without consulting the window. Nothing without a
-// context.
+// The engine's OnBatchFinished, on the worker thread: with a main window,
+// asks it (WM_BATCH_SUCCEEDED) to count down before the action kept in the
+// UiContext runs, so that the user can cancel; without a window there is
+// nobody to ask and the action runs at once. Nothing without a context or
+// without an action.
 void OnBatchFinished();
+
+// How many seconds the countdown before the action lasts: 60, unless a test
+// build installs a source of its own (null restores 60).
+using CountdownSecondsSource = int (*)();
+void SetCountdownSecondsSource(CountdownSecondsSource source);
+int CountdownSeconds();

@@ -27,6 +27,9 @@ enum : UINT {
     WM_CONVERT_FINISHED = 2026,
     WM_CONVERT_FAILED = 2027,
     WM_CONVERT_STOPPED = 2028,
+    // A batch converted every file and an action is chosen: wParam the
+    // action, lParam 0 (no strings). The window counts down before it acts.
+    WM_BATCH_SUCCEEDED = 2029,
 };
 
 // What happens after a batch that converted every file.

@@ -181,6 +181,7 @@ bool ConversionEngine::StartConversion(const std::wstring& target, const std::ve
     m_converting = true;
     m_lastBatchSucceeded = false;
     m_batchComplete = false;
+    m_batchLogged = false;
     m_reports.clear();
     for (const BatchItem& item : m_batch) {
         FileReport report;
@@ -330,6 +331,8 @@ bool ConversionEngine::ConvertAll() {
         m_durationSeconds = 0;
         m_conversionRunner.ResetOutput();
     }
+    // A file that fails is reported and the batch goes on with the next
+    // one; only Stop (or the engine going away) ends it early.
     for (size_t index = 0; index < m_batch.size(); ++index) {
         if (!ConvertOne(index))
             return false;
@@ -341,6 +344,10 @@ bool ConversionEngine::ConvertAll() {
         Lock lock(*this);
         if (!m_converting || m_shuttingDown)
             return false;
+        for (const FileReport& report : m_reports) {
+            if (report.Result != FileReport::State::Finished)
+                return false;
+        }
         m_lastBatchSucceeded = true;
         m_batchComplete = true;
     }
@@ -362,7 +369,7 @@ bool ConversionEngine::ConvertOne(size_t index) {
     }
     if (item.Command.empty()) {
         EndFile(index, FileReport::State::Failed, item.Failure);
-        return false;
+        return true;
     }
     Notify(&EngineCallbacks::OnFileStarted, item.InputPath, item.OutputPath);
     std::wstring failure;
@@ -377,7 +384,7 @@ bool ConversionEngine::ConvertOne(size_t index) {
         break;
     }
     EndFile(index, FileReport::State::Failed, failure);
-    return false;
+    return true;
 }
 
 void ConversionEngine::EndFile(size_t index, FileReport::State state, const std::wstring& message) {
@@ -416,17 +423,28 @@ void ConversionEngine::WriteLog(const BatchItem& item, const std::wstring& failu
         lines.push_back(L"Quorvex: " + failure);
     if (m_logFolder.empty())
         return;
+    // The batch goes on after a failed file: the first log of a batch
+    // replaces the last one, the next ones follow it, so that every failure
+    // of the batch can still be read.
+    bool append;
+    {
+        Lock lock(*this);
+        append = m_batchLogged;
+    }
+    if (append)
+        lines.insert(lines.begin(), std::wstring());
     // Installed under Program Files, the program's folder cannot be written
     // by a normal user; the log then goes where the user can find it.
     std::wstring path = m_logFolder + L"log.txt";
-    if (!EncoderRunner::WriteLogFile(path, lines)) {
+    if (!EncoderRunner::WriteLogFile(path, lines, append)) {
         std::wstring fallback = LocalLogFolder();
         path = fallback.empty() ? std::wstring() : fallback + L"log.txt";
-        if (path.empty() || !EncoderRunner::WriteLogFile(path, lines))
+        if (path.empty() || !EncoderRunner::WriteLogFile(path, lines, append))
             return;
     }
     Lock lock(*this);
     m_logPath = path;
+    m_batchLogged = true;
 }
 
 bool ConversionEngine::StartProbe(const std::vector<std::wstring>& files) {
@@ -600,6 +618,33 @@ bool ConversionEngine::GetFileReport(const std::wstring& inputPath, FileReport& 
         }
     }
     return false;
+}
+
+BatchOutcome ConversionEngine::GetBatchOutcome() const {
+    Lock lock(*this);
+    BatchOutcome outcome;
+    outcome.Files = static_cast<int>(m_reports.size());
+    for (const FileReport& report : m_reports) {
+        switch (report.Result) {
+        case FileReport::State::Finished:
+            ++outcome.Converted;
+            break;
+        case FileReport::State::Failed:
+            ++outcome.Failed;
+            if (outcome.FirstFailure.empty())
+                outcome.FirstFailure = report.Message;
+            break;
+        case FileReport::State::Stopped:
+            ++outcome.Stopped;
+            break;
+        case FileReport::State::Waiting:
+        case FileReport::State::Converting:
+            ++outcome.NotConverted;
+            break;
+        }
+    }
+    outcome.Running = m_converting;
+    return outcome;
 }
 
 std::wstring ConversionEngine::GetLogPath() const {

@@ -11,7 +11,9 @@
 // program: the worker reports the file as failed and ends its batch.
 //
 // Each started file gets exactly one of OnFileFinished, OnFileStopped and
-// OnFileFailed, and its FileReport says the same.
+// OnFileFailed, and its FileReport says the same. A file that fails does not
+// end the batch: the next file is converted. Only Stop ends a batch early,
+// and only a batch in which every file converted calls OnBatchFinished.
 //
 // Probes: each probe's duration text comes with OnProbeFinished and is kept
 // per input path (GetProbedDuration), so a window gets the right value even
@@ -83,9 +85,22 @@ struct EngineCallbacks {
     PathCallback OnFileFinished;           // converted (exit code 0, output written); detail: the output path
     PathCallback OnFileStopped;            // the encoder ended by Stop; detail: the output path
     std::function<void()> OnBatchFinished; // after the last file of a batch that converted every file
-    // A file that could not be converted; the batch ends there. Detail: why,
-    // in a sentence for the status line and log.txt.
+    // A file that could not be converted; the batch goes on with the next
+    // file. Detail: why, in a sentence for the status line and log.txt.
     PathCallback OnFileFailed;
+};
+
+// The counts of the current (or last) batch's files by outcome, for the
+// message at the end of a batch.
+struct BatchOutcome {
+    int Files = 0;        // every file of the batch
+    int Converted = 0;
+    int Failed = 0;
+    int Stopped = 0;      // 0 or 1: the file Stop ended
+    int NotConverted = 0; // not reached (after Stop), or still waiting or converting
+    bool Running = false; // the batch's worker has not ended yet
+    std::wstring FirstFailure; // why the first failed file failed
+    bool AllConverted() const { return !Running && Files > 0 && Converted == Files; }
 };
 
 // What became of one file of the current or last batch, for a window that
@@ -168,6 +183,7 @@ public:
     // them by its input path (the last one listed under that path).
     std::vector<FileReport> GetFileReports() const;
     bool GetFileReport(const std::wstring& inputPath, FileReport& report) const;
+    BatchOutcome GetBatchOutcome() const;
     // Where the last log.txt was written: the program folder, or the user's
     // local application-data folder (Quorvex\log.txt) when the program folder
     // cannot be written. Empty before the first log.
@@ -246,6 +262,7 @@ private:
     bool m_shuttingDown = false;
     bool m_lastBatchSucceeded = false;
     bool m_batchComplete = false; // the batch has converted every file: Stop comes too late
+    bool m_batchLogged = false;   // a file of this batch has written log.txt: the next one appends
     int m_progress = 0;
     long long m_durationSeconds = 0;
     std::wstring m_durationText;

@@ -364,12 +364,18 @@ void EncoderRunner::ParseProbeLine(const std::wstring& line) {
     }
 }
 
-bool EncoderRunner::WriteLogFile(const std::wstring& path, const std::vector<std::wstring>& lines) {
-    // The new log replaces the old one; other writers are shut out meanwhile.
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+bool EncoderRunner::WriteLogFile(const std::wstring& path, const std::vector<std::wstring>& lines, bool append) {
+    // The new log replaces the old one, or follows it when appending; other
+    // writers are shut out meanwhile.
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                              append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
+    if (append && SetFilePointer(file, 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER &&
+        GetLastError() != NO_ERROR) {
+        CloseHandle(file);
+        return false;
+    }
     std::string bytes;
     for (const std::wstring& line : lines) {
         bytes += ToUtf8(line);

@@ -51,7 +51,8 @@ public:
 
     // Writes the lines to a file, replacing it: UTF-8, each line ended by
     // CR LF. False when the file cannot be written.
-    static bool WriteLogFile(const std::wstring& path, const std::vector<std::wstring>& lines);
+    static bool WriteLogFile(const std::wstring& path, const std::vector<std::wstring>& lines,
+                             bool append = false);
 
     // The lines as far as log.txt keeps them, and the text after the last line end.
     std::vector<std::wstring> Lines() const;

@@ -1,6 +1,8 @@
 #include "GalleryPages.h"
 
 #include "ButtonsPage.h"
+#include "MenusPage.h"
+#include "ChecksPage.h"
 #include "TabsPage.h"
 
 namespace {
@@ -24,6 +26,8 @@ CString PageNames() {
 const std::vector<GalleryPageEntry>& GalleryPageList() {
     static const std::vector<GalleryPageEntry> pages = {
         {L"buttons", L"Buttons", &Make<ButtonsPage>},
+        {L"menus", L"Menus", &Make<MenusPage>},
+        {L"checks", L"Checks", &Make<ChecksPage>},
         {L"tabs", L"Tabs", &Make<TabsPage>},
     };
     return pages;

@@ -1,6 +1,6 @@
 // Common controls of the framework: image lists, list view, header,
-// progress bar, tooltips and tabs, one header per family. Programs include this
-// one, as with MFC.
+// progress bar, slider, up-down controls, tooltips and tabs, one header per
+// family. Programs include this one, as with MFC.
 #pragma once
 
 #include "afxwin.h"
@@ -9,5 +9,7 @@
 #include "afximagelist_.h"
 #include "afxlistctrl_.h"
 #include "afxprogressctrl_.h"
+#include "afxspinbuttonctrl_.h"
 #include "afxtooltipctrl_.h"
+#include "afxsliderctrl_.h"
 #include "afxtabctrl_.h"

@@ -48,15 +48,23 @@ class GradientBrush {
 public:
     GradientBrush(const Gdiplus::Rect& box, COLORREF first, COLORREF second, GradientDirection direction)
         : m_brush(box, Gdiplus::Color(ToArgb(Reversed(direction) ? second : first)),
-                  Gdiplus::Color(ToArgb(Reversed(direction) ? first : second)),
-                  (direction == GradientDirection::LeftToRight || direction == GradientDirection::RightToLeft)
-                      ? Gdiplus::LinearGradientModeHorizontal
-                      : Gdiplus::LinearGradientModeVertical) {
+                  Gdiplus::Color(ToArgb(Reversed(direction) ? first : second)), ModeOf(direction)) {
         m_brush.SetWrapMode(Gdiplus::WrapModeTile);
     }
     Gdiplus::Brush* Get() { return &m_brush; }
 
 private:
+    static Gdiplus::LinearGradientMode ModeOf(GradientDirection direction) {
+        switch (direction) {
+        case GradientDirection::LeftToRight:
+        case GradientDirection::RightToLeft:
+            return Gdiplus::LinearGradientModeHorizontal;
+        case GradientDirection::ForwardDiagonal:
+            return Gdiplus::LinearGradientModeForwardDiagonal;
+        default:
+            return Gdiplus::LinearGradientModeVertical;
+        }
+    }
     static bool Reversed(GradientDirection direction) {
         return direction == GradientDirection::BottomToTop || direction == GradientDirection::RightToLeft;
     }
@@ -81,6 +89,14 @@ void FillGradient(Gdiplus::Graphics& graphics, const Gdiplus::GraphicsPath& path
                   COLORREF first, COLORREF second, GradientDirection direction) {
     GradientBrush brush(box, first, second, direction);
     graphics.FillPath(brush.Get(), &path);
+}
+
+void DrawGradientPath(Gdiplus::Graphics& graphics, const Gdiplus::GraphicsPath& path,
+                      const Gdiplus::Rect& box, COLORREF first, COLORREF second, GradientDirection direction,
+                      float width) {
+    GradientBrush brush(box, first, second, direction);
+    Gdiplus::Pen pen(brush.Get(), width);
+    graphics.DrawPath(&pen, &path);
 }
 
 void FillVerticalGradient(Gdiplus::Graphics& graphics, const Gdiplus::Rect& rect, COLORREF top,

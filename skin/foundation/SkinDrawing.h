@@ -19,8 +19,9 @@ TAVRIN_API void FrameShape(HDC dc, const geometry::RegionShape& shape, COLORREF 
 // region once it has taken it; false when the window kept its old region.
 TAVRIN_API bool SetWindowShape(HWND window, const geometry::RegionShape& shape);
 
-// Which way a gradient runs: its first colour sits at the named edge.
-enum class GradientDirection { TopToBottom, BottomToTop, LeftToRight, RightToLeft };
+// Which way a gradient runs: its first colour sits at the named edge
+// (ForwardDiagonal: at the top-left corner, the second at the bottom-right).
+enum class GradientDirection { TopToBottom, BottomToTop, LeftToRight, RightToLeft, ForwardDiagonal };
 
 // Linear gradient, tiled, whose brush spans 'box' (x, y, width, height),
 // filling 'fill' (or the box itself).
@@ -32,6 +33,12 @@ TAVRIN_API void FillGradient(Gdiplus::Graphics& graphics, const Gdiplus::Rect& b
 TAVRIN_API void FillGradient(Gdiplus::Graphics& graphics, const Gdiplus::GraphicsPath& path,
                              const Gdiplus::Rect& box, COLORREF first, COLORREF second,
                              GradientDirection direction);
+
+// Outlines a path with a pen of the given width whose colour is such a
+// gradient over 'box'.
+TAVRIN_API void DrawGradientPath(Gdiplus::Graphics& graphics, const Gdiplus::GraphicsPath& path,
+                                 const Gdiplus::Rect& box, COLORREF first, COLORREF second,
+                                 GradientDirection direction, float width);
 
 // Vertical gradients (first colour at the top edge, second at the bottom):
 // the fill of nearly every skinned face.

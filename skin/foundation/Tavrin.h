@@ -7,6 +7,7 @@
 #include "SkinWindow.h"
 #include "SkinControl.h"
 #include "SkinToolTipHost.h"
+#include "SkinScrollHost.h"
 #include "NeloDialog.h"
 
 #include "NeloButton.h"
@@ -15,4 +16,14 @@
 #include "NeloToolTipCtrl.h"
 
 #include "NeloScrollBar.h"
+#include "NeloEdit.h"
+#include "NeloSpinButtonCtrl.h"
+#include "NeloMenu.h"
+#include "NeloMenuPopupWnd.h"
+#include "NeloSliderCtrl.h"
+#include "SkinCaption.h"
+#include "NeloCheckBox.h"
+#include "NeloRadioButton.h"
+#include "NeloDivider.h"
+#include "NeloHeaderCtrl.h"
 #include "NeloTabCtrl.h"

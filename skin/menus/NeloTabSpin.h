@@ -40,9 +40,8 @@ struct _TabSpinColorInfo {
     COLORREF clrHalfDisabledGlyph;  // chevron, disabled
 };
 
-// The framework class the scroller derives from: the system's up-down
-// control is driven only through its own messages here.
-using TabSpinBase = CWnd;
+// The scroller is the system's up-down control, wrapped as one.
+using TabSpinBase = CSpinButtonCtrl;
 
 class TAVRIN_API NeloTabSpin : public TabSpinBase, public ClientPainter {
 public:

@@ -6,6 +6,7 @@
 #define IDD_ABOUTBOX 100
 #define IDD_QUORVEX_DIALOG 102
 #define IDD_SETTINGS 145
+#define IDD_SHUTDOWN_COUNTDOWN 146
 
 // Strings
 #define IDS_ABOUTBOX 101
@@ -74,6 +75,10 @@
 #define IDC_STATIC_VERSION 1036
 #define IDC_STATIC_PICTURE 1038
 #define IDC_STATIC_POST_TASK 1040
+
+// Countdown before the post-task action
+#define IDC_STATIC_COUNTDOWN 1041
+#define IDC_PROGRESS_COUNTDOWN 1042
 
 // System menu entry of the About box (a system command id: low four bits clear)
 #define IDM_ABOUTBOX 0x0010

@@ -7,6 +7,7 @@
 
 #include <ConversionEngine.h>
 #include <FileListRows.h>
+#include <PostTaskAction.h>
 #include <UiContext.h>
 
 #include "support/files.h"
@@ -74,11 +75,14 @@ TEST_F(FileListTest, ProbeResultsAddRowsOrSayWhyNot) {
         {L"no folder.avi", L"00:00:05", 1, L"The file [ C:\\in\\a.avi ] is in the list."},
         {L"D:\\clips\\d e.mov", L"01:02:03", 2, L"Total files: 2"},
     };
+    // Refusals are notices: each holds the status line for a moment, so the
+    // next text may come a little later.
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.path << " " << c.duration);
         Post(WM_PROBE_FINISHED, c.path, c.duration);
         EXPECT_EQ(c.rows, Rows());
-        EXPECT_EQ(c.status, Text(IDC_STATIC_STATUS));
+        EXPECT_TRUE(quorvex_test::PumpUntil([&] { return Text(IDC_STATIC_STATUS) == c.status; }, 10000))
+            << Text(IDC_STATIC_STATUS);
     }
     const wchar_t* const second[] = {L"d e.mov", L"01:02:03", L"0.0%", L"D:\\clips\\d e.mov"};
     for (int column = 1; column < 5; ++column)
@@ -299,6 +303,171 @@ TEST_F(FileListTest, AddingDuringAProbeAndStoppingABatch) {
     EXPECT_EQ(0, RowOf(0).image);
     EXPECT_EQ(L"0.0%", RowOf(0).percent);
     quorvex_test::RemoveTree(folder);
+}
+
+// What the status line shows while pumping until it shows `last`, each text
+// once, in order.
+std::vector<std::wstring> StatusSequence(HWND status, const std::wstring& last, DWORD timeoutMs = 15000) {
+    std::vector<std::wstring> seen;
+    quorvex_test::PumpUntil(
+        [&] {
+            const std::wstring text = app_test::WindowText(status);
+            if (seen.empty() || seen.back() != text)
+                seen.push_back(text);
+            return text == last;
+        },
+        timeoutMs);
+    return seen;
+}
+
+TEST_F(FileListTest, NoticesAreShownOneAfterAnotherAndTheStatusFollows) {
+    struct Step {
+        bool notice;
+        const wchar_t* text;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+        std::vector<std::wstring> shown; // in order, the last one stays
+    };
+    const Case cases[] = {
+        {"plain texts replace each other at once", {{false, L"one"}, {false, L"two"}}, {L"two"}},
+        {"a notice stays when nothing follows", {{true, L"refused"}}, {L"refused"}},
+        {"notices in turn, then the text said meanwhile",
+         {{true, L"first"}, {false, L"Total files: 3"}, {true, L"second"}, {true, L"third"}, {false, L"Total files: 4"}},
+         {L"first", L"second", L"third", L"Total files: 4"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_dialog.SetStatusText(L"before");
+        for (const Step& step : c.steps) {
+            if (step.notice)
+                m_dialog.ShowNotice(step.text);
+            else
+                m_dialog.SetStatusText(step.text);
+        }
+        EXPECT_EQ(c.shown, StatusSequence(Item(IDC_STATIC_STATUS), c.shown.back()));
+        // A notice left showing has its time before the next case; it stays.
+        if (c.steps.back().notice) {
+            quorvex_test::PumpUntil([] { return false; }, 1700);
+            EXPECT_EQ(c.shown.back(), Text(IDC_STATIC_STATUS));
+        }
+    }
+}
+
+// A drop as the shell delivers it: a DROPFILES block with wide paths.
+HGLOBAL MakeDrop(const std::vector<std::wstring>& paths) {
+    size_t chars = 1;
+    for (const std::wstring& path : paths)
+        chars += path.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + chars * sizeof(wchar_t));
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    wchar_t* text = reinterpret_cast<wchar_t*>(drop + 1);
+    for (const std::wstring& path : paths) {
+        wcscpy(text, path.c_str());
+        text += path.size() + 1;
+    }
+    *text = 0;
+    GlobalUnlock(memory);
+    return memory;
+}
+
+// Through the real probe with the fake encoder: a dropped folder adds its
+// supported files (not those of its sub-folder) in name order; a dropped
+// file already listed and one the encoder cannot read are said in turn.
+TEST_F(FileListTest, DroppedFolderAndFilesAreProbedAndListedInNameOrder) {
+    EXPECT_TRUE(GetWindowLongW(m_window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) << "the window takes drops";
+    const std::wstring folder = quorvex_test::FreshTempFolder(L"quorvex dropped");
+    const std::wstring clips = folder + L"\\holiday clips";
+    CreateDirectoryW(clips.c_str(), nullptr);
+    CreateDirectoryW((clips + L"\\older").c_str(), nullptr);
+    auto write = quorvex_test::WriteWholeFile;
+    for (const wchar_t* name : {L"beach.avi", L"Arrival.MOV", L"notes.txt", L"older\\first day.avi", L"cake.mkv"})
+        write(clips + L"\\" + name, "film");
+    write(clips + L"\\broken.mp4", "film");
+    write(clips + L"\\broken.mp4.fake", "probe: exit 1\n");
+    const std::wstring listed = folder + L"\\listed.avi";
+    write(listed, "film");
+    Post(WM_PROBE_FINISHED, listed, L"00:00:10");
+    ASSERT_EQ(1, Rows());
+
+    SendMessageW(m_window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({listed, clips})), 0);
+    const std::vector<std::wstring> seen = StatusSequence(Item(IDC_STATIC_STATUS), L"Total files: 4", 30000);
+    ASSERT_EQ(4, Rows());
+    const std::vector<std::wstring> names = {L"listed.avi", L"Arrival.MOV", L"beach.avi", L"cake.mkv"};
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(names[row], List().GetItemText(row, 1).GetString()) << row;
+    EXPECT_EQ(clips + L"\\Arrival.MOV", List().GetItemText(1, 4).GetString());
+    // Both refusals were shown, in turn, whatever counts came between them.
+    const std::vector<std::wstring> notices = {L"The file [ " + listed + L" ] is in the list.",
+                                               L"The file format is wrong, please select file again.",
+                                               L"Total files: 4"};
+    size_t next = 0;
+    for (const std::wstring& text : seen)
+        if (next < notices.size() && text == notices[next])
+            ++next;
+    EXPECT_EQ(notices.size(), next) << testing::PrintToString(seen);
+    quorvex_test::RemoveTree(folder);
+}
+
+// A batch that converted every file counts down before the session ends:
+// cancelled, nothing is asked; let run or cut short, one request.
+TEST_F(FileListTest, CountdownBeforeThePostTaskAction) {
+    SetCountdownSecondsSource([] { return 1; });
+    struct Case {
+        int action;
+        const wchar_t* title;
+        const wchar_t* text;
+        const wchar_t* now;
+        int button; // 0: let it run
+        size_t requests;
+        UINT flags;
+    };
+    const Case cases[] = {
+        {PostTaskShutDown, L"Shut Down", L"The computer will shut down in 1 s.", L"Shut Down Now", IDCANCEL, 0, 0},
+        {PostTaskShutDown, L"Shut Down", L"The computer will shut down in 1 s.", L"Shut Down Now", 0, 1,
+         EWX_POWEROFF},
+        {PostTaskLogOff, L"Log Off", L"You will be logged off in 1 s.", L"Log Off Now", IDOK, 1, EWX_LOGOFF},
+        {PostTaskLogOff, L"Log Off", L"You will be logged off in 1 s.", L"Log Off Now", 0, 1, EWX_LOGOFF},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.title << " button " << c.button);
+        app_test::ResetExitRequests();
+        UiContext::Current()->SetPostTaskAction(c.action);
+        std::wstring text, now, cancel;
+        const bool shown = app_test::WithModalDialog(
+            c.title, [&] { OnBatchFinished(); },
+            [&](HWND dialog) {
+                text = app_test::WindowText(GetDlgItem(dialog, IDC_STATIC_COUNTDOWN));
+                now = app_test::WindowText(GetDlgItem(dialog, IDOK));
+                cancel = app_test::WindowText(GetDlgItem(dialog, IDCANCEL));
+                EXPECT_TRUE(app_test::ExitRequests().empty()) << "nothing asked while counting down";
+                if (c.button)
+                    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(c.button, BN_CLICKED),
+                                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, c.button)));
+            });
+        ASSERT_TRUE(shown);
+        EXPECT_EQ(c.text, text);
+        EXPECT_EQ(c.now, now);
+        EXPECT_EQ(L"Cancel", cancel);
+        const std::vector<app_test::ExitRequest> requests = app_test::ExitRequests();
+        ASSERT_EQ(c.requests, requests.size());
+        if (c.requests) {
+            EXPECT_EQ(c.flags, requests[0].flags);
+            EXPECT_EQ(0u, requests[0].reason);
+        }
+    }
+    // "Do Nothing" counts nothing down.
+    UiContext::Current()->SetPostTaskAction(PostTaskDoNothing);
+    app_test::ResetExitRequests();
+    OnBatchFinished();
+    quorvex_test::PumpUntilIdle();
+    EXPECT_EQ(nullptr, app_test::FindThreadWindow(L"Shut Down"));
+    EXPECT_TRUE(app_test::ExitRequests().empty());
+    SetCountdownSecondsSource(nullptr);
+    EXPECT_EQ(60, CountdownSeconds());
 }
 
 } // namespace

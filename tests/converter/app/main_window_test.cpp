@@ -7,6 +7,7 @@
 
 #include <ConversionEngine.h>
 #include <MainDialog.h>
+#include <PostTaskAction.h>
 #include <UiContext.h>
 #include <resource.h>
 
@@ -474,6 +475,7 @@ TEST(MainWindow, FinishedBatchRunsThePostTaskActionThroughTheEngine) {
     MainDialog dialog;
     ASSERT_TRUE(dialog.Create(IDD_QUORVEX_DIALOG, nullptr));
     UiContext::Current()->SetPostTaskAction(PostTaskLogOff);
+    SetCountdownSecondsSource([] { return 1; });
     ConversionEngine& engine = *ConversionEngine::Current();
 
     struct Case {
@@ -488,6 +490,10 @@ TEST(MainWindow, FinishedBatchRunsThePostTaskActionThroughTheEngine) {
         app_test::ResetExitRequests();
         ASSERT_TRUE(engine.StartConversion(L"AVI", {input}, output, L"Normal", L"WideScreen"));
         ASSERT_TRUE(engine.WaitForConversion(20000));
+        // The window counts down (here one second) before the session ends.
+        const bool counted =
+            app_test::WithModalDialog(L"Log Off", [] {}, [](HWND) {}, c.requests ? 5000 : 1500);
+        EXPECT_EQ(c.requests == 1, counted);
         const std::vector<app_test::ExitRequest> requests = app_test::ExitRequests();
         ASSERT_EQ(c.requests, requests.size());
         if (c.requests) {
@@ -495,6 +501,7 @@ TEST(MainWindow, FinishedBatchRunsThePostTaskActionThroughTheEngine) {
             EXPECT_EQ(0u, requests[0].reason);
         }
     }
+    SetCountdownSecondsSource(nullptr);
     dialog.DestroyWindow();
     quorvex_test::PumpUntilIdle();
     quorvex_test::RemoveTree(folder);

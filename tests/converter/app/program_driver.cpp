@@ -215,6 +215,80 @@ bool Program::AddThroughDialog(const std::wstring& path, bool fromMenu) {
     return WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
 }
 
+bool Program::AddManyThroughDialog(const std::wstring& folder, const std::vector<std::wstring>& names) {
+    Click(kAddButton);
+    HWND dialog = nullptr;
+    if (!WaitFor([&] { return (dialog = FindProcessWindow(Id(), L"Open")) != nullptr; }))
+        return false;
+    // A folder typed into the name box and confirmed opens that folder.
+    if (!ChooseFile(dialog, folder))
+        return false;
+    // The dialog shows the folder once its list holds the first name.
+    const RemoteBuffer& buffer = *m_buffer;
+    if (names.empty() || !WaitFor([&] {
+            HWND view = FindWindowExW(dialog, nullptr, L"SHELLDLL_DefView", nullptr);
+            HWND list = view ? FindWindowExW(view, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
+            if (!list)
+                return false;
+            LVFINDINFOW find{};
+            find.flags = LVFI_STRING;
+            find.psz = reinterpret_cast<LPCWSTR>(buffer.At(kTextOffset));
+            buffer.Write(kTextOffset, names.front().c_str(), (names.front().size() + 1) * sizeof(wchar_t));
+            buffer.Write(0, &find, sizeof(find));
+            return SendFor(list, LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(buffer.At(0))) >= 0;
+        }))
+        return false;
+    std::wstring typed;
+    for (const std::wstring& name : names)
+        typed += (typed.empty() ? L"\"" : L" \"") + name + L"\"";
+    if (!ChooseFile(dialog, typed))
+        return false;
+    return WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
+}
+
+std::wstring Program::ToolTipOf(int controlId) {
+    struct Search {
+        DWORD processId;
+        std::vector<HWND> tips;
+    } search{Id(), {}};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(parameter);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t className[64] = {};
+            GetClassNameW(window, className, 64);
+            if (owner == s->processId && lstrcmpiW(className, TOOLTIPS_CLASSW) == 0)
+                s->tips.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    const HWND control = Item(controlId);
+    const RemoteBuffer& buffer = *m_buffer;
+    for (HWND tip : search.tips) {
+        const int tools = static_cast<int>(SendFor(tip, TTM_GETTOOLCOUNT, 0, 0));
+        for (int i = 0; i < tools; ++i) {
+            TTTOOLINFOW info{};
+            info.cbSize = sizeof(info);
+            buffer.Write(0, &info, sizeof(info));
+            if (!SendFor(tip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(buffer.At(0))))
+                continue;
+            buffer.Read(0, &info, sizeof(info));
+            if (!(info.uFlags & TTF_IDISHWND) || reinterpret_cast<HWND>(info.uId) != control)
+                continue;
+            wchar_t empty = 0;
+            buffer.Write(kTextOffset, &empty, sizeof(empty));
+            info.lpszText = reinterpret_cast<LPWSTR>(buffer.At(kTextOffset));
+            buffer.Write(0, &info, sizeof(info));
+            SendFor(tip, TTM_GETTEXTW, kTextChars, reinterpret_cast<LPARAM>(buffer.At(0)));
+            std::vector<wchar_t> text(kTextChars, L'\0');
+            buffer.Read(kTextOffset, text.data(), (kTextChars - 1) * sizeof(wchar_t));
+            return text.data();
+        }
+    }
+    return std::wstring();
+}
+
 std::wstring Program::Cell(int row, int column) {
     return CellText(Item(kFileList), *m_buffer, row, column);
 }

@@ -90,6 +90,12 @@ public:
     // File(s) button (or the menu entry when fromMenu); false when the
     // dialog did not come or did not close.
     bool AddThroughDialog(const std::wstring& path, bool fromMenu = false);
+    // Picks several files of one folder in one open-file dialog: goes to the
+    // folder, then types the names, each in quotes, and presses OK.
+    bool AddManyThroughDialog(const std::wstring& folder, const std::vector<std::wstring>& names);
+    // The text of the tip the program shows over one of its controls, read
+    // from its tooltip window; empty when there is none.
+    std::wstring ToolTipOf(int controlId);
 
     std::vector<Row> Rows();
     // One text of the list: column 1 the name, 2 the duration, 3 the

@@ -11,6 +11,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -219,7 +221,9 @@ TEST_F(ProgramFlows, StopDuringTheSecondFileThenConvertAgainAndAFailingFile) {
         },
         20000));
     EXPECT_EQ(Converted(first), program.Rows()[0]);
-    EXPECT_EQ(L"Completed: 20.0%", program_driver::WindowText(program.Item(kFileLabel)));
+    // The label keeps its text; the file's time left follows it in brackets.
+    EXPECT_EQ(0u, program_driver::WindowText(program.Item(kFileLabel)).find(L"Completed: 20.0% ("))
+        << program_driver::WindowText(program.Item(kFileLabel));
     EXPECT_EQ(200, SendMessageW(program.Item(kProgressBar), PBM_GETPOS, 0, 0));
 
     program.Click(kStopButton);
@@ -235,23 +239,24 @@ TEST_F(ProgramFlows, StopDuringTheSecondFileThenConvertAgainAndAFailingFile) {
     ASSERT_TRUE(program.WaitForStatus(L"Convert successful."));
     EXPECT_EQ((std::vector<Row>{Converted(first), Converted(second), Converted(third)}), program.Rows());
 
-    // A file that fails is shown failed; the file after it is not started.
+    // A file that fails is shown failed; the batch goes on with the file
+    // after it.
     const std::wstring failing = Input(L"four.avi", kFailingConversion), fifth = Input(L"five.avi");
     ASSERT_TRUE(program.AddThroughDialog(failing));
     ASSERT_TRUE(program.AddThroughDialog(fifth));
     ASSERT_TRUE(program.WaitForRows(5));
     program.Menu(kMenuConvert);
-    ASSERT_TRUE(program.WaitForStatusStart(L"Convert file(s) wrong, please retry."));
+    ASSERT_TRUE(program.WaitForStatusStart(L"Convert file(s) wrong, please retry. (1 of 2 failed)"));
     EXPECT_NE(std::wstring::npos, program.Status().find(L"The encoder ended with code 1"))
         << program.Status();
     std::vector<Row> rows = program.Rows();
     ASSERT_EQ(5u, rows.size());
     EXPECT_EQ(Waiting(failing, L"Failed"), rows[3]);
-    EXPECT_EQ(Waiting(fifth), rows[4]);
+    EXPECT_EQ(Converted(fifth), rows[4]);
     program.SelectRows({3});
     EXPECT_TRUE(program.WaitForStatusStart(failing + L"  The encoder ended with code 1")) << program.Status();
 
-    // Mended, it takes part in the next batch with the file after it.
+    // Mended, it converts in the next batch.
     DeleteFileW((failing + L".fake").c_str());
     program.Click(kConvertButton);
     ASSERT_TRUE(program.WaitForStatus(L"Convert successful."));
@@ -271,6 +276,8 @@ TEST_F(ProgramFlows, PostTaskActionsRunOnlyAfterABatchThatConvertedEveryFile) {
     const std::wstring folder =
         Install(L"Quorvex Seam Test", program_driver::TestFolder() + L"QuorvexSeam.exe");
     ASSERT_FALSE(folder.empty());
+    // The countdown before each action, left to run, lasts a second.
+    WriteWholeFile(folder + L"\\countdown-seconds.txt", "1");
     Program program(folder + L"\\Quorvex.exe");
     ASSERT_TRUE(program.Started());
     UseOutputFolder(program, m_output);
@@ -315,6 +322,214 @@ TEST_F(ProgramFlows, PostTaskActionsRunOnlyAfterABatchThatConvertedEveryFile) {
     EXPECT_EQ(L"100.0%", program.Rows()[2].percent) << "the stopped file converted in the next batch";
     EXPECT_EQ("8 0\r\n0 0\r\n", ExitRequests(folder));
     EXPECT_TRUE(program.Close());
+}
+
+// Watches the status line while waiting for a condition and returns every
+// text it showed, in order, each once.
+std::vector<std::wstring> StatusTextsUntil(Program& program, const std::function<bool()>& done,
+                                           DWORD timeoutMs = 30000) {
+    std::vector<std::wstring> seen;
+    program_driver::WaitFor(
+        [&] {
+            const std::wstring text = program.Status();
+            if (seen.empty() || seen.back() != text)
+                seen.push_back(text);
+            return done();
+        },
+        timeoutMs);
+    const std::wstring last = program.Status();
+    if (seen.empty() || seen.back() != last)
+        seen.push_back(last);
+    return seen;
+}
+
+// Ten files picked in one dialog: the two already listed and the one the
+// encoder cannot read are each said in the status line in turn; the others
+// are listed in the order picked.
+TEST_F(ProgramFlows, ManyFilesPickedInOneDialog) {
+    const std::wstring folder = Install(L"Quorvex Many");
+    ASSERT_FALSE(folder.empty());
+    Program program(folder + L"\\Quorvex.exe");
+    ASSERT_TRUE(program.Started());
+    const std::wstring a = Input(L"a.avi"), b = Input(L"b.avi");
+    ASSERT_TRUE(program.AddThroughDialog(a));
+    ASSERT_TRUE(program.AddThroughDialog(b));
+    ASSERT_TRUE(program.WaitForRows(2));
+
+    std::vector<std::wstring> picked = {L"a.avi", L"b.avi"};
+    std::vector<std::wstring> added;
+    for (const wchar_t* name : {L"c.avi", L"d.avi", L"e.avi", L"f.avi", L"g.avi", L"h.avi", L"i.avi"}) {
+        added.push_back(Input(name));
+        picked.push_back(name);
+    }
+    Input(L"bad.avi", kUnreadable);
+    picked.insert(picked.begin() + 5, L"bad.avi"); // in the middle of the new ones
+    ASSERT_EQ(10u, picked.size());
+    ASSERT_TRUE(program.AddManyThroughDialog(m_inputs, picked));
+    const std::vector<std::wstring> seen =
+        StatusTextsUntil(program, [&] { return program.Rows().size() == 9 && program.Status() == L"Total files: 9"; });
+    ASSERT_EQ(9u, program.Rows().size());
+    const std::vector<std::wstring> notices = {
+        L"The file [ " + a + L" ] is in the list.",
+        L"The file [ " + b + L" ] is in the list.",
+        L"The file format is wrong, please select file again.",
+        L"Total files: 9",
+    };
+    // Every notice was shown, in this order, whatever came between them.
+    size_t next = 0;
+    for (const std::wstring& text : seen) {
+        if (next < notices.size() && text == notices[next])
+            ++next;
+    }
+    EXPECT_EQ(notices.size(), next) << "seen: " << testing::PrintToString(seen);
+
+    std::vector<Row> expected = {Waiting(a), Waiting(b)};
+    for (const std::wstring& path : added)
+        expected.push_back(Waiting(path));
+    EXPECT_EQ(expected, program.Rows());
+    EXPECT_TRUE(program.Close());
+}
+
+// A steady pace (two seconds of film each second): the per-file label's time
+// left and the progress bar's tip for the batch are within a fifth of what
+// really remained.
+TEST_F(ProgramFlows, TimeLeftForTheFileAndTheBatch) {
+    const std::wstring folder = Install(L"Quorvex Time Left");
+    ASSERT_FALSE(folder.empty());
+    auto steady = [](int filmSeconds) {
+        char line[160];
+        snprintf(line, sizeof(line), "err   Duration: 00:%02d:%02d.00, start: 0.000000, bitrate: 1000 kb/s\\r\\n\n",
+                 filmSeconds / 60, filmSeconds % 60);
+        std::string script = std::string(line) + "probe: exit 1\n";
+        for (int at = 2; at <= filmSeconds; at += 2) {
+            snprintf(line, sizeof(line),
+                     "convert: sleep 1000\nconvert: err frame=%5d fps=25 q=2.0 size=  10kB time=00:%02d:%02d.00 "
+                     "bitrate= 100.0kbits/s\\r\n",
+                     at * 25, at / 60, at % 60);
+            script += line;
+        }
+        return script + "convert: output\n";
+    };
+    const std::wstring longer = Input(L"sixty seconds.avi", steady(120));
+    const std::wstring shorter = Input(L"ten seconds.avi", steady(20));
+    Program program(folder + L"\\Quorvex.exe");
+    ASSERT_TRUE(program.Started());
+    UseOutputFolder(program, m_output);
+    ASSERT_TRUE(program.AddManyThroughDialog(m_inputs, {L"sixty seconds.avi", L"ten seconds.avi"}));
+    ASSERT_TRUE(program.WaitForRows(2));
+    EXPECT_EQ(L"00:02:00", program.Rows()[0].duration);
+
+    program.Click(kConvertButton);
+    // A third of the way into the first file.
+    std::wstring label;
+    ASSERT_TRUE(program_driver::WaitFor(
+        [&] {
+            label = program_driver::WindowText(program.Item(kFileLabel));
+            return SendMessageW(program.Item(kProgressBar), PBM_GETPOS, 0, 0) >= 330 &&
+                   label.find(L" left)") != std::wstring::npos;
+        },
+        60000))
+        << label;
+    const DWORD measured = GetTickCount();
+    const std::wstring tip = program.ToolTipOf(kProgressBar);
+    label = program_driver::WindowText(program.Item(kFileLabel));
+    auto secondsOf = [](const std::wstring& text, size_t at) {
+        int minutes = -1, seconds = -1;
+        swscanf(text.c_str() + at, L"%d:%d", &minutes, &seconds);
+        return minutes * 60 + seconds;
+    };
+    // "Completed: 33.3% (00:40 left)"
+    ASSERT_EQ(0u, label.find(L"Completed: ")) << label;
+    const size_t open = label.find(L" (");
+    ASSERT_NE(std::wstring::npos, open) << label;
+    const int fileLeft = secondsOf(label, open + 2);
+    const std::wstring tipStart = L"Time left for all files: ";
+    ASSERT_EQ(0u, tip.find(tipStart)) << tip;
+    const int batchLeft = secondsOf(tip, tipStart.size());
+
+    ASSERT_TRUE(program_driver::WaitFor([&] { return program.Rows()[0].percent == L"100.0%"; }, 90000));
+    const double fileReally = (GetTickCount() - measured) / 1000.0;
+    ASSERT_TRUE(program_driver::WaitFor([&] { return program.Rows()[1].percent == L"100.0%"; }, 60000));
+    const double batchReally = (GetTickCount() - measured) / 1000.0;
+    printf("time left: file %d s shown, %.1f s really; batch %d s shown, %.1f s really\n", fileLeft, fileReally,
+           batchLeft, batchReally);
+    EXPECT_NEAR(fileReally, fileLeft, 0.2 * fileReally) << label;
+    EXPECT_NEAR(batchReally, batchLeft, 0.2 * batchReally) << tip;
+    EXPECT_TRUE(program.WaitForStatus(L"Convert successful."));
+    EXPECT_TRUE(program.Close());
+}
+
+HWND WaitForWindow(Program& program, const wchar_t* title, DWORD timeoutMs = 20000) {
+    HWND found = nullptr;
+    program_driver::WaitFor(
+        [&] { return (found = program_driver::FindProcessWindow(program.Id(), title)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+// The countdown before shutting down: cancelled, nothing is asked and the
+// window stays as the batch left it; left to run, the action is asked once.
+// A batch with a failed file counts nothing down and asks nothing.
+TEST_F(ProgramFlows, ShutdownCountdownCancelledLetRunAndNeverAfterAFailedFile) {
+    const std::wstring folder =
+        Install(L"Quorvex Countdown", program_driver::TestFolder() + L"QuorvexSeam.exe");
+    ASSERT_FALSE(folder.empty());
+    WriteWholeFile(folder + L"\\countdown-seconds.txt", "60");
+    Program program(folder + L"\\Quorvex.exe");
+    ASSERT_TRUE(program.Started());
+    UseOutputFolder(program, m_output);
+    program.Menu(kMenuShutDown);
+
+    ASSERT_TRUE(program.AddThroughDialog(Input(L"c1.avi")));
+    ASSERT_TRUE(program.WaitForRows(1));
+    program.Click(kConvertButton);
+    HWND countdown = WaitForWindow(program, L"Shut Down");
+    ASSERT_NE(nullptr, countdown);
+    EXPECT_EQ(L"Convert successful.", program.Status()) << "the batch's end is shown first";
+    EXPECT_EQ(0u, program_driver::WindowText(GetDlgItem(countdown, 1041)).find(L"The computer will shut down in "));
+    EXPECT_TRUE(program_driver::WaitFor(
+        [&] { return program_driver::WindowText(GetDlgItem(countdown, 1041)) == L"The computer will shut down in 58 s."; },
+        10000))
+        << "it counts down each second";
+    EXPECT_EQ(L"Shut Down Now", program_driver::WindowText(GetDlgItem(countdown, IDOK)));
+    EXPECT_EQ(L"Cancel", program_driver::WindowText(GetDlgItem(countdown, IDCANCEL)));
+    EXPECT_FALSE(IsWindowEnabled(program.Main())) << "the countdown is modal";
+    PostMessageW(countdown, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(countdown, IDCANCEL)));
+    ASSERT_TRUE(program_driver::WaitFor([&] { return !IsWindow(countdown) || !IsWindowVisible(countdown); }));
+    ASSERT_TRUE(program_driver::WaitFor([&] { return IsWindowEnabled(program.Main()) != FALSE; }));
+    EXPECT_EQ(L"Convert successful.", program.Status());
+    EXPECT_EQ(Converted(m_inputs + L"\\c1.avi"), program.Rows()[0]);
+
+    // Five files, the second failing: four converted, nothing counted down.
+    std::vector<std::wstring> names, paths;
+    for (const wchar_t* name : {L"f1.avi", L"f2.avi", L"f3.avi", L"f4.avi", L"f5.avi"}) {
+        paths.push_back(Input(name, name == std::wstring(L"f2.avi") ? kFailingConversion : ""));
+        names.push_back(name);
+    }
+    ASSERT_TRUE(program.AddManyThroughDialog(m_inputs, names));
+    ASSERT_TRUE(program.WaitForRows(6));
+    program.Click(kConvertButton);
+    ASSERT_TRUE(program.WaitForStatusStart(L"Convert file(s) wrong, please retry. (1 of 5 failed)"))
+        << program.Status();
+    const std::vector<Row> expected = {Converted(m_inputs + L"\\c1.avi"), Converted(paths[0]),
+                                       Waiting(paths[1], L"Failed"),       Converted(paths[2]),
+                                       Converted(paths[3]),                Converted(paths[4])};
+    EXPECT_EQ(expected, program.Rows());
+    EXPECT_EQ(nullptr, WaitForWindow(program, L"Shut Down", 1500)) << "no countdown after a failed file";
+    EXPECT_EQ("", ExitRequests(folder)) << "cancelled and failed: nothing asked";
+
+    // Mended and converted again, the countdown is let run: one request.
+    DeleteFileW((paths[1] + L".fake").c_str());
+    WriteWholeFile(folder + L"\\countdown-seconds.txt", "2");
+    program.Click(kConvertButton);
+    countdown = WaitForWindow(program, L"Shut Down");
+    ASSERT_NE(nullptr, countdown);
+    ASSERT_TRUE(program_driver::WaitFor([&] { return !IsWindow(countdown) || !IsWindowVisible(countdown); }));
+    ASSERT_TRUE(program_driver::WaitFor([&] { return !ExitRequests(folder).empty(); }));
+    EXPECT_EQ("8 0\r\n", ExitRequests(folder));
+    EXPECT_EQ(Converted(paths[1]), program.Rows()[2]);
+    EXPECT_TRUE(program.Close());
+    EXPECT_EQ("8 0\r\n", ExitRequests(folder)) << "one request, no more";
 }
 
 } // namespace

@@ -154,6 +154,15 @@ TEST(Resources, AboutAndSettingsLayout) {
                      {IDOK, L"Button", 90, 24, 38, 10, L"OK", BS_DEFPUSHBUTTON, kButtonType},
                      {IDCANCEL, L"Button", 134, 24, 38, 10, L"Cancel", BS_PUSHBUTTON, kButtonType},
                  }});
+    // The countdown before the session ends: Cancel is the default button,
+    // so that Enter never ends the session early.
+    CheckDialog({IDD_SHUTDOWN_COUNTDOWN, 200, 64, L"Shut Down", 8, L"MS Sans Serif",
+                 {
+                     {IDC_STATIC_COUNTDOWN, L"Static", 10, 9, 180, 12, L"", 0, 0},
+                     {IDC_PROGRESS_COUNTDOWN, L"msctls_progress32", 10, 25, 180, 8, nullptr, 0, 0},
+                     {IDOK, L"Button", 62, 42, 66, 14, L"Shut Down Now", BS_PUSHBUTTON, kButtonType},
+                     {IDCANCEL, L"Button", 134, 42, 56, 14, L"Cancel", BS_DEFPUSHBUTTON, kButtonType},
+                 }});
     // clang-format on
 }
 

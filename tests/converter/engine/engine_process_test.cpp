@@ -428,6 +428,13 @@ TEST_F(EngineProcessTest, FailedEncoderIsNeverReportedAsFinished) {
         {"exit 0 with an empty output file", std::string(kDuration10) + "output-empty\n", 0,
          L"The encoder wrote an empty output file: "},
     };
+    // The progress as it stood when the file failed (the next file moves it on).
+    int progressAtFailure = -1;
+    ConversionEngine* raw = engine.get();
+    engine->SetOnFileFailed([this, raw, &progressAtFailure](const std::wstring& path, const std::wstring& why) {
+        progressAtFailure = raw->GetProgress();
+        Record(L"failed ", path, why);
+    });
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
         TempFolder folder;
@@ -439,11 +446,11 @@ TEST_F(EngineProcessTest, FailedEncoderIsNeverReportedAsFinished) {
         ASSERT_TRUE(engine->StartConversion(L"AVI", {bad, next}, folder.Out(), L"Normal", L"FullScreen"));
         ASSERT_TRUE(engine->WaitForConversion(kPatience));
         EventList events = Events();
-        EXPECT_EQ((EventList{L"started bad.avi", L"failed bad.avi"}),
+        EXPECT_EQ((EventList{L"started bad.avi", L"failed bad.avi", L"started next.avi", L"finished next.avi"}),
                   EventList(events.begin() + before, events.end()));
         // The texts about the output file name it.
         const std::wstring output = test.reason.back() == L' ' ? folder.Out() + L"\\bad.avi" : L"";
-        EXPECT_EQ(test.reason + output, Details().back()) << "OnFileFailed says why";
+        EXPECT_EQ(test.reason + output, Details().at(before + 1)) << "OnFileFailed says why";
         FileReport report;
         ASSERT_TRUE(engine->GetFileReport(bad, report));
         EXPECT_EQ(FileReport::State::Failed, report.Result);
@@ -452,13 +459,84 @@ TEST_F(EngineProcessTest, FailedEncoderIsNeverReportedAsFinished) {
         EXPECT_EQ("Quorvex: " + Utf8(test.reason + output) + "\r\n",
                   logText.substr(logText.rfind("\r\n", logText.size() - 3) + 2))
             << "log.txt ends with the failure";
-        EXPECT_EQ(test.progress, engine->GetProgress()) << "progress is not forced to 1000";
+        EXPECT_EQ(test.progress, progressAtFailure) << "progress is not forced to 1000";
         EXPECT_FALSE(engine->LastBatchSucceeded());
-        EXPECT_FALSE(Exists(pidNext)) << "the batch ends at the failed file";
+        EXPECT_TRUE(Exists(pidNext)) << "the batch goes on after the failed file";
         EXPECT_NE(std::string::npos,
                   LogText().find("  Duration: 00:00:10.50, start: 0.000000, bitrate: 1000 kb/s\r\n"))
             << "log.txt holds the failed file's output";
     }
+}
+
+// A failed file is reported and the batch goes on; only a batch whose every
+// file converted counts as converted. Stop still ends the whole batch.
+TEST_F(EngineProcessTest, FailedFilesDoNotEndTheBatchButStopDoes) {
+    const std::string converts = std::string(kDuration10) + "output\n";
+    const std::string fails = std::string(kDuration10) + "err Conversion failed!\\r\\n\nexit 1\n";
+    std::vector<std::wstring> files;
+    for (const wchar_t* name : {L"f1.avi", L"f2.avi", L"f3.avi", L"f4.avi", L"f5.avi"})
+        files.push_back(m_folder.Input(name, name == std::wstring(L"f2.avi") ? fails : converts));
+    ASSERT_TRUE(Convert(files));
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_EQ((EventList{L"started f1.avi", L"finished f1.avi", L"started f2.avi", L"failed f2.avi",
+                         L"started f3.avi", L"finished f3.avi", L"started f4.avi", L"finished f4.avi",
+                         L"started f5.avi", L"finished f5.avi"}),
+              Events())
+        << "no OnBatchFinished after a failed file";
+    EXPECT_FALSE(engine->LastBatchSucceeded());
+    using State = FileReport::State;
+    const std::vector<State> expected = {State::Finished, State::Failed, State::Finished, State::Finished,
+                                         State::Finished};
+    std::vector<FileReport> reports = engine->GetFileReports();
+    ASSERT_EQ(expected.size(), reports.size());
+    for (size_t i = 0; i < reports.size(); ++i) {
+        EXPECT_EQ(files[i], reports[i].InputPath);
+        EXPECT_EQ(expected[i], reports[i].Result) << "file " << i + 1;
+    }
+    BatchOutcome outcome = engine->GetBatchOutcome();
+    EXPECT_EQ(5, outcome.Files);
+    EXPECT_EQ(4, outcome.Converted);
+    EXPECT_EQ(1, outcome.Failed);
+    EXPECT_EQ(0, outcome.Stopped);
+    EXPECT_EQ(0, outcome.NotConverted);
+    EXPECT_FALSE(outcome.AllConverted());
+    EXPECT_EQ(L"The encoder ended with code 1: Conversion failed!", outcome.FirstFailure);
+
+    // Failed, then stopped during the second: the third never starts.
+    const std::wstring gatePid = m_folder / L"held.pid", lastPid = m_folder / L"last.pid";
+    const std::wstring held =
+        m_folder.Input(L"held.avi", std::string(kDuration10) + "pidfile " + ScriptPath(gatePid) +
+                                        "\nsleep 30000\noutput\n");
+    const std::wstring last = m_folder.Input(L"last.avi", "pidfile " + ScriptPath(lastPid) + "\noutput\n");
+    ASSERT_TRUE(Convert({files[1], held, last}));
+    ASSERT_TRUE(WaitUntil([&] { return Exists(gatePid); }));
+    EXPECT_TRUE(engine->GetBatchOutcome().Running);
+    EXPECT_TRUE(engine->Stop());
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    outcome = engine->GetBatchOutcome();
+    EXPECT_EQ(3, outcome.Files);
+    EXPECT_EQ(0, outcome.Converted);
+    EXPECT_EQ(1, outcome.Failed);
+    EXPECT_EQ(1, outcome.Stopped);
+    EXPECT_EQ(1, outcome.NotConverted);
+    EXPECT_FALSE(outcome.Running);
+    EXPECT_FALSE(Exists(lastPid)) << "Stop ends the whole batch";
+    // Both files of the batch left their messages in log.txt, in turn.
+    const std::string log = LogText();
+    const std::string failed = "Quorvex: The encoder ended with code 1: Conversion failed!\r\n";
+    EXPECT_EQ(0u, log.find("  Duration: 00:00:10.50")) << log;
+    EXPECT_NE(std::string::npos, log.find(failed + "\r\n  Duration: 00:00:10.50")) << log;
+
+    // Every file converted: the one case that counts as converted.
+    const size_t before = Events().size();
+    ASSERT_TRUE(Convert({files[0], files[2]}));
+    ASSERT_TRUE(engine->WaitForConversion(kPatience));
+    EXPECT_EQ(L"batch", Events().back());
+    EXPECT_EQ(before + 5, Events().size());
+    outcome = engine->GetBatchOutcome();
+    EXPECT_TRUE(outcome.AllConverted());
+    EXPECT_EQ(2, outcome.Converted);
+    EXPECT_EQ(L"", outcome.FirstFailure);
 }
 
 TEST_F(EngineProcessTest, FilesThatCannotBeConvertedFailWithoutAnEncoder) {
@@ -485,8 +563,7 @@ TEST_F(EngineProcessTest, FilesThatCannotBeConvertedFailWithoutAnEncoder) {
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
         size_t before = Events().size();
-        ASSERT_TRUE(
-            engine->StartConversion(test.target, {test.file, clip}, test.folder, L"Normal", L"FullScreen"));
+        ASSERT_TRUE(engine->StartConversion(test.target, {test.file}, test.folder, L"Normal", L"FullScreen"));
         ASSERT_TRUE(engine->WaitForConversion(kPatience));
         EventList events = Events();
         EXPECT_EQ((EventList{test.expectedFailure}), EventList(events.begin() + before, events.end()));
@@ -504,7 +581,7 @@ TEST_F(EngineProcessTest, MissingEncoderFailsTheFileAndEmptiesTheProbe) {
     WriteBytes(input, "input");
     ASSERT_TRUE(Convert({input, input}));
     ASSERT_TRUE(engine->WaitForConversion(kPatience));
-    EXPECT_EQ((EventList{L"started a.avi", L"failed a.avi"}), Events());
+    EXPECT_EQ((EventList{L"started a.avi", L"failed a.avi", L"started a.avi", L"failed a.avi"}), Events());
     EXPECT_FALSE(engine->LastBatchSucceeded());
 
     ASSERT_TRUE(engine->StartProbe({input}));
@@ -843,10 +920,10 @@ TEST_F(EngineProcessTest, OutputsNeverOverwriteAnInputOrEachOther) {
     const std::wstring aMov = m_folder.Input(L"a.mov", script), aAvi = m_folder.Input(L"a.avi", script);
     ASSERT_TRUE(engine->StartConversion(L"AVI", {aMov, aAvi}, m_folder.Path(), L"Normal", L"FullScreen"));
     ASSERT_TRUE(engine->WaitForConversion(kPatience));
-    EXPECT_EQ((EventList{L"failed a.mov"}), Events());
+    EXPECT_EQ((EventList{L"failed a.mov", L"failed a.avi"}), Events()) << "a.avi would overwrite itself";
     EXPECT_EQ(L"The output \"" + aAvi +
                   L"\" would overwrite an input file of this batch; choose another output folder.",
-              Details().back());
+              Details().front());
     EXPECT_EQ("input data", ReadText(aAvi));
     EXPECT_FALSE(engine->LastBatchSucceeded());
 

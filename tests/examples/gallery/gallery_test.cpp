@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -127,6 +128,45 @@ TEST(Gallery, ButtonsPageIsReadyBeforeTheFadeAndEveryBarIsFramed) {
     EXPECT_TRUE(gallery.seenShowing);
     EXPECT_TRUE(gallery.pageReadyWhenShown) << "the gallery faded in before its page was set up";
     EXPECT_EQ(5, bars);
+}
+
+TEST(Gallery, ChecksPageAttachesEveryBoxRadioGroupDividerAndTheHeader) {
+    GalleryProbe gallery(1);
+    int boxes = 0, radios = 0, dividers = 0;
+    std::vector<int> groups;
+    bool header = false;
+    gallery.checks = [&](GalleryProbe& g) {
+        CWnd* page = g.PageWindow(1);
+        ASSERT_NE(nullptr, page);
+        // The page's own children and those of the dialog inside it.
+        std::function<void(HWND)> visit = [&](HWND parent) {
+            for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+                CWnd* object = CWnd::FromHandlePermanent(child);
+                if (dynamic_cast<Tavrin::NeloCheckBox*>(object))
+                    ++boxes;
+                if (auto* radio = dynamic_cast<Tavrin::NeloRadioButton*>(object)) {
+                    ++radios;
+                    if (radio->IsGroupLeader())
+                        groups.push_back(radio->GetGroupSize());
+                }
+                if (dynamic_cast<Tavrin::NeloDivider*>(object))
+                    ++dividers;
+                if (HWND list = ::FindWindowExW(child, nullptr, WC_HEADERW, nullptr))
+                    header = header || dynamic_cast<Tavrin::NeloHeaderCtrl*>(CWnd::FromHandlePermanent(list));
+                wchar_t name[64] = {};
+                ::GetClassNameW(child, name, 64);
+                if (lstrcmpiW(name, L"#32770") == 0)
+                    visit(child);
+            }
+        };
+        visit(page->GetSafeHwnd());
+    };
+    EXPECT_EQ(1, gallery.DoModal(1, 100));
+    EXPECT_EQ(8, boxes);
+    EXPECT_EQ(9, radios);
+    EXPECT_EQ((std::vector<int>{3, 3, 3}), groups);
+    EXPECT_EQ(3, dividers);
+    EXPECT_TRUE(header);
 }
 
 } // namespace

@@ -230,4 +230,40 @@ TEST_F(DefaultsTest, ProgressBarIsLitFromItsCentre) {
                   [&] { bar.SetProgressCtrlStyle(ProgressCtrlLinearGradient); }}});
 }
 
+const ColourEntry<_CheckBoxColorInfo> kCheckBoxColours[] = {
+    {"crCheckBackground", &_CheckBoxColorInfo::crCheckBackground, RGB(225, 236, 249)},
+    {"crCheckMark", &_CheckBoxColorInfo::crCheckMark, RGB(56, 185, 53)},
+    {"crCheckMarkDisabled", &_CheckBoxColorInfo::crCheckMarkDisabled, RGB(172, 168, 153)},
+    {"crBoxNormalStart", &_CheckBoxColorInfo::crBoxNormalStart, RGB(200, 200, 215)},
+    {"crBoxNormalEnd", &_CheckBoxColorInfo::crBoxNormalEnd, RGB(254, 254, 254)},
+    {"crBoxPressedStart", &_CheckBoxColorInfo::crBoxPressedStart, RGB(176, 176, 168)},
+    {"crBoxPressedEnd", &_CheckBoxColorInfo::crBoxPressedEnd, RGB(250, 250, 250)},
+    {"crBoxDisabledStart", &_CheckBoxColorInfo::crBoxDisabledStart, RGB(230, 230, 210)},
+    {"crBoxDisabledEnd", &_CheckBoxColorInfo::crBoxDisabledEnd, RGB(230, 230, 210)},
+    {"crCheckText", &_CheckBoxColorInfo::crCheckText, RGB(6, 45, 117)},
+    {"crCheckTextDisabled", &_CheckBoxColorInfo::crCheckTextDisabled, RGB(172, 168, 153)},
+    {"crBoxFrameStart", &_CheckBoxColorInfo::crBoxFrameStart, RGB(28, 81, 128)},
+    {"crBoxFrameEnd", &_CheckBoxColorInfo::crBoxFrameEnd, RGB(38, 91, 138)},
+    {"crBoxHoverStart", &_CheckBoxColorInfo::crBoxHoverStart, RGB(248, 232, 200)},
+    {"crBoxHoverEnd", &_CheckBoxColorInfo::crBoxHoverEnd, RGB(248, 176, 48)},
+    {"crBoxFrameDisabledStart", &_CheckBoxColorInfo::crBoxFrameDisabledStart, RGB(172, 168, 153)},
+    {"crBoxFrameDisabledEnd", &_CheckBoxColorInfo::crBoxFrameDisabledEnd, RGB(182, 178, 163)},
+    {"crCheckFocus", &_CheckBoxColorInfo::crCheckFocus, RGB(28, 81, 128)},
+};
+
+TEST_F(DefaultsTest, CheckBoxColoursSymbolFontAndState) {
+    NeloCheckBox check;
+    HWND window = CreateChild(L"BUTTON", L"Check", BS_AUTOCHECKBOX | WS_TABSTOP, 20, 20, 140, 20);
+    ASSERT_TRUE(check.SubclassWindow(window));
+    _CheckBoxColorInfo live{};
+    ASSERT_EQ(1, check.GetCheckBoxColorInfo(live));
+    EXPECT_TRUE(RecordHolds(live, kCheckBoxColours));
+    EXPECT_TRUE(RecordHolds(NeloCheckBox::DefaultColorInfo(), kCheckBoxColours));
+    EXPECT_EQ(14, check.GetCheckSymbolWidth());
+    EXPECT_EQ(0, ::SendMessageW(window, BM_GETCHECK, 0, 0));
+    EXPECT_EQ(static_cast<LONG>(BS_OWNERDRAW), ::GetWindowLongW(window, GWL_STYLE) & BS_TYPEMASK);
+    EXPECT_TRUE(IsArial10(quorvex_test::WindowFontOf(window)));
+    // The hover and focus effects start switched on: check_test's looks rely on them.
+}
+
 } // namespace

@@ -152,4 +152,33 @@ TEST_F(LeakTest, ProgressBarInEveryLook) {
     ExpectNoLeak("vertical, linear gradient", verticalWindow);
 }
 
+TEST_F(LeakTest, CheckBoxRadioGroupAndDivider) {
+    Tavrin::NeloCheckBox check;
+    HWND checkWindow = CreateChild(L"BUTTON", L"Shut down", BS_AUTOCHECKBOX | WS_TABSTOP, 20, 20, 140, 20);
+    ASSERT_TRUE(check.SubclassWindow(checkWindow));
+    ExpectNoLeak("check box, unchecked", checkWindow);
+    ::SendMessageW(checkWindow, BM_SETCHECK, BST_CHECKED, 0);
+    ::SetFocus(checkWindow);
+    ExpectNoLeak("check box, checked and focused", checkWindow);
+    ::EnableWindow(checkWindow, FALSE);
+    ExpectNoLeak("check box, disabled", checkWindow);
+
+    HWND first = CreateChild(L"BUTTON", L"One", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 20, 50, 140, 20);
+    HWND second = CreateChild(L"BUTTON", L"Two", BS_AUTORADIOBUTTON, 20, 72, 140, 20);
+    Tavrin::NeloRadioButton radio;
+    ASSERT_TRUE(radio.SubclassWindow(first));
+    ::SendMessageW(second, BM_SETCHECK, BST_CHECKED, 0);
+    ::SetFocus(second);
+    ExpectNoLeak("radio button, checked and focused", second);
+    ExpectNoLeak("radio button, unchecked", first);
+    ::EnableWindow(first, FALSE);
+    ExpectNoLeak("radio button, disabled", second);
+
+    Tavrin::NeloDivider divider;
+    HWND dividerWindow = CreateChild(L"STATIC", L"", 0, 20, 100, 140, 4);
+    ASSERT_TRUE(divider.SubclassWindow(dividerWindow));
+    Pump();
+    ExpectNoLeak("divider", dividerWindow);
+}
+
 } // namespace

@@ -19,6 +19,9 @@ void ButtonsHost::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_BARS_GROUP, barsGroup);
     DDX_Control(pDX, IDC_GROUPED_BAR, groupedBar);
     DDX_Control(pDX, IDC_GROUPED_DISABLED_BAR, groupedDisabledBar);
+    DDX_Control(pDX, IDC_TEMPLATE_CHECK, templateCheck);
+    DDX_Control(pDX, IDC_TEMPLATE_RADIO_A, templateRadio);
+    DDX_Control(pDX, IDC_TEMPLATE_DIVIDER, templateDivider);
 }
 
 HWND FindToolTipOf(HWND tool) {

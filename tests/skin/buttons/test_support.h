@@ -39,6 +39,11 @@ public:
     Tavrin::NeloGroupBox barsGroup;
     Tavrin::NeloProgressCtrl groupedBar;
     Tavrin::NeloProgressCtrl groupedDisabledBar;
+    Tavrin::NeloCheckBox templateCheck;
+    // Only the first of the three radio buttons is attached: it attaches
+    // the others.
+    Tavrin::NeloRadioButton templateRadio;
+    Tavrin::NeloDivider templateDivider;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

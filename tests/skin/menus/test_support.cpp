@@ -17,6 +17,9 @@ ScrollHost::ScrollHost() : HostDialog(IDD_SCROLL_HOST) {}
 
 void ScrollHost::DoDataExchange(CDataExchange* pDX) {
     HostDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_TEMPLATE_EDIT, templateEdit);
+    DDX_Control(pDX, IDC_TEMPLATE_SPIN, templateSpin);
+    DDX_Control(pDX, IDC_SYSTEM_EDIT, systemEdit);
 }
 
 int ScrollHost::CountScrolls(UINT code) const {

@@ -38,6 +38,13 @@ public:
     Tavrin::NeloScrollBar* follow = nullptr;
     int CountScrolls(UINT code) const;
 
+    // An edit with an up-down control that the dialog paired at creation,
+    // both attached by data exchange; and an edit whose up-down control
+    // stays the system's.
+    Tavrin::NeloEdit templateEdit;
+    Tavrin::NeloSpinButtonCtrl templateSpin;
+    Tavrin::NeloEdit systemEdit;
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     afx_msg void OnVScroll(UINT code, UINT pos, CScrollBar* bar);

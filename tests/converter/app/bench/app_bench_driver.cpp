@@ -20,6 +20,11 @@
 // build/tests/AppBenchDriver.exe scene NAME), for 20 seconds:
 //   scene converting   four files listed, one converted, one at 40.0%
 //                      (the fake encoder beside the driver holds it there)
+//   scene timeleft     a batch at a steady pace, the label with the file's
+//                      time left, the pointer on the progress bar showing
+//                      the batch's time left in its tip
+//   scene countdown    the countdown before shutting down, after a batch
+//                      (the test build whose requests are only recorded)
 //   scene about        the About box
 //   scene settings     the settings dialog
 #include "../program_driver.h"
@@ -208,9 +213,25 @@ int Stall(const std::wstring& exe, const std::wstring& clip, const std::wstring&
     return ended ? 0 : 1;
 }
 
+// A script that converts at a steady two seconds of film per second.
+std::string SteadyScript(int filmSeconds) {
+    char line[160];
+    snprintf(line, sizeof(line), "err   Duration: 00:%02d:%02d.00, start: 0\\r\\n\nprobe: exit 1\n", filmSeconds / 60,
+             filmSeconds % 60);
+    std::string script = line;
+    for (int at = 2; at <= filmSeconds; at += 2) {
+        snprintf(line, sizeof(line), "convert: sleep 1000\nconvert: err frame=%5d time=00:%02d:%02d.00 bitrate= 1\\r\n",
+                 at * 25, at / 60, at % 60);
+        script += line;
+    }
+    return script + "convert: output\n";
+}
+
 int Scene(const std::wstring& name) {
     const std::wstring folder = program_driver::TestFolder() + L"Program Files\\Quorvex Scene";
-    if (!program_driver::InstallProgram(folder))
+    // The countdown scene runs the test build, whose shutdown is only recorded.
+    const std::wstring build = name == L"countdown" ? program_driver::TestFolder() + L"QuorvexSeam.exe" : L"";
+    if (!program_driver::InstallProgram(folder, build))
         return 1;
     const std::wstring inputs = quorvex_test::FreshTempFolder(L"Quorvex scene");
     CreateDirectoryW((inputs + L"\\Converted").c_str(), nullptr);
@@ -240,10 +261,43 @@ int Scene(const std::wstring& name) {
         }
         program.WaitForRows(4);
         program.Click(1009);
+    } else if (name == L"timeleft") {
+        UseOutputFolder(program, inputs + L"\\Converted");
+        const wchar_t* const names[] = {L"Holiday 2019.avi", L"Birthday party.mov", L"Concert.mkv"};
+        const int seconds[] = {300, 120, 90};
+        for (int i = 0; i < 3; ++i) {
+            const std::wstring path = inputs + L"\\" + names[i];
+            quorvex_test::WriteWholeFile(path, "film");
+            quorvex_test::WriteWholeFile(path + L".fake", SteadyScript(seconds[i]));
+            program.AddThroughDialog(path);
+        }
+        program.WaitForRows(3);
+        program.Click(1009);
+        // Rest the pointer on the progress bar once a time is known.
+        program_driver::WaitFor([&] {
+            return program_driver::WindowText(program.Item(1030)).find(L"left)") != std::wstring::npos;
+        }, 30000);
+        RECT bar;
+        GetWindowRect(program.Item(1005), &bar);
+        SetCursorPos((bar.left + bar.right) / 2 - 3, (bar.top + bar.bottom) / 2);
+        INPUT move{};
+        move.type = INPUT_MOUSE;
+        move.mi.dx = 3;
+        move.mi.dwFlags = MOUSEEVENTF_MOVE;
+        SendInput(1, &move, sizeof(move));
+    } else if (name == L"countdown") {
+        quorvex_test::WriteWholeFile(folder + L"\\countdown-seconds.txt", "60");
+        UseOutputFolder(program, inputs + L"\\Converted");
+        program.Menu(32786); // Options, Post Task Actions, Shut Down
+        const std::wstring path = inputs + L"\\Holiday 2019.avi";
+        quorvex_test::WriteWholeFile(path, "film");
+        program.AddThroughDialog(path);
+        program.WaitForRows(1);
+        program.Click(1009);
     }
     Sleep(20000);
     // The About box or the settings dialog first, then the program.
-    for (const wchar_t* title : {L"About Quorvex", L"Settings"})
+    for (const wchar_t* title : {L"About Quorvex", L"Settings", L"Shut Down"})
         if (HWND dialog = program_driver::FindProcessWindow(program.Id(), title))
             PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     program.Close();

@@ -1,0 +1,3 @@
+#pragma once
+#define IDD_HEADER_HOST 100
+#define IDC_HEADER_LIST 1001
