@@ -5,6 +5,7 @@
 #include "MenusPage.h"
 #include "ScrollingPage.h"
 #include "ChecksPage.h"
+#include "TabsPage.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ const std::vector<GalleryPageEntry>& GalleryPageList() {
         {L"menus", L"Menus", &Make<MenusPage>},
         {L"scrolling", L"Scrolling", &Make<ScrollingPage>},
         {L"checks", L"Checks", &Make<ChecksPage>},
+        {L"tabs", L"Tabs", &Make<TabsPage>},
     };
     return pages;
 }

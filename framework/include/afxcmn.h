@@ -1,6 +1,6 @@
 // Common controls of the framework: image lists, list view, header,
-// progress bar, slider, up-down controls and tooltips, one header per family. Programs include this
-// one, as with MFC.
+// progress bar, slider, up-down controls, tooltips and tabs, one header per
+// family. Programs include this one, as with MFC.
 #pragma once
 
 #include "afxwin.h"
@@ -12,3 +12,4 @@
 #include "afxspinbuttonctrl_.h"
 #include "afxtooltipctrl_.h"
 #include "afxsliderctrl_.h"
+#include "afxtabctrl_.h"

@@ -26,3 +26,4 @@
 #include "NeloRadioButton.h"
 #include "NeloDivider.h"
 #include "NeloHeaderCtrl.h"
+#include "NeloTabCtrl.h"

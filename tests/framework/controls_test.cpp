@@ -298,6 +298,89 @@ TEST_F(ControlsTest, ToolTipToolsAndText) {
     EXPECT_EQ(windowBase + 2, AfxGetLiveWindowCount()) << "the tooltip went with its object";
 }
 
+// An owner-drawn tab control whose WM_DRAWITEM, sent to its parent, comes
+// back to the tab control's own DrawItem.
+class DrawnTabs : public CTabCtrl {
+public:
+    int drawn = 0;
+    UINT lastItem = 0xFFFF;
+    void DrawItem(LPDRAWITEMSTRUCT item) override {
+        ++drawn;
+        lastItem = item->itemID;
+    }
+};
+
+TEST_F(ControlsTest, TabCtrlItemsSelectionAndOwnerDraw) {
+    DrawnTabs tabs;
+    ASSERT_TRUE(tabs.Create(WS_CHILD | WS_VISIBLE | TCS_OWNERDRAWFIXED | TCS_FIXEDWIDTH, CRect(0, 0, 300, 100),
+                            &parent, 40));
+    EXPECT_EQ(0, tabs.GetItemCount());
+    EXPECT_EQ(-1, tabs.GetCurSel());
+    ASSERT_TRUE(tabs.InsertItem(0, L"General"));
+    ASSERT_TRUE(tabs.InsertItem(1, L"Video", 2));
+    // A position beyond the end appends.
+    ASSERT_TRUE(tabs.InsertItem(9, L"Audio"));
+    ASSERT_EQ(3, tabs.GetItemCount());
+
+    struct Expected {
+        int index;
+        const wchar_t* text;
+        int image;
+    };
+    const Expected kItems[] = {{0, L"General", -1}, {1, L"Video", 2}, {2, L"Audio", -1}};
+    for (const Expected& e : kItems) {
+        WCHAR buffer[64] = {};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT | TCIF_IMAGE;
+        item.pszText = buffer;
+        item.cchTextMax = 64;
+        ASSERT_TRUE(tabs.GetItem(e.index, &item)) << e.index;
+        EXPECT_STREQ(e.text, buffer) << e.index;
+        EXPECT_EQ(e.image, item.iImage) << e.index;
+    }
+
+    // SetCurSel answers the previous selection.
+    EXPECT_EQ(0, tabs.SetCurSel(2));
+    EXPECT_EQ(2, tabs.GetCurSel());
+    EXPECT_EQ(2, tabs.SetCurSel(1));
+
+    tabs.SetItemSize(CSize(80, 25));
+    CRect first, second;
+    ASSERT_TRUE(tabs.GetItemRect(0, &first));
+    ASSERT_TRUE(tabs.GetItemRect(1, &second));
+    EXPECT_EQ(80, first.Width());
+    EXPECT_EQ(first.right, second.left);
+    TCHITTESTINFO hit{};
+    hit.pt = CPoint(second.left + 5, second.top + 5);
+    EXPECT_EQ(1, tabs.HitTest(&hit));
+    EXPECT_NE(0u, hit.flags & TCHT_ONITEM);
+
+    // WM_DRAWITEM for an owner-drawn tab, as the system sends it to the
+    // parent, comes back to the control's own DrawItem.
+    DRAWITEMSTRUCT draw{};
+    draw.CtlType = ODT_TAB;
+    draw.CtlID = 40;
+    draw.itemID = 1;
+    draw.itemAction = ODA_DRAWENTIRE;
+    draw.hwndItem = tabs.GetSafeHwnd();
+    EXPECT_EQ(TRUE, parent.SendMessage(WM_DRAWITEM, 40, reinterpret_cast<LPARAM>(&draw)));
+    EXPECT_EQ(1, tabs.drawn);
+    EXPECT_EQ(1u, tabs.lastItem);
+
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24, 1, 1));
+    tabs.SetImageList(&images);
+    EXPECT_EQ(&images, tabs.GetImageList());
+    tabs.SetImageList(nullptr);
+    EXPECT_EQ(nullptr, tabs.GetImageList());
+
+    ASSERT_TRUE(tabs.DeleteItem(0));
+    EXPECT_EQ(2, tabs.GetItemCount());
+    ASSERT_TRUE(tabs.DeleteAllItems());
+    EXPECT_EQ(0, tabs.GetItemCount());
+    tabs.DestroyWindow();
+}
+
 // The system dialog replaced by a scripted answer.
 class CScriptedFileDialog : public CFileDialog {
 public:

@@ -1,0 +1,5 @@
+#pragma once
+#define IDD_TABS_HOST 200
+#define IDC_TABS_GROUP 2001
+#define IDC_TEMPLATE_TABS 2002
+#define IDC_TABS_NEIGHBOUR 2003
