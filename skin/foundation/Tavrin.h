@@ -7,9 +7,13 @@
 #include "SkinWindow.h"
 #include "SkinControl.h"
 #include "SkinToolTipHost.h"
+#include "SkinRows.h"
 #include "NeloDialog.h"
 
 #include "NeloButton.h"
 #include "NeloProgressCtrl.h"
 #include "NeloStatic.h"
 #include "NeloToolTipCtrl.h"
+
+#include "NeloListBox.h"
+#include "NeloListCtrl.h"

@@ -1,0 +1,6 @@
+#pragma once
+
+#define IDD_LISTS_HOST 100
+#define IDC_LISTS_GROUP 1001
+#define IDC_TEMPLATE_LIST 1002
+#define IDC_TEMPLATE_LISTBOX 1003
