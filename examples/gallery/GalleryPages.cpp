@@ -1,7 +1,8 @@
 #include "GalleryPages.h"
 
 #include "ButtonsPage.h"
-#include "ListsPage.h"
+#include "ListViewsPage.h"
+#include "MenusPage.h"
 
 namespace {
 
@@ -24,7 +25,8 @@ CString PageNames() {
 const std::vector<GalleryPageEntry>& GalleryPageList() {
     static const std::vector<GalleryPageEntry> pages = {
         {L"buttons", L"Buttons", &Make<ButtonsPage>},
-        {L"lists", L"Lists", &Make<ListsPage>},
+        {L"listviews", L"List views", &Make<ListViewsPage>},
+        {L"menus", L"Menus", &Make<MenusPage>},
     };
     return pages;
 }

@@ -7,6 +7,7 @@
 #include "SkinWindow.h"
 #include "SkinControl.h"
 #include "SkinToolTipHost.h"
+#include "SkinScrollHost.h"
 #include "SkinRows.h"
 #include "NeloDialog.h"
 
@@ -15,5 +16,11 @@
 #include "NeloStatic.h"
 #include "NeloToolTipCtrl.h"
 
+#include "NeloScrollBar.h"
+#include "NeloEdit.h"
+#include "NeloSpinButtonCtrl.h"
+#include "NeloMenu.h"
+#include "NeloMenuPopupWnd.h"
+#include "NeloSliderCtrl.h"
 #include "NeloListBox.h"
 #include "NeloListCtrl.h"

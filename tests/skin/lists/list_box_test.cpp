@@ -2,11 +2,11 @@
 // look at exact pixels, its frame, item heights, the tooltip of items wider
 // than the list, the held button, a list box without the styles its rows
 // need, one attached from a dialog template, and no leaks over repaints.
-#include "test_support.h"
+#include "listview_test_support.h"
 
 #include "support/colour_record.h"
 
-using namespace lists_test;
+using namespace listview_test;
 using quorvex_test::ColourEntry;
 using quorvex_test::RecordHolds;
 using Tavrin::_ListBoxColorInfo;
@@ -38,7 +38,7 @@ const ColourEntry<_ListBoxColorInfo> kListBoxDefaults[] = {
 const DWORD kOwnerDrawn =
     WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
 
-class ListBoxTest : public ListsTest {
+class ListBoxTest : public ListViewsTest {
 protected:
     // A 200 x 150 list box at (20, 20) with five short rows.
     HWND MakeBox(NeloListBox& box, DWORD style = kOwnerDrawn, int id = 2001) {

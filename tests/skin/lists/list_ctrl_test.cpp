@@ -4,13 +4,13 @@
 // cell images and shared image lists, the owner-data role of a combo box's
 // drop list, row heights, an empty list's thumb tracking, the template list
 // and no leaks over repaints.
-#include "test_support.h"
+#include "listview_test_support.h"
 
 #include "support/colour_record.h"
 
 #include <vector>
 
-using namespace lists_test;
+using namespace listview_test;
 using quorvex_test::ColourEntry;
 using quorvex_test::RecordHolds;
 using Tavrin::_ListCtrlColorInfo;
@@ -66,7 +66,7 @@ BEGIN_MESSAGE_MAP(VirtualList, NeloListCtrl)
 ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, &VirtualList::OnGetDispInfo)
 END_MESSAGE_MAP()
 
-class ListCtrlTest : public ListsTest {
+class ListCtrlTest : public ListViewsTest {
 protected:
     // A 260 x 180 list at (20, 20); columns and rows as given.
     HWND MakeList(NeloListCtrl& list, int id, DWORD style = kList) {

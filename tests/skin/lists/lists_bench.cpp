@@ -6,6 +6,7 @@
 #include <Tavrin.h>
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <vector>
 
@@ -21,6 +22,20 @@ double Now() {
     ::QueryPerformanceCounter(&counter);
     ::QueryPerformanceFrequency(&frequency);
     return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Written straight to the standard output handle, which the C library's
+// stream may not be attached to in a program on the framework.
+void Print(const char* format, ...) {
+    char line[256];
+    va_list args;
+    va_start(args, format);
+    const int n = std::vsnprintf(line, sizeof(line), format, args);
+    va_end(args);
+    DWORD written = 0;
+    if (n > 0)
+        ::WriteFile(::GetStdHandle(STD_OUTPUT_HANDLE), line, static_cast<DWORD>(std::min<int>(n, sizeof(line) - 1)),
+                    &written, nullptr);
 }
 
 void Pump() {
@@ -83,6 +98,7 @@ void RunOnce(CWnd& parent, bool skinned, Times& best) {
 
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
+    Print("%d round(s) of %d rows...\n", rounds, kRows);
     ::InitCommonControls();
     CWnd parent;
     if (!parent.CreateEx(0, nullptr, L"lists bench", WS_POPUP | WS_VISIBLE, 0, 0, 600, 400, nullptr, nullptr))
@@ -93,16 +109,15 @@ int main(int argc, char** argv) {
         RunOnce(parent, false, plain);
         RunOnce(parent, true, skinned);
     }
-    std::printf("%-34s %10s %10s %8s\n", "best of rounds", "system", "skinned", "ratio");
+    Print("%-34s %10s %10s %8s\n", "best of rounds", "system", "skinned", "ratio");
     auto line = [](const char* what, double a, double b) {
-        std::printf("%-34s %9.3fs %9.3fs %7.2fx\n", what, a, b, b / a);
+        Print("%-34s %9.3fs %9.3fs %7.2fx\n", what, a, b, b / a);
     };
     line("insert 10,000 rows", plain.insert, skinned.insert);
     line("page through to the end", plain.scroll, skinned.scroll);
     line("repaint 200 times", plain.repaint, skinned.repaint);
     line("all three", plain.insert + plain.scroll + plain.repaint,
          skinned.insert + skinned.scroll + skinned.repaint);
-    std::fflush(stdout);
     parent.DestroyWindow();
     return 0;
 }

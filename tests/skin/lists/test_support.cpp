@@ -4,57 +4,33 @@ namespace {
 
 CWinApp theTestApp(L"TavrinListsTest");
 
+void SendOne(DWORD flags, POINT at = POINT{0, 0}) {
+    INPUT input = quorvex_test::MouseInput(flags, at);
+    SendInput(1, &input, sizeof(INPUT));
+    quorvex_test::PumpUntilIdle();
+}
+
 } // namespace
 
 namespace lists_test {
 
-ListsHost::ListsHost() : HostDialog(IDD_LISTS_HOST) {}
+EditHost::EditHost() : HostDialog(IDD_EDIT_HOST) {}
 
-void ListsHost::DoDataExchange(CDataExchange* pDX) {
+void EditHost::DoDataExchange(CDataExchange* pDX) {
     HostDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_TEMPLATE_LIST, templateList);
-    DDX_Control(pDX, IDC_TEMPLATE_LISTBOX, templateListBox);
+    DDX_Control(pDX, IDC_TEMPLATE_EDIT, templateEdit);
+    DDX_Control(pDX, IDC_TEMPLATE_MEMO, templateMemo);
+    DDX_Text(pDX, IDC_TEMPLATE_EDIT, exchanged);
 }
 
-void ListsTest::MoveMouseTo(HWND window, POINT client) {
-    ::ClientToScreen(window, &client);
-    ::SetCursorPos(client.x, client.y);
-    INPUT move = quorvex_test::MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, client);
-    ::SendInput(1, &move, sizeof(INPUT));
-    Pump();
+void MouseTo(POINT screen) {
+    SendOne(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen);
 }
 
-Capture ListsTest::ClientCapture(HWND window) {
-    Repaint(window);
-    return Capture::Client(window);
-}
-
-void ListsTest::ExpectNoLeakOverRepaints(const char* what, HWND window) {
-    SCOPED_TRACE(what);
-    const UINT flags = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW;
-    ::RedrawWindow(window, nullptr, nullptr, flags);
-    Pump();
-    const GdiCounts before = CountGdi();
-    for (int i = 0; i < 1000; ++i) {
-        AfxLockTempMaps();
-        ::RedrawWindow(window, nullptr, nullptr, flags);
-        AfxUnlockTempMaps();
-    }
-    Pump();
-    const GdiCounts after = CountGdi();
-    EXPECT_EQ(before.wrappers, after.wrappers) << "framework GDI wrappers";
-    EXPECT_EQ(before.handles, after.handles) << "GDI handles";
-}
-
-int ArialTextHeight(const wchar_t* sample) {
-    HFONT font = Tavrin::SkinFont(L"Arial", 10, 0);
-    HDC dc = ::GetDC(nullptr);
-    HGDIOBJ old = ::SelectObject(dc, font);
-    SIZE size{};
-    ::GetTextExtentPoint32W(dc, sample, lstrlenW(sample), &size);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(nullptr, dc);
-    return size.cy;
+void MouseClick(POINT screen) {
+    MouseTo(screen);
+    SendOne(MOUSEEVENTF_LEFTDOWN);
+    SendOne(MOUSEEVENTF_LEFTUP);
 }
 
 } // namespace lists_test

@@ -1,60 +1,40 @@
-// The host of the list view and list box tests: a framework dialog at the
-// screen's top-left corner whose template list and list box (inside a group
-// box) are attached by data exchange; the cases add pixel-exact lists of
-// their own. Pixels, input, captures and GDI counts come from tests/support.
+// The host of the edit box tests: a framework dialog at the screen's
+// top-left corner whose template boxes are attached by data exchange, as
+// applications attach them. The rest of the kit is the shared one.
 #pragma once
 
 #include <Tavrin.h>
 
 #include "support/host.h"
 #include "support/input.h"
-#include "support/tooltips.h"
+#include "support/message_sequence.h"
 
 #include <gtest/gtest.h>
-
-#include <vector>
 
 #include "resource.h"
 
 namespace lists_test {
 
-using quorvex_test::Capture;
 using quorvex_test::CountGdi;
-using quorvex_test::Describe;
-using quorvex_test::FindToolTipOf;
 using quorvex_test::GdiCounts;
-using quorvex_test::Near;
-using quorvex_test::WindowPixel;
+using quorvex_test::HostDialog;
 
-class ListsHost : public quorvex_test::HostDialog {
+class EditHost : public HostDialog {
 public:
-    ListsHost();
+    EditHost();
 
-    Tavrin::NeloListCtrl templateList;
-    Tavrin::NeloListBox templateListBox;
+    Tavrin::NeloEdit templateEdit;
+    Tavrin::NeloEdit templateMemo;
+    CString exchanged; // the template box's text through DDX_Text
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
 };
 
-class ListsTest : public quorvex_test::HostTest<ListsHost> {
-protected:
-    // The pointer moved by real input to a point in a window's client area.
-    void MoveMouseTo(HWND window, POINT client);
-    // Everything the screen shows of a window's client area, once painted.
-    Capture ClientCapture(HWND window);
-    // The colour of a row's gradient at a pixel row 'y' of a row 'height'
-    // pixels tall: the gradient runs from one pixel above the row to one
-    // below it.
-    static COLORREF RowGradientAt(COLORREF from, COLORREF to, int y, int height) {
-        return quorvex_test::Mix(from, to, (y + 1.5) / (height + 2));
-    }
-    // Repaints a window 1,000 times; neither the framework's GDI wrappers nor
-    // the process's GDI handles may grow.
-    void ExpectNoLeakOverRepaints(const char* what, HWND window);
-};
+using HostTest = quorvex_test::HostTest<EditHost>;
 
-// Height of a sample text in the cached font the lists start with.
-int ArialTextHeight(const wchar_t* sample);
+// Mouse input one event at a time, pumped after each.
+void MouseTo(POINT screen);
+void MouseClick(POINT screen);
 
 } // namespace lists_test

@@ -1,28 +1,28 @@
-#include "ListsPage.h"
+#include "ListViewsPage.h"
 
-#include "lists_page_ids.h"
+#include "listviews_page_ids.h"
 
-BEGIN_MESSAGE_MAP(ListsPage, CDialog)
+BEGIN_MESSAGE_MAP(ListViewsPage, CDialog)
 ON_WM_ERASEBKGND()
 ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
-ListsPage::ListsPage() : CDialog(IDD_LISTS_PAGE), m_background(RGB(250, 250, 250)) {}
+ListViewsPage::ListViewsPage() : CDialog(IDD_LISTVIEWS_PAGE), m_background(RGB(250, 250, 250)) {}
 
-BOOL ListsPage::CreatePage(CWnd* gallery, CPoint origin, COLORREF background) {
+BOOL ListViewsPage::CreatePage(CWnd* gallery, CPoint origin, COLORREF background) {
     m_background = background;
-    if (!Create(IDD_LISTS_PAGE, gallery))
+    if (!Create(IDD_LISTVIEWS_PAGE, gallery))
         return FALSE;
     SetWindowPos(nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return TRUE;
 }
 
-void ListsPage::FocusSample() {
+void ListViewsPage::FocusSample() {
     if (m_report.GetSafeHwnd())
         m_report.SetFocus();
 }
 
-void ListsPage::DoDataExchange(CDataExchange* pDX) {
+void ListViewsPage::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_LST_REPORT, m_report);
     DDX_Control(pDX, IDC_LST_FIXED, m_fixed);
@@ -56,7 +56,7 @@ void MakeStateImages(CImageList& images) {
 
 } // namespace
 
-BOOL ListsPage::OnInitDialog() {
+BOOL ListViewsPage::OnInitDialog() {
     CDialog::OnInitDialog();
     MakeStateImages(m_states);
     FillReport();
@@ -65,7 +65,7 @@ BOOL ListsPage::OnInitDialog() {
     return FALSE;
 }
 
-void ListsPage::FillReport() {
+void ListViewsPage::FillReport() {
     m_report.SetImageList(&m_states, LVSIL_SMALL);
     m_report.InsertColumn(0, L"Name", LVCFMT_LEFT, 170, -1);
     m_report.InsertColumn(1, L"Duration", LVCFMT_LEFT, 90, -1);
@@ -83,7 +83,7 @@ void ListsPage::FillReport() {
         const int n = (i * 7919) % 3000;
         name.Format(L"%s %04d.avi", kinds[n % 5], n);
         duration.Format(L"00:%02d:%02d", (n / 60) % 60, n % 60);
-        progress.Format(L"%d.%d%%", (n * 37) % 101, n % 10);
+        progress.Format(L"%d.%d%%", (n * 37) % 100, n % 10);
         const int state = n % 3;
         m_report.InsertItem(i, name, state);
         m_report.SetItemText(i, 1, duration);
@@ -95,7 +95,7 @@ void ListsPage::FillReport() {
     m_report.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
 }
 
-void ListsPage::FillFixed() {
+void ListViewsPage::FillFixed() {
     // The converter's file list: the full path rides along in a hidden
     // column that no user action can open.
     m_fixed.SetImageList(&m_states, LVSIL_SMALL);
@@ -120,7 +120,7 @@ void ListsPage::FillFixed() {
     }
 }
 
-void ListsPage::FillListBoxes() {
+void ListViewsPage::FillListBoxes() {
     Tavrin::NeloListBox* boxes[] = {&m_normal, &m_striped, &m_outlined, &m_disabled};
     static const wchar_t* const items[] = {L"AVI", L"MP4", L"A format name far too long for this box", L"WMV"};
     for (Tavrin::NeloListBox* box : boxes)
@@ -135,14 +135,14 @@ void ListsPage::FillListBoxes() {
     m_disabled.EnableWindow(FALSE);
 }
 
-BOOL ListsPage::OnEraseBkgnd(CDC* pDC) {
+BOOL ListViewsPage::OnEraseBkgnd(CDC* pDC) {
     CRect client;
     GetClientRect(&client);
     pDC->FillSolidRect(&client, m_background);
     return TRUE;
 }
 
-HBRUSH ListsPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
+HBRUSH ListViewsPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
     if (nCtlColor == CTLCOLOR_STATIC || nCtlColor == CTLCOLOR_BTN) {
         pDC->SetBkMode(TRANSPARENT);
         return Tavrin::SkinResourceCache::GetSolidBrush(m_background);

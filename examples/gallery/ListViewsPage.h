@@ -9,9 +9,9 @@
 
 #include "GalleryPages.h"
 
-class ListsPage : public CDialog, public GalleryPage {
+class ListViewsPage : public CDialog, public GalleryPage {
 public:
-    ListsPage();
+    ListViewsPage();
 
     BOOL CreatePage(CWnd* gallery, CPoint origin, COLORREF background) override;
     CWnd* Window() override { return this; }

@@ -1,0 +1,69 @@
+// The host of the scroll bar and spin button tests: a framework dialog at
+// the screen's top-left corner that owns the cases' scroll bars (it hears
+// their WM_VSCROLL and WM_HSCROLL and, when asked, answers them as an owner
+// scrolling its content does) and whose template pairs edits with up-down
+// controls, attached by data exchange. Real input comes from the shared kit.
+#pragma once
+
+#include <Tavrin.h>
+
+#include "support/host.h"
+#include "support/input.h"
+#include "support/message_sequence.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "resource.h"
+
+namespace menus_test {
+
+using quorvex_test::CountGdi;
+using quorvex_test::GdiCounts;
+using quorvex_test::HostDialog;
+
+class ScrollHost : public HostDialog {
+public:
+    ScrollHost();
+
+    struct Scroll {
+        UINT message; // WM_VSCROLL or WM_HSCROLL
+        UINT code;
+        UINT pos;
+    };
+    std::vector<Scroll> scrolls;
+    // The bar whose steps the host answers like a scrolling owner (line
+    // steps by 1, pages by the page, the thumb's final position), or none.
+    Tavrin::NeloScrollBar* follow = nullptr;
+    int CountScrolls(UINT code) const;
+
+    // An edit with an up-down control that the dialog paired at creation,
+    // both attached by data exchange; and an edit whose up-down control
+    // stays the system's.
+    Tavrin::NeloEdit templateEdit;
+    Tavrin::NeloSpinButtonCtrl templateSpin;
+    Tavrin::NeloEdit systemEdit;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    afx_msg void OnVScroll(UINT code, UINT pos, CScrollBar* bar);
+    afx_msg void OnHScroll(UINT code, UINT pos, CScrollBar* bar);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void Answer(UINT message, UINT code, UINT pos);
+};
+
+using HostTest = quorvex_test::HostTest<ScrollHost>;
+
+// Mouse input one event at a time, pumped after each, so that no move is
+// merged with the next.
+void MouseTo(POINT screen);
+void MousePress(POINT screen);
+void MouseRelease();
+
+// A window's client point on the screen.
+POINT OnScreen(HWND window, int x, int y);
+
+} // namespace menus_test
