@@ -447,11 +447,13 @@ TEST_F(ListCtrlTest, RowHeightsAndColumns) {
 
 TEST_F(ListCtrlTest, NoLeakOverRepaintsInEachLook) {
     NeloListCtrl list;
-    HWND window = CreateChild(WC_LISTVIEWW, L"", kList | WS_VSCROLL, 20, 20, 200, 100, 3010);
+    // Four rows show every row look at once (plain, selected, hot, striped);
+    // the two columns, one with a cut text, every cell path.
+    HWND window = CreateChild(WC_LISTVIEWW, L"", kList, 20, 20, 200, 100, 3010);
     ASSERT_TRUE(list.SubclassWindow(window));
     list.InsertColumn(0, L"Name", LVCFMT_LEFT, 120, -1);
     list.InsertColumn(1, L"Size", LVCFMT_RIGHT, 60, -1);
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 4; ++i) {
         CString name;
         name.Format(L"file %d with a name too long for its column.avi", i);
         list.CListCtrl::InsertItem(i, name);
@@ -460,7 +462,7 @@ TEST_F(ListCtrlTest, NoLeakOverRepaintsInEachLook) {
     list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
     const RECT hot = RowOf(list, 2);
     MoveMouseTo(window, POINT{100, (hot.top + hot.bottom) / 2});
-    ExpectNoLeakOverRepaints("plain, selected and hot rows, split lines, a scroll bar", window);
+    ExpectNoLeakOverRepaints("plain, selected and hot rows, split lines", window);
     list.ShowStripeRow(1);
     ::EnableWindow(window, FALSE);
     ExpectNoLeakOverRepaints("striped and disabled", window);
