@@ -2,6 +2,7 @@
 
 #include "ButtonsPage.h"
 #include "ListsPage.h"
+#include "ListViewsPage.h"
 #include "MenusPage.h"
 #include "ScrollingPage.h"
 #include "ChecksPage.h"
@@ -33,6 +34,7 @@ const std::vector<GalleryPageEntry>& GalleryPageList() {
         {L"scrolling", L"Scrolling", &Make<ScrollingPage>},
         {L"checks", L"Checks", &Make<ChecksPage>},
         {L"tabs", L"Tabs", &Make<TabsPage>},
+        {L"listviews", L"List views", &Make<ListViewsPage>},
     };
     return pages;
 }

@@ -157,6 +157,80 @@ protected:
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 };
 
+class AFX_CORE_CLASS CListBox : public CWnd {
+    DECLARE_DYNAMIC(CListBox)
+public:
+    CListBox() = default;
+    virtual ~CListBox();
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    // Attributes
+    int GetCount() const;
+    int GetHorizontalExtent() const;
+    void SetHorizontalExtent(int cxExtent);
+    int GetTopIndex() const;
+    int SetTopIndex(int nIndex);
+    LCID GetLocale() const;
+    LCID SetLocale(LCID nNewLocale);
+    int InitStorage(int nItems, UINT nBytes);
+    UINT ItemFromPoint(CPoint pt, BOOL& bOutside) const;
+
+    // Single-selection lists
+    int GetCurSel() const;
+    int SetCurSel(int nSelect);
+
+    // Multiple-selection lists
+    int GetSel(int nIndex) const;
+    int SetSel(int nIndex, BOOL bSelect = TRUE);
+    int GetSelCount() const;
+    int GetSelItems(int nMaxItems, LPINT rgIndex) const;
+    void SetAnchorIndex(int nIndex);
+    int GetAnchorIndex() const;
+    int SelItemRange(BOOL bSelect, int nFirstItem, int nLastItem);
+
+    // Any list box
+    DWORD_PTR GetItemData(int nIndex) const;
+    int SetItemData(int nIndex, DWORD_PTR dwItemData);
+    void* GetItemDataPtr(int nIndex) const;
+    int SetItemDataPtr(int nIndex, void* pData);
+    int GetItemRect(int nIndex, LPRECT lpRect) const;
+    int GetText(int nIndex, LPTSTR lpszBuffer) const;
+    void GetText(int nIndex, CString& rString) const;
+    int GetTextLen(int nIndex) const;
+    void SetColumnWidth(int cxWidth);
+    BOOL SetTabStops(int nTabStops, LPINT rgTabStops);
+    void SetTabStops();
+    BOOL SetTabStops(const int& cxEachStop);
+    int SetItemHeight(int nIndex, UINT cyItemHeight);
+    int GetItemHeight(int nIndex) const;
+    int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const;
+    int GetCaretIndex() const;
+    int SetCaretIndex(int nIndex, BOOL bScroll = TRUE);
+
+    // Operations
+    int AddString(LPCTSTR lpszItem);
+    int DeleteString(UINT nIndex);
+    int InsertString(int nIndex, LPCTSTR lpszItem);
+    void ResetContent();
+    int Dir(UINT attr, LPCTSTR lpszWildCard);
+    int FindString(int nStartAfter, LPCTSTR lpszItem) const;
+    int SelectString(int nStartAfter, LPCTSTR lpszItem);
+
+    // Owner-drawn list boxes: the parent's WM_DRAWITEM, WM_MEASUREITEM,
+    // WM_COMPAREITEM and WM_DELETEITEM come back here first.
+    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+    virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
+    // WM_VKEYTOITEM and WM_CHARTOITEM of an LBS_WANTKEYBOARDINPUT list box:
+    // -1 lets the list box act on the key itself.
+    virtual int VKeyToItem(UINT nKey, UINT nIndex);
+    virtual int CharToItem(UINT nKey, UINT nIndex);
+
+protected:
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+};
+
 class AFX_CORE_CLASS CScrollBar : public CWnd {
     DECLARE_DYNAMIC(CScrollBar)
 public:

@@ -34,6 +34,7 @@ protected:
 
 class AFX_CORE_CLASS CListCtrl : public CWnd {
     DECLARE_DYNAMIC(CListCtrl)
+    int m_nSortItemsEx = 0; // inside SortItemsEx: its own item changes go unreported
 public:
     CListCtrl() = default;
     virtual ~CListCtrl();
@@ -79,6 +80,8 @@ public:
     int GetItemText(int nItem, int nSubItem, LPTSTR lpszText, int nLen) const;
     BOOL SetItemText(int nItem, int nSubItem, LPCTSTR lpszText);
     void SetItemCount(int nItems);
+    // Item count of a list with LVS_OWNERDATA; dwFlags are LVSICF_ flags.
+    BOOL SetItemCountEx(int iCount, DWORD dwFlags = LVSICF_NOINVALIDATEALL);
     BOOL SetItemData(int nItem, DWORD_PTR dwData);
     DWORD_PTR GetItemData(int nItem) const;
     UINT GetSelectedCount() const;
@@ -117,6 +120,10 @@ public:
     BOOL DeleteColumn(int nCol);
     BOOL Update(int nItem);
     BOOL SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData);
+    // Like SortItems, but the compare function gets item indexes instead of
+    // item data: the indexes of the list as it was when the sort began (no
+    // item moves until the whole order is known). Item data is kept.
+    BOOL SortItemsEx(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData);
 
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 

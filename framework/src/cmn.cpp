@@ -1,6 +1,8 @@
 // Common controls: image lists, header, list view, progress bar, tooltips.
 #include "afximpl.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 IMPLEMENT_DYNAMIC(CHeaderCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
@@ -401,6 +403,9 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText) {
 void CListCtrl::SetItemCount(int nItems) {
     LSEND(LVM_SETITEMCOUNT, nItems, 0);
 }
+BOOL CListCtrl::SetItemCountEx(int iCount, DWORD dwFlags) {
+    return (BOOL)LSEND(LVM_SETITEMCOUNT, iCount, dwFlags);
+}
 BOOL CListCtrl::SetItemData(int nItem, DWORD_PTR dwData) {
     return SetItem(nItem, 0, LVIF_PARAM, nullptr, 0, 0, 0, (LPARAM)dwData);
 }
@@ -538,8 +543,49 @@ BOOL CListCtrl::Update(int nItem) {
 BOOL CListCtrl::SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData) {
     return (BOOL)LSEND(LVM_SORTITEMS, dwData, pfnCompare);
 }
+namespace {
+int CALLBACK CompareRanks(LPARAM lParam1, LPARAM lParam2, LPARAM) {
+    return lParam1 < lParam2 ? -1 : (lParam1 > lParam2 ? 1 : 0);
+}
+} // namespace
+
+BOOL CListCtrl::SortItemsEx(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData) {
+    // Wine's list view moves its items while it compares them, so the indexes
+    // it hands to the compare function drift during LVM_SORTITEMSEX. The
+    // order is found here on the untouched list instead, then applied in one
+    // LVM_SORTITEMS over each item's rank, parked in its item data.
+    if (!pfnCompare || (GetStyle() & LVS_OWNERDATA))
+        return FALSE;
+    const int nCount = GetItemCount();
+    std::vector<int> order(nCount);
+    for (int i = 0; i < nCount; ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return pfnCompare((LPARAM)a, (LPARAM)b, (LPARAM)dwData) < 0;
+    });
+    std::vector<DWORD_PTR> saved(nCount);
+    for (int i = 0; i < nCount; ++i)
+        saved[i] = GetItemData(i);
+    ++m_nSortItemsEx;
+    for (int k = 0; k < nCount; ++k)
+        SetItemData(order[k], (DWORD_PTR)k);
+    BOOL bDone = (BOOL)LSEND(LVM_SORTITEMS, 0, &CompareRanks);
+    // Each item's data is its rank again, now also its place.
+    for (int k = 0; k < nCount; ++k)
+        SetItemData(k, saved[bDone ? order[k] : k]);
+    --m_nSortItemsEx;
+    return bDone;
+}
 void CListCtrl::DrawItem(LPDRAWITEMSTRUCT) {}
 BOOL CListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    if (message == WM_NOTIFY && m_nSortItemsEx) {
+        const NMHDR* pNMHDR = reinterpret_cast<const NMHDR*>(lParam);
+        if (pNMHDR && (pNMHDR->code == LVN_ITEMCHANGING || pNMHDR->code == LVN_ITEMCHANGED)) {
+            if (pResult)
+                *pResult = 0;
+            return TRUE;
+        }
+    }
     if (message != WM_DRAWITEM)
         return CWnd::OnChildNotify(message, wParam, lParam, pResult);
     DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));

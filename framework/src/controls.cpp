@@ -5,6 +5,7 @@ IMPLEMENT_DYNAMIC(CStatic, CWnd)
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 IMPLEMENT_DYNAMIC(CEdit, CWnd)
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
+IMPLEMENT_DYNAMIC(CListBox, CWnd)
 IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
 
 #define SEND(msg, w, l) ::SendMessageW(m_hWnd, (msg), (WPARAM)(w), (LPARAM)(l))
@@ -407,6 +408,192 @@ BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         break;
     case WM_DELETEITEM:
         DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
+        break;
+    default:
+        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    }
+    if (pResult)
+        *pResult = lResult;
+    return TRUE;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// CListBox
+
+#define LBSEND(msg, w, l) ::SendMessageW(m_hWnd, (msg), (WPARAM)(w), (LPARAM)(l))
+
+CListBox::~CListBox() {}
+BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+    return CWnd::Create(L"LISTBOX", nullptr, dwStyle, rect, pParentWnd, nID);
+}
+int CListBox::GetCount() const {
+    return (int)LBSEND(LB_GETCOUNT, 0, 0);
+}
+int CListBox::GetHorizontalExtent() const {
+    return (int)LBSEND(LB_GETHORIZONTALEXTENT, 0, 0);
+}
+void CListBox::SetHorizontalExtent(int cxExtent) {
+    LBSEND(LB_SETHORIZONTALEXTENT, cxExtent, 0);
+}
+int CListBox::GetTopIndex() const {
+    return (int)LBSEND(LB_GETTOPINDEX, 0, 0);
+}
+int CListBox::SetTopIndex(int nIndex) {
+    return (int)LBSEND(LB_SETTOPINDEX, nIndex, 0);
+}
+LCID CListBox::GetLocale() const {
+    return (LCID)LBSEND(LB_GETLOCALE, 0, 0);
+}
+LCID CListBox::SetLocale(LCID nNewLocale) {
+    return (LCID)LBSEND(LB_SETLOCALE, nNewLocale, 0);
+}
+int CListBox::InitStorage(int nItems, UINT nBytes) {
+    return (int)LBSEND(LB_INITSTORAGE, nItems, nBytes);
+}
+UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const {
+    DWORD dw = (DWORD)LBSEND(LB_ITEMFROMPOINT, 0, MAKELPARAM(pt.x, pt.y));
+    bOutside = HIWORD(dw) != 0;
+    return LOWORD(dw);
+}
+int CListBox::GetCurSel() const {
+    return (int)LBSEND(LB_GETCURSEL, 0, 0);
+}
+int CListBox::SetCurSel(int nSelect) {
+    return (int)LBSEND(LB_SETCURSEL, nSelect, 0);
+}
+int CListBox::GetSel(int nIndex) const {
+    return (int)LBSEND(LB_GETSEL, nIndex, 0);
+}
+int CListBox::SetSel(int nIndex, BOOL bSelect) {
+    return (int)LBSEND(LB_SETSEL, bSelect, nIndex);
+}
+int CListBox::GetSelCount() const {
+    return (int)LBSEND(LB_GETSELCOUNT, 0, 0);
+}
+int CListBox::GetSelItems(int nMaxItems, LPINT rgIndex) const {
+    return (int)LBSEND(LB_GETSELITEMS, nMaxItems, rgIndex);
+}
+void CListBox::SetAnchorIndex(int nIndex) {
+    LBSEND(LB_SETANCHORINDEX, nIndex, 0);
+}
+int CListBox::GetAnchorIndex() const {
+    return (int)LBSEND(LB_GETANCHORINDEX, 0, 0);
+}
+int CListBox::SelItemRange(BOOL bSelect, int nFirstItem, int nLastItem) {
+    // LB_SELITEMRANGEEX selects with first <= last and deselects the other way round.
+    return bSelect ? (int)LBSEND(LB_SELITEMRANGEEX, nFirstItem, nLastItem)
+                   : (int)LBSEND(LB_SELITEMRANGEEX, nLastItem, nFirstItem);
+}
+DWORD_PTR CListBox::GetItemData(int nIndex) const {
+    return (DWORD_PTR)LBSEND(LB_GETITEMDATA, nIndex, 0);
+}
+int CListBox::SetItemData(int nIndex, DWORD_PTR dwItemData) {
+    return (int)LBSEND(LB_SETITEMDATA, nIndex, dwItemData);
+}
+void* CListBox::GetItemDataPtr(int nIndex) const {
+    return (void*)GetItemData(nIndex);
+}
+int CListBox::SetItemDataPtr(int nIndex, void* pData) {
+    return SetItemData(nIndex, (DWORD_PTR)pData);
+}
+int CListBox::GetItemRect(int nIndex, LPRECT lpRect) const {
+    return (int)LBSEND(LB_GETITEMRECT, nIndex, lpRect);
+}
+int CListBox::GetText(int nIndex, LPTSTR lpszBuffer) const {
+    return (int)LBSEND(LB_GETTEXT, nIndex, lpszBuffer);
+}
+void CListBox::GetText(int nIndex, CString& rString) const {
+    int nLen = GetTextLen(nIndex);
+    if (nLen <= 0) {
+        rString.Empty();
+        return;
+    }
+    int nGot = (int)LBSEND(LB_GETTEXT, nIndex, rString.GetBufferSetLength(nLen));
+    rString.ReleaseBuffer(nGot < 0 ? 0 : nGot);
+}
+int CListBox::GetTextLen(int nIndex) const {
+    return (int)LBSEND(LB_GETTEXTLEN, nIndex, 0);
+}
+void CListBox::SetColumnWidth(int cxWidth) {
+    LBSEND(LB_SETCOLUMNWIDTH, cxWidth, 0);
+}
+BOOL CListBox::SetTabStops(int nTabStops, LPINT rgTabStops) {
+    return (BOOL)LBSEND(LB_SETTABSTOPS, nTabStops, rgTabStops);
+}
+void CListBox::SetTabStops() {
+    LBSEND(LB_SETTABSTOPS, 0, 0);
+}
+BOOL CListBox::SetTabStops(const int& cxEachStop) {
+    return (BOOL)LBSEND(LB_SETTABSTOPS, 1, &cxEachStop);
+}
+int CListBox::SetItemHeight(int nIndex, UINT cyItemHeight) {
+    return (int)LBSEND(LB_SETITEMHEIGHT, nIndex, MAKELPARAM(cyItemHeight, 0));
+}
+int CListBox::GetItemHeight(int nIndex) const {
+    return (int)LBSEND(LB_GETITEMHEIGHT, nIndex, 0);
+}
+int CListBox::FindStringExact(int nIndexStart, LPCTSTR lpszFind) const {
+    return (int)LBSEND(LB_FINDSTRINGEXACT, nIndexStart, lpszFind);
+}
+int CListBox::GetCaretIndex() const {
+    return (int)LBSEND(LB_GETCARETINDEX, 0, 0);
+}
+int CListBox::SetCaretIndex(int nIndex, BOOL bScroll) {
+    return (int)LBSEND(LB_SETCARETINDEX, nIndex, MAKELPARAM(bScroll, 0));
+}
+int CListBox::AddString(LPCTSTR lpszItem) {
+    return (int)LBSEND(LB_ADDSTRING, 0, lpszItem);
+}
+int CListBox::DeleteString(UINT nIndex) {
+    return (int)LBSEND(LB_DELETESTRING, nIndex, 0);
+}
+int CListBox::InsertString(int nIndex, LPCTSTR lpszItem) {
+    return (int)LBSEND(LB_INSERTSTRING, nIndex, lpszItem);
+}
+void CListBox::ResetContent() {
+    LBSEND(LB_RESETCONTENT, 0, 0);
+}
+int CListBox::Dir(UINT attr, LPCTSTR lpszWildCard) {
+    return (int)LBSEND(LB_DIR, attr, lpszWildCard);
+}
+int CListBox::FindString(int nStartAfter, LPCTSTR lpszItem) const {
+    return (int)LBSEND(LB_FINDSTRING, nStartAfter, lpszItem);
+}
+int CListBox::SelectString(int nStartAfter, LPCTSTR lpszItem) {
+    return (int)LBSEND(LB_SELECTSTRING, nStartAfter, lpszItem);
+}
+void CListBox::DrawItem(LPDRAWITEMSTRUCT) {}
+void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {}
+int CListBox::CompareItem(LPCOMPAREITEMSTRUCT) {
+    return 0;
+}
+void CListBox::DeleteItem(LPDELETEITEMSTRUCT) {}
+int CListBox::VKeyToItem(UINT, UINT) {
+    return -1;
+}
+int CListBox::CharToItem(UINT, UINT) {
+    return -1;
+}
+BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    LRESULT lResult = TRUE;
+    switch (message) {
+    case WM_DRAWITEM:
+        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        break;
+    case WM_MEASUREITEM:
+        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+        break;
+    case WM_COMPAREITEM:
+        lResult = CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
+        break;
+    case WM_DELETEITEM:
+        DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
+        break;
+    case WM_VKEYTOITEM:
+        lResult = VKeyToItem(LOWORD(wParam), HIWORD(wParam));
+        break;
+    case WM_CHARTOITEM:
+        lResult = CharToItem(LOWORD(wParam), HIWORD(wParam));
         break;
     default:
         return CWnd::OnChildNotify(message, wParam, lParam, pResult);

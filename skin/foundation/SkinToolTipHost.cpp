@@ -6,14 +6,18 @@ ToolTipHost::ToolTipHost() = default;
 
 ToolTipHost::~ToolTipHost() = default;
 
-bool ToolTipHost::Attach(CWnd* owner) {
+bool ToolTipHost::Attach(CWnd* owner, bool systemDelays) {
     m_owner = owner;
     if (!m_tip)
         m_tip.reset(new NeloToolTipCtrl);
     // The tip window is owned by the owner's window and dies with it; an
     // object attached again to a new window needs a new tip window.
     if (!m_tip->GetSafeHwnd() && owner && owner->GetSafeHwnd() && m_tip->Create(owner))
-        m_tip->SendMessage(TTM_SETDELAYTIME, TTDT_AUTOMATIC, MAKELPARAM(0, 0));
+        // The system's usual delays are those of the double click time; named
+        // outright, because "-1 for the defaults" comes out as 65,535 ms on
+        // platforms that read the delay as an unsigned word.
+        m_tip->SendMessage(TTM_SETDELAYTIME, TTDT_AUTOMATIC,
+                           MAKELPARAM(systemDelays ? ::GetDoubleClickTime() : 0, 0));
     return IsReady();
 }
 

@@ -20,8 +20,9 @@ public:
     ToolTipHost& operator=(const ToolTipHost&) = delete;
 
     // Makes sure a tip window exists for 'owner', shown at once when the
-    // pointer rests (the automatic delays from 0). True when it exists.
-    bool Attach(CWnd* owner);
+    // pointer rests (the automatic delays from 0), or after the system's
+    // usual delays when 'systemDelays' is set. True when it exists.
+    bool Attach(CWnd* owner, bool systemDelays = false);
     // A tip window exists.
     bool IsReady() const;
 

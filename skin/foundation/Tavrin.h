@@ -8,6 +8,7 @@
 #include "SkinControl.h"
 #include "SkinToolTipHost.h"
 #include "SkinScrollHost.h"
+#include "SkinRows.h"
 #include "NeloDialog.h"
 
 #include "NeloButton.h"
@@ -27,3 +28,5 @@
 #include "NeloDivider.h"
 #include "NeloHeaderCtrl.h"
 #include "NeloTabCtrl.h"
+#include "NeloListBox.h"
+#include "NeloListCtrl.h"

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "testutil.h"
 
 namespace {
@@ -434,3 +437,144 @@ TEST(FileDialogTest, FilterSingleAndMultipleSelection) {
 }
 
 } // namespace
+
+namespace {
+
+// An owner-drawn list box that records what the parent handed back to it.
+class RecordingListBox : public CListBox {
+public:
+    std::vector<UINT> drawn;
+    int measured = 0;
+    int deleted = 0;
+    void DrawItem(LPDRAWITEMSTRUCT item) override { drawn.push_back(item->itemID); }
+    void MeasureItem(LPMEASUREITEMSTRUCT item) override {
+        ++measured;
+        item->itemHeight = 21;
+    }
+    void DeleteItem(LPDELETEITEMSTRUCT) override { ++deleted; }
+};
+
+int CALLBACK ByTextOfIndex(LPARAM first, LPARAM second, LPARAM data) {
+    const CListCtrl* list = reinterpret_cast<const CListCtrl*>(data);
+    return list->GetItemText(static_cast<int>(first), 0).Compare(list->GetItemText(static_cast<int>(second), 0));
+}
+
+} // namespace
+
+TEST_F(ControlsTest, ListBoxStringsSelectionAndData) {
+    CListBox box;
+    ASSERT_TRUE(box.Create(WS_CHILD | WS_VISIBLE | LBS_NOTIFY | WS_VSCROLL, CRect(0, 0, 150, 100), &parent, 30));
+    EXPECT_EQ(0, box.AddString(L"holiday.avi"));
+    EXPECT_EQ(1, box.AddString(L"party.mov"));
+    EXPECT_EQ(1, box.InsertString(1, L"concert.mkv"));
+    EXPECT_EQ(3, box.GetCount());
+    EXPECT_EQ(2, box.FindStringExact(-1, L"party.mov"));
+    EXPECT_EQ(1, box.FindString(-1, L"conc"));
+    EXPECT_EQ(LB_ERR, box.FindStringExact(-1, L"missing"));
+    CString text;
+    box.GetText(1, text);
+    EXPECT_STREQ(L"concert.mkv", (LPCTSTR)text);
+    EXPECT_EQ(11, box.GetTextLen(1));
+    WCHAR buffer[32] = {};
+    EXPECT_EQ(9, box.GetText(2, buffer));
+    EXPECT_STREQ(L"party.mov", buffer);
+
+    EXPECT_EQ(LB_ERR, box.GetCurSel());
+    EXPECT_EQ(2, box.SelectString(-1, L"par"));
+    EXPECT_EQ(2, box.GetCurSel());
+    box.SetCurSel(0);
+    EXPECT_EQ(0, box.GetCurSel());
+    EXPECT_NE(LB_ERR, box.SetItemData(1, 0xC0DE));
+    EXPECT_EQ(0xC0DEu, box.GetItemData(1));
+    int value = 7;
+    box.SetItemDataPtr(2, &value);
+    EXPECT_EQ(&value, box.GetItemDataPtr(2));
+
+    CRect row;
+    EXPECT_NE(LB_ERR, box.GetItemRect(1, &row));
+    BOOL outside = TRUE;
+    EXPECT_EQ(1u, box.ItemFromPoint(CPoint(row.left + 2, row.top + 1), outside));
+    EXPECT_FALSE(outside);
+    box.ItemFromPoint(CPoint(5, 95), outside);
+    EXPECT_TRUE(outside) << "below the last item";
+
+    EXPECT_EQ(2, box.DeleteString(0));
+    box.GetText(0, text);
+    EXPECT_STREQ(L"concert.mkv", (LPCTSTR)text);
+    box.ResetContent();
+    EXPECT_EQ(0, box.GetCount());
+    box.GetText(0, text);
+    EXPECT_TRUE(text.IsEmpty()) << "no item, no text";
+    box.DestroyWindow();
+
+    CListBox multi;
+    ASSERT_TRUE(multi.Create(WS_CHILD | LBS_EXTENDEDSEL, CRect(0, 0, 150, 100), &parent, 31));
+    for (const wchar_t* name : {L"a", L"b", L"c", L"d"})
+        multi.AddString(name);
+    EXPECT_NE(LB_ERR, multi.SelItemRange(TRUE, 1, 2));
+    EXPECT_EQ(2, multi.GetSelCount());
+    int selected[4] = {};
+    EXPECT_EQ(2, multi.GetSelItems(4, selected));
+    EXPECT_EQ(1, selected[0]);
+    EXPECT_EQ(2, selected[1]);
+    multi.SetSel(3);
+    EXPECT_GT(multi.GetSel(3), 0);
+    EXPECT_NE(LB_ERR, multi.SelItemRange(FALSE, 1, 3));
+    EXPECT_EQ(0, multi.GetSelCount());
+    multi.DestroyWindow();
+}
+
+TEST_F(ControlsTest, OwnerDrawnListBoxGetsItsOwnDrawMeasureAndDelete) {
+    RecordingListBox box;
+    ASSERT_TRUE(box.Create(WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS,
+                           CRect(0, 0, 150, 100), &parent, 32));
+    box.AddString(L"first");
+    box.AddString(L"second");
+    EXPECT_EQ(2, box.measured) << "one WM_MEASUREITEM per variable-height item";
+    EXPECT_EQ(21, box.GetItemHeight(1));
+    EXPECT_NE(LB_ERR, box.SetItemHeight(1, 30));
+    EXPECT_EQ(30, box.GetItemHeight(1));
+    // The parent is hidden: the list box paints into a memory DC instead.
+    {
+        CClientDC screen(nullptr);
+        CDC mem;
+        mem.CreateCompatibleDC(&screen);
+        CBitmap bitmap;
+        bitmap.CreateCompatibleBitmap(&screen, 150, 100);
+        CBitmap* old = mem.SelectObject(&bitmap);
+        box.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(mem.GetSafeHdc()), PRF_CLIENT);
+        mem.SelectObject(old);
+    }
+    EXPECT_NE(box.drawn.end(), std::find(box.drawn.begin(), box.drawn.end(), 1u));
+    box.DeleteString(0);
+    EXPECT_EQ(1, box.deleted) << "WM_DELETEITEM came back to the list box";
+    box.DestroyWindow();
+}
+
+TEST_F(ControlsTest, ListCtrlSortItemsExComparesByIndexAndOwnerDataCountsItems) {
+    CListCtrl list;
+    ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 200, 200), &parent, 33));
+    list.InsertColumn(0, L"Name", LVCFMT_LEFT, 100);
+    const wchar_t* names[] = {L"delta", L"alpha", L"echo", L"charlie", L"bravo"};
+    for (int i = 0; i < 5; ++i) {
+        list.InsertItem(i, names[i]);
+        list.SetItemData(i, 100 + i); // the caller's data, which the sort keeps
+    }
+    EXPECT_TRUE(list.SortItemsEx(&ByTextOfIndex, reinterpret_cast<DWORD_PTR>(&list)));
+    const wchar_t* sorted[] = {L"alpha", L"bravo", L"charlie", L"delta", L"echo"};
+    const DWORD_PTR data[] = {101, 104, 103, 100, 102};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_STREQ(sorted[i], (LPCTSTR)list.GetItemText(i, 0)) << "row " << i;
+        EXPECT_EQ(data[i], list.GetItemData(i)) << "row " << i;
+    }
+    list.DestroyWindow();
+
+    CListCtrl virtualList;
+    ASSERT_TRUE(virtualList.Create(WS_CHILD | LVS_REPORT | LVS_OWNERDATA, CRect(0, 0, 200, 200), &parent, 34));
+    virtualList.InsertColumn(0, L"Name", LVCFMT_LEFT, 100);
+    EXPECT_TRUE(virtualList.SetItemCountEx(5000));
+    EXPECT_EQ(5000, virtualList.GetItemCount());
+    EXPECT_TRUE(virtualList.SetItemCountEx(12, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL));
+    EXPECT_EQ(12, virtualList.GetItemCount());
+    virtualList.DestroyWindow();
+}

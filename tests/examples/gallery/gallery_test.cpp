@@ -32,6 +32,7 @@ TEST(GalleryArguments, PageNamesAndWhatIsWrongWithThem) {
         {{L"/page", L"lists"}, 1, false},
         {{L"/page", L"Menus"}, 2, false},
         {{L"/page", L"scrolling"}, 3, false},
+        {{L"/page", L"ListViews"}, 6, false},
         {{L"/page", L"nosuchpage"}, 0, true},
         {{L"/page"}, 0, true},
     };

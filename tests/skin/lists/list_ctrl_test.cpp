@@ -1,0 +1,471 @@
+// The skinned report list on real windows: its colour record and set-up,
+// rows in every look at exact pixels, sorting by header clicks with sort
+// types that follow their columns, fixed widths and the hidden column,
+// cell images and shared image lists, the owner-data role of a combo box's
+// drop list, row heights, an empty list's thumb tracking, the template list
+// and no leaks over repaints.
+#include "listview_test_support.h"
+
+#include "support/colour_record.h"
+
+#include <vector>
+
+using namespace listview_test;
+using quorvex_test::ColourEntry;
+using quorvex_test::RecordHolds;
+using Tavrin::_ListCtrlColorInfo;
+using Tavrin::NeloListCtrl;
+
+namespace {
+
+const ColourEntry<_ListCtrlColorInfo> kListDefaults[] = {
+    {"clrRowBack", &_ListCtrlColorInfo::clrRowBack, RGB(250, 250, 250)},
+    {"clrRowBackDisabled", &_ListCtrlColorInfo::clrRowBackDisabled, RGB(236, 233, 216)},
+    {"clrStripeBack", &_ListCtrlColorInfo::clrStripeBack, RGB(232, 232, 240)},
+    {"clrStripeBackDisabled", &_ListCtrlColorInfo::clrStripeBackDisabled, RGB(219, 217, 202)},
+    {"clrSelectedFrom", &_ListCtrlColorInfo::clrSelectedFrom, RGB(255, 242, 202)},
+    {"clrSelectedTo", &_ListCtrlColorInfo::clrSelectedTo, RGB(254, 230, 158)},
+    {"clrHotFrom", &_ListCtrlColorInfo::clrHotFrom, RGB(240, 240, 240)},
+    {"clrHotTo", &_ListCtrlColorInfo::clrHotTo, RGB(232, 232, 240)},
+    {"clrBorder", &_ListCtrlColorInfo::clrBorder, RGB(127, 157, 185)},
+    {"clrBorderDisabled", &_ListCtrlColorInfo::clrBorderDisabled, RGB(172, 168, 153)},
+    {"clrText", &_ListCtrlColorInfo::clrText, RGB(6, 45, 117)},
+    {"clrTextSelected", &_ListCtrlColorInfo::clrTextSelected, RGB(27, 44, 150)},
+    {"clrTextHot", &_ListCtrlColorInfo::clrTextHot, RGB(6, 45, 117)},
+    {"clrTextDisabled", &_ListCtrlColorInfo::clrTextDisabled, RGB(172, 168, 153)},
+    {"clrSplitLine", &_ListCtrlColorInfo::clrSplitLine, RGB(229, 236, 249)},
+    {"clrSplitLineDisabled", &_ListCtrlColorInfo::clrSplitLineDisabled, RGB(224, 221, 204)},
+    {"clrSizeBoxFrom", &_ListCtrlColorInfo::clrSizeBoxFrom, RGB(212, 216, 238)},
+    {"clrSizeBoxTo", &_ListCtrlColorInfo::clrSizeBoxTo, RGB(187, 211, 233)},
+    {"clrSizeBoxDisabledFrom", &_ListCtrlColorInfo::clrSizeBoxDisabledFrom, RGB(225, 234, 234)},
+    {"clrSizeBoxDisabledTo", &_ListCtrlColorInfo::clrSizeBoxDisabledTo, RGB(185, 205, 251)},
+};
+
+const DWORD kList = WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS;
+
+// A list whose rows come from the owner, as a combo box's drop list has them.
+class VirtualList : public NeloListCtrl {
+public:
+    int asked = 0;
+
+protected:
+    afx_msg void OnGetDispInfo(NMHDR* header, LRESULT* result) {
+        auto* info = reinterpret_cast<NMLVDISPINFOW*>(header);
+        ++asked;
+        if (info->item.mask & LVIF_TEXT) {
+            CString text;
+            text.Format(L"virtual %d", info->item.iItem);
+            lstrcpynW(info->item.pszText, text.GetString(), info->item.cchTextMax);
+        }
+        *result = 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(VirtualList, NeloListCtrl)
+ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, &VirtualList::OnGetDispInfo)
+END_MESSAGE_MAP()
+
+class ListCtrlTest : public ListViewsTest {
+protected:
+    // A 260 x 180 list at (20, 20); columns and rows as given.
+    HWND MakeList(NeloListCtrl& list, int id, DWORD style = kList) {
+        HWND window = CreateChild(WC_LISTVIEWW, L"", style, 20, 20, 260, 180, id);
+        EXPECT_TRUE(list.SubclassWindow(window));
+        return window;
+    }
+    static void AddRows(NeloListCtrl& list, const std::vector<std::vector<const wchar_t*>>& rows) {
+        for (size_t r = 0; r < rows.size(); ++r) {
+            list.CListCtrl::InsertItem(static_cast<int>(r), rows[r][0]);
+            for (size_t c = 1; c < rows[r].size(); ++c)
+                list.SetItemText(static_cast<int>(r), static_cast<int>(c), rows[r][c]);
+        }
+    }
+    static std::vector<CString> Column(NeloListCtrl& list, int column) {
+        std::vector<CString> texts;
+        for (int i = 0; i < list.GetItemCount(); ++i)
+            texts.push_back(list.GetItemText(i, column));
+        return texts;
+    }
+    static RECT RowOf(NeloListCtrl& list, int item) {
+        RECT r{};
+        list.GetItemRect(item, &r, LVIR_BOUNDS);
+        return r;
+    }
+    // A left click on a header item, by real input. Clicks land a few pixels
+    // left and right of the item's centre in turn, so that two clicks in a
+    // row are never one double click.
+    void ClickHeader(NeloListCtrl& list, int column) {
+        HWND header = ListView_GetHeader(list.GetSafeHwnd());
+        RECT item{};
+        Header_GetItemRect(header, column, &item);
+        m_clickSide = -m_clickSide;
+        POINT at{(item.left + item.right) / 2 + m_clickSide * 2 * ::GetSystemMetrics(SM_CXDOUBLECLK),
+                 (item.top + item.bottom) / 2};
+        ::ClientToScreen(header, &at);
+        quorvex_test::LeftClick(at);
+        Pump();
+    }
+    // The screen point of the divider right of a header item.
+    static POINT DividerOf(NeloListCtrl& list, int column) {
+        HWND header = ListView_GetHeader(list.GetSafeHwnd());
+        RECT item{};
+        Header_GetItemRect(header, column, &item);
+        POINT at{item.right - 1, (item.top + item.bottom) / 2};
+        ::ClientToScreen(header, &at);
+        return at;
+    }
+    int m_clickSide = 1;
+    void DoubleClick(POINT at) {
+        quorvex_test::LeftClick(at);
+        quorvex_test::LeftClick(at);
+        Pump();
+    }
+    void CtrlKeypadPlus(HWND window) {
+        ::SetFocus(window);
+        INPUT keys[4] = {};
+        const WORD codes[4] = {VK_CONTROL, VK_ADD, VK_ADD, VK_CONTROL};
+        for (int i = 0; i < 4; ++i) {
+            keys[i].type = INPUT_KEYBOARD;
+            keys[i].ki.wVk = codes[i];
+            keys[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+        }
+        ::SendInput(4, keys, sizeof(INPUT));
+        Pump();
+    }
+};
+
+TEST_F(ListCtrlTest, ColourRecordDefaults) {
+    _ListCtrlColorInfo record = NeloListCtrl::DefaultColorInfo();
+    EXPECT_TRUE(RecordHolds(record, kListDefaults));
+    ASSERT_EQ(1, host->templateList.GetListCtrlColorInfo(record));
+    EXPECT_TRUE(RecordHolds(record, kListDefaults));
+    NeloListCtrl unattached;
+    EXPECT_EQ(0, unattached.SetListCtrlColorInfo(record));
+}
+
+TEST_F(ListCtrlTest, TemplateListIsSetUpAsAnOwnerDrawnReport) {
+    NeloListCtrl& list = host->templateList;
+    HWND window = list.GetSafeHwnd();
+    ASSERT_NE(nullptr, window);
+    const DWORD style = list.GetStyle();
+    EXPECT_EQ(static_cast<DWORD>(LVS_REPORT), style & LVS_TYPEMASK);
+    EXPECT_TRUE(style & LVS_OWNERDRAWFIXED);
+    EXPECT_TRUE(style & LVS_SHAREIMAGELISTS);
+    EXPECT_TRUE(style & WS_BORDER) << "a plain border instead of the sunken edge";
+    EXPECT_FALSE(list.GetExStyle() & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
+    const DWORD ex = list.GetExtendedStyle();
+    EXPECT_TRUE(ex & LVS_EX_SUBITEMIMAGES);
+    EXPECT_TRUE(ex & LVS_EX_HEADERDRAGDROP);
+    EXPECT_EQ(ArialTextHeight(L"kg") + 4, list.GetRowHeight());
+
+    list.DeleteAllItems();
+    while (list.GetColumnCount() > 0)
+        list.DeleteColumn(0);
+    EXPECT_EQ(0, list.InsertColumn(0, L"Name", LVCFMT_LEFT, 120, -1));
+    list.CListCtrl::InsertItem(0, L"first.avi");
+    list.CListCtrl::InsertItem(1, L"second.mov");
+    CoverAndUncover();
+    EXPECT_COLOUR(RGB(127, 157, 185), WindowPixel(window, 0, 0));
+    EXPECT_COLOUR(RGB(250, 250, 250), WindowPixel(window, 1, 1));
+    const RECT row = RowOf(list, 0);
+    EXPECT_EQ(ArialTextHeight(L"kg") + 4, row.bottom - row.top) << "rows take the measured height";
+    Capture shot = Capture::Client(window);
+    EXPECT_COLOUR(RGB(229, 236, 249), shot.At(110, row.bottom - 1));
+    list.DeleteAllItems();
+}
+
+TEST_F(ListCtrlTest, RowsInEveryLookAtExactPixels) {
+    NeloListCtrl list;
+    HWND window = MakeList(list, 3001);
+    list.InsertColumn(0, L"Name", LVCFMT_LEFT, 200, -1);
+    AddRows(list, {{L"a"}, {L"b"}, {L"c"}, {L"d"}, {L"e"}});
+    list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    const int x = 150;
+    auto top = [&](int i) { return static_cast<int>(RowOf(list, i).top); };
+    auto bottom = [&](int i) { return static_cast<int>(RowOf(list, i).bottom); };
+
+    Capture plain = ClientCapture(window);
+    EXPECT_COLOUR(RGB(250, 250, 250), plain.At(x, top(0) + 2));
+    EXPECT_COLOUR(RGB(229, 236, 249), plain.At(x, bottom(0) - 1)) << "split line";
+    const int rowHeight = bottom(0) - top(0);
+    const COLORREF selectedFrom = RGB(255, 242, 202), selectedTo = RGB(254, 230, 158);
+    EXPECT_COLOUR_NEAR(RowGradientAt(selectedFrom, selectedTo, 0, rowHeight), plain.At(x, top(1)), 2);
+    EXPECT_COLOUR_NEAR(RowGradientAt(selectedFrom, selectedTo, rowHeight - 2, rowHeight),
+                       plain.At(x, bottom(1) - 2), 2);
+    EXPECT_COLOUR(RGB(250, 250, 250), plain.At(x, bottom(4) + 6)) << "empty area";
+    EXPECT_COLOUR(RGB(250, 250, 250), plain.At(230, top(0) + 2)) << "right of the last column";
+
+    MoveMouseTo(window, POINT{x, (top(3) + bottom(3)) / 2});
+    EXPECT_EQ(3, list.GetHotItem());
+    Capture hot = ClientCapture(window);
+    const COLORREF hotFrom = RGB(240, 240, 240), hotTo = RGB(232, 232, 240);
+    EXPECT_COLOUR_NEAR(RowGradientAt(hotFrom, hotTo, 0, rowHeight), hot.At(x, top(3)), 1);
+    EXPECT_COLOUR_NEAR(RowGradientAt(hotFrom, hotTo, rowHeight - 2, rowHeight), hot.At(x, bottom(3) - 2), 1);
+
+    ASSERT_EQ(1, list.ShowStripeRow(1));
+    MoveMouseTo(window, POINT{x, (top(3) + bottom(3)) / 2});
+    Capture striped = ClientCapture(window);
+    EXPECT_COLOUR(RGB(250, 250, 250), striped.At(x, bottom(0) - 1)) << "even row, no split line";
+    EXPECT_COLOUR(RGB(232, 232, 240), striped.At(x, top(3) + 2)) << "the hot odd row keeps its stripe";
+    EXPECT_COLOUR(RGB(232, 232, 240), striped.At(x, bottom(3) - 1));
+
+    ::EnableWindow(window, FALSE);
+    Capture disabled = ClientCapture(window);
+    EXPECT_COLOUR(RGB(219, 217, 202), disabled.At(x, top(3) + 2)) << "odd row, disabled";
+    EXPECT_COLOUR(RGB(219, 217, 202), disabled.At(x, top(1) + 2)) << "no selection look when disabled";
+    EXPECT_COLOUR(RGB(236, 233, 216), disabled.At(x, top(2) + 2)) << "even row, disabled";
+    EXPECT_COLOUR(RGB(172, 168, 153), WindowPixel(window, 0, 0));
+    EXPECT_COLOUR(RGB(236, 233, 216), WindowPixel(window, 1, 1));
+    ASSERT_EQ(1, list.ShowStripeRow(0));
+    Capture plainDisabled = ClientCapture(window);
+    EXPECT_COLOUR(RGB(224, 221, 204), plainDisabled.At(x, bottom(0) - 1));
+    ::EnableWindow(window, TRUE);
+}
+
+TEST_F(ListCtrlTest, HeaderClicksSortBothWaysByTheColumnsType) {
+    NeloListCtrl list;
+    HWND window = MakeList(list, 3002);
+    list.InsertColumn(0, L"Name", LVCFMT_LEFT, 80, -1);
+    list.InsertColumn(1, L"Size", LVCFMT_RIGHT, 60, -1);
+    list.InsertColumn(2, L"Path", LVCFMT_LEFT, 80, -1);
+    AddRows(list, {{L"delta", L"9", L"c:\\d"}, {L"alpha", L"10", L"c:\\a"}, {L"charlie", L"2.5", L"c:\\c"},
+                   {L"bravo", L"100", L"c:\\b"}});
+    ASSERT_EQ(1, list.SetSortType(0, Tavrin::ListCtrlSortString));
+    ASSERT_EQ(1, list.SetSortType(1, Tavrin::ListCtrlSortNumber));
+    EXPECT_EQ(0, list.SetSortType(3, Tavrin::ListCtrlSortString)) << "no such column";
+    Repaint(window);
+
+    using Names = std::vector<CString>;
+    ClickHeader(list, 0);
+    EXPECT_EQ((Names{L"alpha", L"bravo", L"charlie", L"delta"}), Column(list, 0));
+    EXPECT_EQ(0, list.GetSortColumn());
+    EXPECT_EQ(1, list.IsSortAscending());
+    ClickHeader(list, 0);
+    EXPECT_EQ((Names{L"delta", L"charlie", L"bravo", L"alpha"}), Column(list, 0));
+    EXPECT_EQ(0, list.IsSortAscending());
+    ClickHeader(list, 1);
+    EXPECT_EQ((Names{L"2.5", L"9", L"10", L"100"}), Column(list, 1)) << "numbers, ascending again";
+    ClickHeader(list, 2);
+    EXPECT_EQ((Names{L"2.5", L"9", L"10", L"100"}), Column(list, 1)) << "a column without sort type";
+    int column = -1;
+    Tavrin::ListCtrlSortType type = -1;
+    ASSERT_EQ(1, list.GetCurrentSortType(column, type));
+    EXPECT_EQ(1, column);
+    EXPECT_EQ(Tavrin::ListCtrlSortNumber, type);
+
+    // A new type for the sort column sorts again at once, in the same direction.
+    ASSERT_EQ(1, list.SetSortType(1, Tavrin::ListCtrlSortString));
+    EXPECT_EQ((Names{L"10", L"100", L"2.5", L"9"}), Column(list, 1));
+    ASSERT_EQ(1, list.SetSortType(1, Tavrin::ListCtrlSortNone));
+    ASSERT_EQ(1, list.GetCurrentSortType(column, type));
+    EXPECT_EQ(-1, column);
+    EXPECT_EQ(Tavrin::ListCtrlSortNone, type);
+}
+
+TEST_F(ListCtrlTest, SortTypesFollowTheirColumns) {
+    NeloListCtrl list;
+    HWND window = MakeList(list, 3003);
+    list.InsertColumn(0, L"Name", LVCFMT_LEFT, 80, -1);
+    list.InsertColumn(1, L"Size", LVCFMT_LEFT, 60, -1);
+    AddRows(list, {{L"b", L"10"}, {L"a", L"9"}, {L"c", L"100"}});
+    ASSERT_EQ(1, list.SetSortType(1, Tavrin::ListCtrlSortNumber));
+    // A column put before it moves Size to index 2; its numeric type goes along.
+    EXPECT_EQ(1, list.InsertColumn(1, L"State", LVCFMT_LEFT, 40, -1));
+    Repaint(window);
+    using Texts = std::vector<CString>;
+    ClickHeader(list, 1);
+    EXPECT_EQ((Texts{L"b", L"a", L"c"}), Column(list, 0)) << "the new column has no sort type";
+    ClickHeader(list, 2);
+    EXPECT_EQ((Texts{L"9", L"10", L"100"}), Column(list, 2));
+    // Deleting that column brings Size back to index 1, still numeric.
+    ASSERT_TRUE(list.DeleteColumn(1));
+    Repaint(window);
+    EXPECT_EQ(1, list.GetSortColumn()) << "the sort column moved with its column";
+    ClickHeader(list, 1); // the same column again: descending
+    EXPECT_EQ((Texts{L"100", L"10", L"9"}), Column(list, 1));
+}
+
+TEST_F(ListCtrlTest, FixedWidthsRefuseDragAndDividerDoubleClick) {
+    NeloListCtrl list;
+    HWND window = MakeList(list, 3004);
+    list.InsertColumn(0, L"Name", LVCFMT_LEFT, 80, -1);
+    list.InsertColumn(1, L"Size", LVCFMT_LEFT, 60, -1);
+    AddRows(list, {{L"a file with a longer name.avi", L"1"}});
+    Repaint(window);
+
+    ASSERT_EQ(1, list.FixColumnWidth(1));
+    const POINT divider = DividerOf(list, 0);
+    quorvex_test::LeftDrag(divider, {POINT{divider.x + 20, divider.y}, POINT{divider.x + 40, divider.y}});
+    Pump();
+    EXPECT_EQ(80, list.GetColumnWidth(0)) << "drag refused";
+    DoubleClick(DividerOf(list, 0));
+    EXPECT_EQ(80, list.GetColumnWidth(0)) << "divider double click refused";
+
+    ASSERT_EQ(1, list.FixColumnWidth(0));
+    quorvex_test::LeftDrag(divider, {POINT{divider.x + 20, divider.y}, POINT{divider.x + 40, divider.y}});
+    Pump();
+    EXPECT_NE(80, list.GetColumnWidth(0)) << "widths not fixed: the drag resizes";
+}
+
+TEST_F(ListCtrlTest, HiddenColumnStaysHiddenWhateverTheUserTries) {
+    NeloListCtrl list;
+    HWND window = MakeList(list, 3005);
+    list.InsertColumn(0, L"Name", LVCFMT_LEFT, 100, -1);
+    list.InsertColumn(1, L"Path", LVCFMT_LEFT, 0, -1);
+    list.InsertColumn(2, L"Duration", LVCFMT_LEFT, 70, -1);
+    AddRows(list, {{L"holiday.avi", L"C:\\Videos\\a long folder name\\holiday.avi", L"00:01:30"}});
+    ASSERT_EQ(1, list.FixColumnWidth(1, 1));
+    EXPECT_EQ(0, list.FixColumnWidth(3, 1)) << "no such column";
+    EXPECT_EQ(1, list.IsColumnWidthFixed(1));
+    EXPECT_EQ(0, list.IsColumnWidthFixed(0));
+    // A column put in front moves the setting with Path.
+    list.InsertColumn(0, L"State", LVCFMT_LEFT, 30, -1);
+    EXPECT_EQ(0, list.IsColumnWidthFixed(1));
+    EXPECT_EQ(1, list.IsColumnWidthFixed(2));
+    Repaint(window);
+
+    const POINT divider = DividerOf(list, 2);
+    quorvex_test::LeftDrag(divider, {POINT{divider.x + 30, divider.y}, POINT{divider.x + 60, divider.y}});
+    Pump();
+    EXPECT_EQ(0, list.GetColumnWidth(2)) << "drag";
+    DoubleClick(DividerOf(list, 2));
+    EXPECT_EQ(0, list.GetColumnWidth(2)) << "divider double click";
+    CtrlKeypadPlus(window);
+    EXPECT_EQ(0, list.GetColumnWidth(2)) << "keyboard";
+    EXPECT_TRUE(list.SetColumnWidth(2, 0)) << "the program itself may still set it";
+}
+
+TEST_F(ListCtrlTest, CellImagesAndSharedImageLists) {
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24, 0, 2));
+    {
+        CClientDC screen(nullptr);
+        CDC mem;
+        mem.CreateCompatibleDC(&screen);
+        CBitmap red;
+        red.CreateCompatibleBitmap(&screen, 16, 16);
+        CBitmap* old = mem.SelectObject(&red);
+        mem.FillSolidRect(0, 0, 16, 16, RGB(255, 0, 0));
+        mem.SelectObject(old);
+        ASSERT_EQ(0, images.Add(&red, static_cast<CBitmap*>(nullptr)));
+    }
+    HIMAGELIST handle = images.GetSafeHandle();
+    {
+        NeloListCtrl list;
+        HWND window = MakeList(list, 3006);
+        list.SetImageList(&images, LVSIL_SMALL);
+        list.InsertColumn(0, L"Name", LVCFMT_LEFT, 100, -1);
+        list.InsertColumn(1, L"State", LVCFMT_LEFT, 100, -1);
+        AddRows(list, {{L"a", L"waiting"}, {L"b", L"done"}});
+
+        struct Case {
+            int item, subItem, image, result;
+        };
+        const Case cases[] = {{0, 1, 0, 1}, {1, 0, 0, 1}, {2, 0, 0, 0}, {-1, 0, 0, 0}, {0, 2, 0, 0}, {0, -1, 0, 0}};
+        for (const Case& c : cases)
+            EXPECT_EQ(c.result, list.SetItemImage(c.item, c.subItem, c.image)) << c.item << ", " << c.subItem;
+
+        Capture shot = ClientCapture(window);
+        const RECT row0 = RowOf(list, 0);
+        RECT cell{};
+        list.GetSubItemRect(0, 1, LVIR_LABEL, *reinterpret_cast<CRect*>(&cell));
+        const RECT red = shot.Bounds([](COLORREF c) { return c == RGB(255, 0, 0); },
+                                     RECT{cell.left, row0.top, cell.right, row0.bottom});
+        EXPECT_EQ(16, red.right - red.left) << "the image of the second cell";
+        EXPECT_LE(cell.left + 2, red.left);
+
+        ASSERT_EQ(1, list.SetItemImage(0, 1, -5));
+        LVITEMW lvi{};
+        lvi.mask = LVIF_IMAGE;
+        lvi.iItem = 0;
+        lvi.iSubItem = 1;
+        list.GetItem(&lvi);
+        EXPECT_EQ(-1, lvi.iImage) << "a negative image clears the cell's image";
+        ::DestroyWindow(window);
+    }
+    EXPECT_EQ(1, ImageList_GetImageCount(handle)) << "the list did not destroy the caller's images";
+    EXPECT_EQ(handle, images.GetSafeHandle());
+}
+
+TEST_F(ListCtrlTest, OwnerDataRowsAreDrawnFromTheOwnersTexts) {
+    VirtualList list;
+    HWND window = CreateChild(WC_LISTVIEWW, L"",
+                              WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LVS_REPORT | LVS_SINGLESEL |
+                                  LVS_OWNERDATA | LVS_NOCOLUMNHEADER,
+                              20, 20, 200, 150, 3007);
+    ASSERT_TRUE(list.SubclassWindow(window));
+    list.InsertColumn(0, L"", LVCFMT_LEFT, 180, -1);
+    ASSERT_TRUE(list.SetItemCountEx(500, LVSICF_NOINVALIDATEALL));
+    EXPECT_EQ(500, list.GetItemCount());
+    Capture shot = ClientCapture(window);
+    EXPECT_GT(list.asked, 0);
+    EXPECT_STREQ(L"virtual 7", list.GetItemText(7, 0).GetString());
+    const RECT row = RowOf(list, 0);
+    EXPECT_GT(shot.Count([](COLORREF c) { return GetRValue(c) < 128; }, row), 0) << "text drawn";
+    EXPECT_COLOUR(RGB(229, 236, 249), shot.At(170, row.bottom - 1));
+}
+
+TEST_F(ListCtrlTest, EmptyListIgnoresThumbTracking) {
+    VirtualList list;
+    HWND window = CreateChild(WC_LISTVIEWW, L"", kList | WS_VSCROLL | LVS_OWNERDATA, 20, 20, 200, 150, 3008);
+    ASSERT_TRUE(list.SubclassWindow(window));
+    list.InsertColumn(0, L"Name", LVCFMT_LEFT, 180, -1);
+    list.asked = 0;
+    list.SendMessage(WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 5), 0);
+    list.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 5), 0);
+    Pump();
+    EXPECT_EQ(0, list.GetTopIndex());
+    EXPECT_EQ(0, ::GetScrollPos(window, SB_VERT));
+    EXPECT_EQ(0, list.asked) << "no item was read";
+}
+
+TEST_F(ListCtrlTest, RowHeightsAndColumns) {
+    NeloListCtrl list;
+    HWND window = MakeList(list, 3009);
+    EXPECT_EQ(0, list.SetRowHeight(14));
+    EXPECT_EQ(0, list.SetRowHeight(36));
+    ASSERT_EQ(1, list.SetRowHeight(15));
+    EXPECT_EQ(ArialTextHeight(L"gk") + 4, list.GetRowHeight()) << "Arial 10 is taller than 11 pixels";
+    ASSERT_EQ(1, list.SetRowHeight(30));
+    EXPECT_EQ(30, list.GetRowHeight());
+    EXPECT_EQ(0, list.InsertColumn(0, L"Name", LVCFMT_LEFT, -1, -1));
+    EXPECT_EQ(1, list.InsertColumn(5, L"Size", LVCFMT_RIGHT, 50, 1)) << "past the end: appended";
+    EXPECT_EQ(2, list.GetColumnCount());
+    LVCOLUMNW desc{};
+    desc.mask = LVCF_FMT | LVCF_SUBITEM;
+    ASSERT_TRUE(list.GetColumn(1, &desc));
+    EXPECT_EQ(LVCFMT_RIGHT, desc.fmt & LVCFMT_JUSTIFYMASK);
+    AddRows(list, {{L"a", L"1"}});
+    Repaint(window);
+    const RECT row = RowOf(list, 0);
+    EXPECT_EQ(30, row.bottom - row.top);
+    EXPECT_EQ(0, list.SetFont(L"Arial", 0, 0));
+    ASSERT_EQ(1, list.SetFont(L"Arial", 20, 0));
+    EXPECT_GE(list.GetRowHeight(), 30);
+}
+
+TEST_F(ListCtrlTest, NoLeakOverRepaintsInEachLook) {
+    NeloListCtrl list;
+    // Four rows show every row look at once (plain, selected, hot, striped);
+    // the two columns, one with a cut text, every cell path.
+    HWND window = CreateChild(WC_LISTVIEWW, L"", kList, 20, 20, 200, 100, 3010);
+    ASSERT_TRUE(list.SubclassWindow(window));
+    list.InsertColumn(0, L"Name", LVCFMT_LEFT, 120, -1);
+    list.InsertColumn(1, L"Size", LVCFMT_RIGHT, 60, -1);
+    for (int i = 0; i < 4; ++i) {
+        CString name;
+        name.Format(L"file %d with a name too long for its column.avi", i);
+        list.CListCtrl::InsertItem(i, name);
+        list.SetItemText(i, 1, L"12.5%");
+    }
+    list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    const RECT hot = RowOf(list, 2);
+    MoveMouseTo(window, POINT{100, (hot.top + hot.bottom) / 2});
+    ExpectNoLeakOverRepaints("plain, selected and hot rows, split lines", window);
+    list.ShowStripeRow(1);
+    ::EnableWindow(window, FALSE);
+    ExpectNoLeakOverRepaints("striped and disabled", window);
+}
+
+} // namespace
