@@ -1,5 +1,5 @@
 // Common controls of the framework: image lists, list view, header,
-// progress bar and tooltips, one header per family. Programs include this
+// progress bar, tooltips, tree view and rich edit, one header per family. Programs include this
 // one, as with MFC.
 #pragma once
 
@@ -10,3 +10,5 @@
 #include "afxlistctrl_.h"
 #include "afxprogressctrl_.h"
 #include "afxtooltipctrl_.h"
+#include "afxtreectrl_.h"
+#include "afxrichedit_.h"
