@@ -13,3 +13,5 @@
 #include "NeloProgressCtrl.h"
 #include "NeloStatic.h"
 #include "NeloToolTipCtrl.h"
+
+#include "NeloTreeCtrl.h"

@@ -1,0 +1,6 @@
+#pragma once
+
+#define IDD_MENUS_HOST 100
+#define IDC_TREE_GROUP 1001
+#define IDC_TEMPLATE_TREE 1002
+#define IDC_CASE_TREE 1003
