@@ -14,4 +14,5 @@
 #include "NeloStatic.h"
 #include "NeloToolTipCtrl.h"
 
+#include "NeloScrollBar.h"
 #include "NeloTreeCtrl.h"

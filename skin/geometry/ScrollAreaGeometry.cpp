@@ -7,10 +7,6 @@
 namespace Tavrin {
 namespace geometry {
 
-int ScrollBarThickness(int systemVScrollWidth, int systemHScrollHeight) {
-    return std::max(18, std::max(systemVScrollWidth, systemHScrollHeight));
-}
-
 RECT AdjustScrollClient(const RECT& defaultClient, const ScrollAreaMetrics& m) {
     RECT r = defaultClient;
     r.left += 1;
@@ -35,23 +31,16 @@ ScrollBarAreaLayout LayoutScrollBarArea(SIZE window, const RECT& client, int thi
         c.right = std::min(c.right, (LONG)(window.cx - thickness - 2));
         c.bottom = std::min(c.bottom, (LONG)(window.cy - thickness - 2));
     }
-    if (horizontal)
-        layout.horizontalBar = RECT{c.left, c.bottom, c.right + (both ? 1 : 0), c.bottom + thickness + 1};
-    if (vertical)
-        layout.verticalBar = RECT{c.right, c.top, c.right + thickness + 1, c.bottom + (both ? 1 : 0)};
+    const HostedScrollBars bars = LayoutHostedScrollBars(c, thickness, horizontal, vertical);
+    layout.horizontalBar = bars.horizontalBar;
+    layout.verticalBar = bars.verticalBar;
     return layout;
 }
 
-RECT ScrollCornerSquare(SIZE window, int thickness, bool staticEdge, CornerReach reach) {
-    const LONG right = window.cx, bottom = window.cy;
-    RECT r{right - thickness - 1, bottom - thickness - 1, right, bottom};
-    if (reach == CornerReach::OneInside || staticEdge) {
-        r.right -= 1;
-        r.bottom -= 1;
-    }
+RECT ScrollViewCornerSquare(SIZE window, int thickness, bool staticEdge) {
     if (staticEdge)
-        OffsetRect(&r, -1, -1);
-    return r;
+        return ScrollCornerSquare(window.cx, window.cy, thickness, true);
+    return RECT{window.cx - thickness - 1, window.cy - thickness - 1, window.cx, window.cy};
 }
 
 RECT KeepOnScreen(const RECT& rect, SIZE screen) {

@@ -1,29 +1,27 @@
-// Where a scrolling control (tree, rich edit, scroll view) puts its two
-// skinned scroll bars: the thickness of the bars, the client rectangle the
-// control keeps when it computes its frame, the bars' rectangles beside that
-// client area, the corner square between them and the strips of the frame
-// under them. Also the placement of a popup kept on the screen (the tree's
-// item tip).
+// What a scrolling control (tree, rich edit, scroll view) adds to the hosted
+// bars of ScrollGeometry.h: the client rectangle the control keeps when it
+// computes its frame, the narrowing of that rectangle before the bars are
+// placed beside it, and the scroll view's corner square, which reaches the
+// window's edge. Also the placement of a popup kept on the screen (the
+// tree's item tip).
 //
 // All rectangles are relative to the control's window (its top-left corner
 // is (0, 0)) unless a function says otherwise.
 #pragma once
+
+#include "ScrollGeometry.h"
 
 #include <windows.h>
 
 namespace Tavrin {
 namespace geometry {
 
-// The bars are at least 18 pixels thick, or as thick as the system's own
-// vertical bar is wide or its horizontal bar is high, whichever is larger.
-int ScrollBarThickness(int systemVScrollWidth, int systemHScrollHeight);
-
 // Which scroll bars a control shows and how thick they are, with the
 // system's own sizes that the default frame computation took off.
 struct ScrollAreaMetrics {
     bool horizontal;         // WS_HSCROLL
     bool vertical;           // WS_VSCROLL
-    int thickness;           // ScrollBarThickness
+    int thickness;           // HostedScrollBarThickness
     int systemVScrollWidth;  // SM_CXVSCROLL
     int systemHScrollHeight; // SM_CYHSCROLL
 };
@@ -50,12 +48,10 @@ struct ScrollBarAreaLayout {
 ScrollBarAreaLayout LayoutScrollBarArea(SIZE window, const RECT& client, int thickness, bool horizontal,
                                         bool vertical, bool narrowClient);
 
-// The corner square between the bars in the frame. The tree's square ends one
-// pixel inside the window; the scroll view's reaches the window's edge unless
-// the window has a static edge. With a static edge both move up and left by
-// one pixel.
-enum class CornerReach { OneInside, ToEdge };
-RECT ScrollCornerSquare(SIZE window, int thickness, bool staticEdge, CornerReach reach);
+// The scroll view's corner square: it reaches the window's edge, unless the
+// window has a static edge, where it is ScrollCornerSquare's (one pixel
+// inside, moved up and left by one).
+RECT ScrollViewCornerSquare(SIZE window, int thickness, bool staticEdge);
 
 // A popup rectangle (screen coordinates) moved onto a screen of the given
 // size: to x = 0 or y = 0 when it starts left of or above the screen, and

@@ -152,7 +152,7 @@ _TreeCtrlColorInfo NeloTreeCtrl::DefaultColorInfo() {
         RGB(250, 250, 250), RGB(236, 233, 216), RGB(0, 192, 232),   RGB(232, 232, 240), RGB(0, 150, 189),
         RGB(199, 199, 199), RGB(6, 45, 117),    RGB(250, 250, 250), RGB(6, 45, 117),    RGB(172, 168, 153),
         RGB(6, 45, 117),    RGB(172, 168, 153), RGB(104, 128, 184), RGB(172, 168, 153), RGB(212, 216, 238),
-        RGB(187, 211, 233), RGB(225, 234, 234), RGB(185, 205, 251)};
+        RGB(187, 211, 233), RGB(225, 234, 234), RGB(185, 205, 251), NeloScrollBar::DefaultColorInfo()};
 }
 
 void NeloTreeCtrl::PreSubclassWindow() {
@@ -164,7 +164,7 @@ void NeloTreeCtrl::PreSubclassWindow() {
     m_tracking = 0;
     m_hotTreeItem = nullptr;
     m_barThickness =
-        geometry::ScrollBarThickness(::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL));
+        geometry::HostedScrollBarThickness(::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL));
     m_styleCache = -1;
     // A border of any kind becomes one static edge (the border ring) with
     // one pixel of background inside it; a WS_BORDER kept beside it would
@@ -182,9 +182,11 @@ void NeloTreeCtrl::PreSubclassWindow() {
 }
 
 int NeloTreeCtrl::SetTreeCtrlColorInfo(const _TreeCtrlColorInfo& info) {
-    if (!m_itemTip.GetSafeHwnd())
+    if (!m_itemTip.GetSafeHwnd() || !HaveBars())
         return 0;
     m_colors = info;
+    m_hBar.SetScrollBarColorInfo(info.scrollBarColors);
+    m_vBar.SetScrollBarColorInfo(info.scrollBarColors);
     m_itemTip.SetColours({info.clrTreeBack, info.clrItemSelectedBack, info.clrItemHotBack, info.clrCaretFrame,
                           info.clrItemHotFrame, info.clrTreeText, info.clrItemSelectedText, info.clrItemHotText});
     ApplyTreeColours();
@@ -194,8 +196,9 @@ int NeloTreeCtrl::SetTreeCtrlColorInfo(const _TreeCtrlColorInfo& info) {
 }
 
 int NeloTreeCtrl::GetTreeCtrlColorInfo(_TreeCtrlColorInfo& info) {
-    if (!m_itemTip.GetSafeHwnd())
+    if (!m_itemTip.GetSafeHwnd() || !HaveBars())
         return 0;
+    m_hBar.GetScrollBarColorInfo(m_colors.scrollBarColors);
     info = m_colors;
     return 1;
 }
@@ -204,10 +207,12 @@ int NeloTreeCtrl::ShowHoverEffect(int hover, int itemHoverFlag) {
     const int newItemHover = hover ? itemHoverFlag : 0;
     if (hover == m_hoverEffect && newItemHover == m_itemHover)
         return 1;
-    if (!m_itemTip.GetSafeHwnd())
+    if (!m_itemTip.GetSafeHwnd() || !HaveBars())
         return 0;
     m_hoverEffect = hover;
     m_itemHover = newItemHover;
+    m_hBar.ShowHoverEffect(hover);
+    m_vBar.ShowHoverEffect(hover);
     m_itemTip.SetItemHover(m_itemHover);
     Invalidate(FALSE);
     return 1;
@@ -223,10 +228,12 @@ int NeloTreeCtrl::SetFont(const CString& faceName, const int& pointSize, int bol
     return m_itemTip.SetFont(font);
 }
 
-int NeloTreeCtrl::ShowScrollBarThumbSymbol(int) {
-    // The skinned bars draw the thumb symbol; until they are laid over the
-    // tree the system's own bars show, which have none.
-    return 0;
+int NeloTreeCtrl::ShowScrollBarThumbSymbol(int show) {
+    if (!HaveBars())
+        return 0;
+    m_hBar.ShowThumbSymbol(show);
+    m_vBar.ShowThumbSymbol(show);
+    return 1;
 }
 
 int NeloTreeCtrl::Invalidate(int erase) {
@@ -369,41 +376,63 @@ void NeloTreeCtrl::DrawItemFrames() {
     ::ReleaseDC(m_hWnd, dc);
 }
 
-// The frame computation: a static edge plus one pixel of background inside
-// it; the system's bars keep their place until the skinned ones are laid
-// over them.
+// The frame: the border ring and one pixel of background inside it; the
+// skinned bars' areas are one pixel wider than their bars and sit on that
+// ring.
 void NeloTreeCtrl::OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params) {
     CTreeCtrl::OnNcCalcSize(calcValidRects, params);
     const DWORD style = GetStyle();
-    const int sysV = ::GetSystemMetrics(SM_CXVSCROLL), sysH = ::GetSystemMetrics(SM_CYHSCROLL);
-    // With the system's bars in place the edges beside them stay where they
-    // are: the bars are as thick as the system's less the two rings.
-    geometry::ScrollAreaMetrics metrics{(style & WS_HSCROLL) != 0, (style & WS_VSCROLL) != 0, 0, sysV, sysH};
-    RECT& client = params->rgrc[0];
-    RECT adjusted = geometry::AdjustScrollClient(client, metrics);
-    if (metrics.horizontal)
-        adjusted.bottom = client.bottom;
-    if (metrics.vertical)
-        adjusted.right = client.right;
-    client = adjusted;
+    params->rgrc[0] = geometry::AdjustScrollClient(
+        params->rgrc[0], {(style & WS_HSCROLL) != 0, (style & WS_VSCROLL) != 0, m_barThickness,
+                          ::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL)});
 }
 
+// The background under the bars and the corner square between them, then
+// the border rings. The client area is left alone.
 void NeloTreeCtrl::OnNcPaint() {
     try {
-        Default(); // the system's scroll bars
         HDC dc = ::GetWindowDC(m_hWnd);
         if (!dc)
             return;
         const bool enabled = ::IsWindowEnabled(m_hWnd) != FALSE;
+        const DWORD style = GetStyle();
+        const bool staticEdge = (GetExStyle() & WS_EX_STATICEDGE) != 0;
         const COLORREF back = enabled ? m_colors.clrTreeBack : m_colors.clrTreeBackDisabled;
-        RECT frame = WindowLocalRect(m_hWnd);
-        if (GetExStyle() & WS_EX_STATICEDGE) {
-            ::FrameRect(dc, &frame,
+        RECT window = WindowLocalRect(m_hWnd);
+        {
+            // Only the frame: the client area keeps what the tree drew.
+            CRect client;
+            GetClientRect(&client);
+            ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+            const RECT screen = WindowRectOf(m_hWnd);
+            ::OffsetRect(&client, -screen.left, -screen.top);
+            const int saved = ::SaveDC(dc);
+            ::ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+            SkinPaintBuffer buffer(dc, window, Gdiplus::SmoothingModeDefault);
+            if (buffer.IsValid()) {
+                RECT local = buffer.LocalRect();
+                ::FillRect(buffer.DC(), &local, SkinResourceCache::GetSolidBrush(back));
+                if ((style & WS_HSCROLL) && (style & WS_VSCROLL)) {
+                    const RECT corner = geometry::ScrollCornerSquare(local.right, local.bottom, m_barThickness,
+                                                                     staticEdge);
+                    Gdiplus::LinearGradientBrush brush(
+                        ToGdiplusRect(corner),
+                        Gdiplus::Color(ToArgb(enabled ? m_colors.clrCornerFrom : m_colors.clrCornerDisabledFrom)),
+                        Gdiplus::Color(ToArgb(enabled ? m_colors.clrCornerTo : m_colors.clrCornerDisabledTo)),
+                        Gdiplus::LinearGradientModeForwardDiagonal);
+                    buffer.Graphics().FillRectangle(&brush, ToGdiplusRect(corner));
+                }
+                buffer.Present();
+            }
+            ::RestoreDC(dc, saved);
+        }
+        if (staticEdge) {
+            ::FrameRect(dc, &window,
                         SkinResourceCache::GetSolidBrush(enabled ? m_colors.clrTreeBorder
                                                                  : m_colors.clrTreeBorderDisabled));
-            ::InflateRect(&frame, -1, -1);
+            ::InflateRect(&window, -1, -1);
         }
-        ::FrameRect(dc, &frame, SkinResourceCache::GetSolidBrush(back));
+        ::FrameRect(dc, &window, SkinResourceCache::GetSolidBrush(back));
         ::ReleaseDC(m_hWnd, dc);
     } catch (...) {
     }
@@ -412,6 +441,10 @@ void NeloTreeCtrl::OnNcPaint() {
 void NeloTreeCtrl::OnEnable(BOOL enable) {
     ApplyTreeColours();
     CTreeCtrl::OnEnable(enable);
+    if (HaveBars()) {
+        m_hBar.EnableWindow(enable);
+        m_vBar.EnableWindow(enable);
+    }
     if (!enable) {
         m_hotTreeItem = nullptr;
         m_itemTip.HideTip();
@@ -422,6 +455,11 @@ void NeloTreeCtrl::OnEnable(BOOL enable) {
 
 void NeloTreeCtrl::OnShowWindow(BOOL show, UINT status) {
     CTreeCtrl::OnShowWindow(show, status);
+    const DWORD style = GetStyle();
+    if (m_hBar.GetSafeHwnd() && (style & WS_HSCROLL))
+        m_hBar.ShowScrollBar(show);
+    if (m_vBar.GetSafeHwnd() && (style & WS_VSCROLL))
+        m_vBar.ShowScrollBar(show);
     if (!show)
         m_itemTip.HideTip();
 }
@@ -499,18 +537,78 @@ BOOL NeloTreeCtrl::OnMouseWheel(UINT flags, short delta, CPoint point) {
     return result;
 }
 
-// The skinned scroll bars are laid over the tree's bar areas once they are
-// part of the library; until then the system's bars stay in the frame.
+// Makes each bar that has no window yet (a sibling of the tree, reporting
+// to it) and gives both the tree's own scroll information.
 long NeloTreeCtrl::SetScrollBar() {
+    CWnd* parent = GetParent();
+    if (!parent)
+        return E_FAIL;
+    for (NeloScrollBar* bar : {&m_hBar, &m_vBar}) {
+        if (bar->GetSafeHwnd())
+            continue;
+        if (!bar->Create(parent, this, CRect(0, 0, 0, 0), 0, bar == &m_vBar ? 1 : 0, WS_CHILD | WS_VISIBLE, 0))
+            return E_FAIL;
+        bar->SetScrollBarColorInfo(m_colors.scrollBarColors);
+        if (!::IsWindowEnabled(m_hWnd))
+            bar->EnableWindow(0);
+    }
+    for (int which : {SB_HORZ, SB_VERT}) {
+        SCROLLINFO info{};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_ALL;
+        if (!::GetScrollInfo(m_hWnd, which, &info))
+            info = SCROLLINFO{sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
+        (which == SB_HORZ ? m_hBar : m_vBar).SetScrollInfo(&info);
+    }
     return 0;
 }
 
-long NeloTreeCtrl::CalculateScrollBarSize(CRect* clientRect, int, int) {
+// Lays the bars over the tree's bar areas and cuts their holes in the tree's
+// window region; a bar whose style is missing is hidden. Runs when the style
+// changed since the last layout or a client rectangle is given.
+long NeloTreeCtrl::CalculateScrollBarSize(CRect* clientRect, int forceHorizontal, int forceVertical) {
     const int style = static_cast<int>(GetStyle());
     if (style == m_styleCache && !clientRect)
         return 0;
     const bool first = m_styleCache == -1;
     m_styleCache = style;
+    if (!HaveBars())
+        return E_FAIL;
+    const RECT window = WindowRectOf(m_hWnd);
+    const SIZE size{window.right - window.left, window.bottom - window.top};
+    CRect client;
+    if (clientRect) {
+        client = *clientRect;
+    } else {
+        GetClientRect(&client);
+        ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        client.OffsetRect(-window.left, -window.top);
+    }
+    const bool horizontal = (style & WS_HSCROLL) || forceHorizontal;
+    const bool vertical = (style & WS_VSCROLL) || forceVertical;
+    const geometry::ScrollBarAreaLayout layout =
+        geometry::LayoutScrollBarArea(size, client, m_barThickness, horizontal, vertical, true);
+    HRGN region = ::CreateRectRgn(0, 0, size.cx, size.cy);
+    HWND parent = ::GetParent(m_hWnd);
+    auto place = [&](NeloScrollBar& bar, bool shown, const RECT& rect) {
+        if (!shown) {
+            bar.ShowScrollBar(0);
+            return;
+        }
+        OwnedGdiObject<HRGN> hole(::CreateRectRgnIndirect(&rect));
+        ::CombineRgn(region, region, hole, RGN_DIFF);
+        RECT onParent = rect;
+        ::OffsetRect(&onParent, window.left, window.top);
+        ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&onParent), 2);
+        ::SetWindowPos(bar.GetSafeHwnd(), HWND_TOP, onParent.left, onParent.top, onParent.right - onParent.left,
+                       onParent.bottom - onParent.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        ::RedrawWindow(bar.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    };
+    place(m_hBar, layout.horizontal, layout.horizontalBar);
+    place(m_vBar, layout.vertical, layout.verticalBar);
+    // The system owns the region once it took it.
+    if (!::SetWindowRgn(m_hWnd, region, TRUE))
+        ::DeleteObject(region);
     // The frame computed when the tree was attached still had the system's
     // edges: compute it again now that the window is ours.
     if (first)

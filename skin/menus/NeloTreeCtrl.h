@@ -1,7 +1,9 @@
 // A tree view in the skin's colours: flat background, items recoloured by
 // state (selected, hot, normal, disabled), a frame around the caret item and
-// the hot item, a thin border, and the whole text of an item whose label is
-// cut off at the right edge shown in a popup laid exactly over the label.
+// the hot item, a thin border, two skinned scroll bars laid over the tree's
+// scroll bar areas (siblings of the tree, seen through holes cut in its
+// window region), and the whole text of an item whose label is cut off at
+// the right edge shown in a popup laid exactly over the label.
 //
 // Takes over: custom draw of the items (reflected NM_CUSTOMDRAW), the
 // frames after the tree painted (WM_PAINT), the border and the frame strips
@@ -15,6 +17,7 @@
 // tree view.
 #pragma once
 
+#include "NeloScrollBar.h"
 #include "SkinControl.h"
 #include "SkinFoundation.h"
 #include "TavrinExport.h"
@@ -43,6 +46,7 @@ struct _TreeCtrlColorInfo {
     COLORREF clrCornerTo;           // corner, gradient end
     COLORREF clrCornerDisabledFrom; // corner, disabled
     COLORREF clrCornerDisabledTo;   // corner, disabled
+    _ScrollBarColorInfo scrollBarColors; // both bars
 };
 
 // The popup that shows an item's whole text over its cut-off label. It never
@@ -110,6 +114,8 @@ public:
     HTREEITEM GetHotTreeItem() const { return m_hotTreeItem; }
     const NeloTreeCtrlItemWnd& GetItemTip() const { return m_itemTip; }
     int GetBarThickness() const { return m_barThickness; }
+    const NeloScrollBar& GetHorizontalBar() const { return m_hBar; }
+    const NeloScrollBar& GetVerticalBar() const { return m_vBar; }
 
 protected:
     virtual void PreSubclassWindow();
@@ -140,9 +146,12 @@ private:
     long SetScrollBar();
     long CalculateScrollBarSize(CRect* clientRect, int forceHorizontal, int forceVertical);
     bool HoverLooks() const { return m_hoverEffect && m_itemHover; }
+    bool HaveBars() const { return m_hBar.GetSafeHwnd() && m_vBar.GetSafeHwnd(); }
 
     GdiplusSessionScope m_gdiplus;
     _TreeCtrlColorInfo m_colors;
+    NeloScrollBar m_hBar;
+    NeloScrollBar m_vBar;
     NeloTreeCtrlItemWnd m_itemTip;
     int m_hoverEffect;
     int m_itemHover;

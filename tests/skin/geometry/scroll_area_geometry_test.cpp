@@ -1,5 +1,5 @@
-// Where the scrolling controls (tree, rich edit, scroll view) put their
-// skinned bars, their client area and the corner square, and where the
+// The client area of the scrolling controls (tree, rich edit, scroll view)
+// beside their skinned bars, the scroll view's corner square, and where the
 // tree's item tip goes on the screen. No window, no screen.
 #include "ScrollAreaGeometry.h"
 
@@ -12,15 +12,6 @@ using namespace Tavrin::geometry;
 namespace {
 
 constexpr RECT kNone{0, 0, 0, 0};
-
-TEST(ScrollAreaGeometry, BarThicknessFollowsTheSystemBarsFromEighteenUp) {
-    struct Case {
-        int vScrollWidth, hScrollHeight, thickness;
-    } cases[] = {{17, 17, 18}, {20, 20, 20}, {17, 20, 20}, {21, 17, 21}, {16, 16, 18}};
-    for (const Case& c : cases)
-        EXPECT_EQ(c.thickness, ScrollBarThickness(c.vScrollWidth, c.hScrollHeight))
-            << c.vScrollWidth << " x " << c.hScrollHeight;
-}
 
 TEST(ScrollAreaGeometry, ClientAreaAfterTheFrameComputation) {
     struct Case {
@@ -74,22 +65,9 @@ TEST(ScrollAreaGeometry, BarsBesideTheClientArea) {
     }
 }
 
-TEST(ScrollAreaGeometry, CornerSquareBetweenTheBars) {
-    struct Case {
-        const char* name;
-        bool staticEdge;
-        CornerReach reach;
-        RECT square;
-    } cases[] = {
-        {"tree, no edge", false, CornerReach::OneInside, {181, 131, 199, 149}},
-        {"tree, static edge", true, CornerReach::OneInside, {180, 130, 198, 148}},
-        {"view, no edge", false, CornerReach::ToEdge, {181, 131, 200, 150}},
-        {"view, static edge", true, CornerReach::ToEdge, {180, 130, 198, 148}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_RECT(c.square, ScrollCornerSquare(SIZE{200, 150}, 18, c.staticEdge, c.reach));
-    }
+TEST(ScrollAreaGeometry, ScrollViewCornerSquareReachesTheEdge) {
+    EXPECT_RECT((RECT{181, 131, 200, 150}), ScrollViewCornerSquare(SIZE{200, 150}, 18, false));
+    EXPECT_RECT((RECT{180, 130, 198, 148}), ScrollViewCornerSquare(SIZE{200, 150}, 18, true));
 }
 
 TEST(ScrollAreaGeometry, PopupKeptOnTheScreen) {

@@ -1,8 +1,11 @@
-// The host of the skinned tree and scroll view tests: a framework dialog at
-// the screen's top-left corner with a tree in a group box attached by data
-// exchange; the cases add pixel-exact trees under a fixed id, whose
-// expansion the host may veto through its message map as an application
-// would.
+// The host of the scroll bar and spin button tests: a framework dialog at
+// the screen's top-left corner that owns the cases' scroll bars (it hears
+// their WM_VSCROLL and WM_HSCROLL and, when asked, answers them as an owner
+// scrolling its content does) and whose template pairs edits with up-down
+// controls, attached by data exchange. Its template's tree sits in a group
+// box; the cases' trees use one id, whose expansion the host may refuse
+// through its message map as an application would. Real input comes from
+// the shared kit.
 #pragma once
 
 #include <Tavrin.h>
@@ -12,6 +15,8 @@
 #include "support/message_sequence.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "resource.h"
 
@@ -25,13 +30,24 @@ using quorvex_test::GdiCounts;
 using quorvex_test::HostDialog;
 using quorvex_test::WindowPixel;
 
-class MenusHost : public HostDialog {
+class ScrollHost : public HostDialog {
 public:
-    MenusHost();
+    ScrollHost();
+
+    struct Scroll {
+        UINT message; // WM_VSCROLL or WM_HSCROLL
+        UINT code;
+        UINT pos;
+    };
+    std::vector<Scroll> scrolls;
+    // The bar whose steps the host answers like a scrolling owner (line
+    // steps by 1, pages by the page, the thumb's final position), or none.
+    Tavrin::NeloScrollBar* follow = nullptr;
+    int CountScrolls(UINT code) const;
 
     Tavrin::NeloGroupBox treeGroup;
     Tavrin::NeloTreeCtrl templateTree;
-    // TVN_ITEMEXPANDING from the case tree is answered with this (non-zero:
+    // TVN_ITEMEXPANDING from a case tree is answered with this (non-zero:
     // the expansion is refused); how many arrived.
     LRESULT vetoExpansion = 0;
     int expandingSeen = 0;
@@ -39,12 +55,27 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     afx_msg void OnItemExpanding(NMHDR* header, LRESULT* result);
+    afx_msg void OnVScroll(UINT code, UINT pos, CScrollBar* bar);
+    afx_msg void OnHScroll(UINT code, UINT pos, CScrollBar* bar);
     DECLARE_MESSAGE_MAP()
+
+private:
+    void Answer(UINT message, UINT code, UINT pos);
 };
 
-using HostTest = quorvex_test::HostTest<MenusHost>;
+using HostTest = quorvex_test::HostTest<ScrollHost>;
+using MenusHost = ScrollHost;
 
-// Moves the pointer to a screen point through real input.
+// Mouse input one event at a time, pumped after each, so that no move is
+// merged with the next.
+void MouseTo(POINT screen);
+void MousePress(POINT screen);
+void MouseRelease();
+
+// Moves the pointer to a screen point through real input, without pumping.
 void MovePointer(POINT at);
+
+// A window's client point on the screen.
+POINT OnScreen(HWND window, int x, int y);
 
 } // namespace menus_test

@@ -50,7 +50,11 @@ TEST(TreeDefaults, ColourRecordHoldsTheDocumentedDefaults) {
         {"clrCornerDisabledFrom", &_TreeCtrlColorInfo::clrCornerDisabledFrom, RGB(225, 234, 234)},
         {"clrCornerDisabledTo", &_TreeCtrlColorInfo::clrCornerDisabledTo, RGB(185, 205, 251)},
     };
-    EXPECT_TRUE(RecordHolds(NeloTreeCtrl::DefaultColorInfo(), table));
+    const _TreeCtrlColorInfo defaults = NeloTreeCtrl::DefaultColorInfo();
+    EXPECT_TRUE(RecordHolds(defaults, table, 18 + 34)) << "18 colours, then both bars' 34";
+    EXPECT_EQ(RGB(176, 176, 168), defaults.scrollBarColors.clrTrackA);
+    EXPECT_EQ(RGB(201, 215, 241), defaults.scrollBarColors.clrFrame);
+    EXPECT_EQ(RGB(80, 120, 200), defaults.scrollBarColors.clrGripDarkHot);
 }
 
 // A case tree at (10, 10) in the host, 200 x 150, with a border, holding
@@ -276,6 +280,67 @@ TEST_F(TreeTest, RedrawIsOffOnlyForAnExpansionTheParentAllowed) {
     // And the tree shows the expansion.
     const CRect song = Label(tree.GetChildItem(music));
     EXPECT_COLOUR(kBack, ClientPixel(tree.GetSafeHwnd(), song.left + 1, song.top + 1));
+}
+
+// The bars follow the tree: a vertical bar over the tree's bar area once the
+// items no longer fit, gone again when they do, scrolling the tree.
+TEST_F(TreeTest, SkinnedBarsFollowExpansion) {
+    MakeTree();
+    for (int i = 0; i < 30; ++i) {
+        CString name;
+        name.Format(L"song %02d.mp3", i);
+        tree.InsertItem(name, music);
+    }
+    Pump();
+    const HWND v = tree.GetVerticalBar().GetSafeHwnd();
+    const HWND h = tree.GetHorizontalBar().GetSafeHwnd();
+    ASSERT_NE(nullptr, v);
+    ASSERT_NE(nullptr, h);
+    EXPECT_EQ(tree.GetSafeHwnd(), tree.GetVerticalBar().Owner());
+    EXPECT_EQ(Host(), ::GetParent(v)) << "a sibling of the tree";
+    EXPECT_FALSE(IsWindowVisible(v)) << "everything fits";
+
+    tree.Expand(music, TVE_EXPAND);
+    Pump();
+    Repaint(tree.GetSafeHwnd());
+    ASSERT_TRUE(tree.GetStyle() & WS_VSCROLL);
+    EXPECT_TRUE(IsWindowVisible(v));
+    EXPECT_FALSE(IsWindowVisible(h));
+    // Laid over the bar area: from the client area's right edge to the inner
+    // ring, as tall as the client area.
+    CRect treeWindow, bar, client;
+    tree.GetWindowRect(&treeWindow);
+    GetWindowRect(v, &bar);
+    tree.GetClientRect(&client);
+    tree.ClientToScreen(&client);
+    const int t = tree.GetBarThickness();
+    EXPECT_EQ(CRect(client.right, client.top, client.right + t + 1, client.bottom), bar);
+    EXPECT_EQ(treeWindow.right - 2, bar.right);
+    SCROLLINFO own{sizeof(own), SIF_ALL}, skinned{};
+    ::GetScrollInfo(tree.GetSafeHwnd(), SB_VERT, &own);
+    const_cast<Tavrin::NeloScrollBar&>(tree.GetVerticalBar()).GetScrollInfo(&skinned, SIF_ALL);
+    EXPECT_EQ(own.nMax, skinned.nMax);
+    EXPECT_EQ((int)own.nPage, (int)skinned.nPage);
+    // Seen through the tree's region: the bar's frame colour shows there.
+    EXPECT_COLOUR(RGB(201, 215, 241), WindowPixel(v, 0, bar.Height() / 2));
+
+    // The down arrow scrolls the tree.
+    const HTREEITEM firstBefore = tree.GetFirstVisibleItem();
+    quorvex_test::LeftClick(POINT{bar.left + t / 2, bar.bottom - t / 2});
+    Pump();
+    EXPECT_NE(firstBefore, tree.GetFirstVisibleItem());
+
+    tree.Expand(music, TVE_COLLAPSE);
+    Pump();
+    Repaint(tree.GetSafeHwnd());
+    EXPECT_FALSE(tree.GetStyle() & WS_VSCROLL);
+    EXPECT_FALSE(IsWindowVisible(v)) << "hidden once everything fits again";
+
+    tree.EnableWindow(FALSE);
+    tree.Expand(music, TVE_EXPAND);
+    Pump();
+    Repaint(tree.GetSafeHwnd());
+    EXPECT_FALSE(IsWindowEnabled(v)) << "a disabled tree has disabled bars";
 }
 
 TEST_F(TreeTest, DeletingTheHotItemForgetsIt) {
