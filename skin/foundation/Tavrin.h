@@ -15,4 +15,6 @@
 #include "NeloToolTipCtrl.h"
 
 #include "NeloScrollBar.h"
+#include "NeloScrollView.h"
 #include "NeloTreeCtrl.h"
+#include "ScrollBarHost.h"

@@ -1,6 +1,7 @@
 #include "NeloTreeCtrl.h"
 
 #include "ScrollAreaGeometry.h"
+#include "ScrollBarHost.h"
 #include "SkinDrawing.h"
 #include "SkinWindow.h"
 
@@ -391,49 +392,18 @@ void NeloTreeCtrl::OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params) 
 // the border rings. The client area is left alone.
 void NeloTreeCtrl::OnNcPaint() {
     try {
-        HDC dc = ::GetWindowDC(m_hWnd);
-        if (!dc)
-            return;
         const bool enabled = ::IsWindowEnabled(m_hWnd) != FALSE;
         const DWORD style = GetStyle();
-        const bool staticEdge = (GetExStyle() & WS_EX_STATICEDGE) != 0;
-        const COLORREF back = enabled ? m_colors.clrTreeBack : m_colors.clrTreeBackDisabled;
-        RECT window = WindowLocalRect(m_hWnd);
-        {
-            // Only the frame: the client area keeps what the tree drew.
-            CRect client;
-            GetClientRect(&client);
-            ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
-            const RECT screen = WindowRectOf(m_hWnd);
-            ::OffsetRect(&client, -screen.left, -screen.top);
-            const int saved = ::SaveDC(dc);
-            ::ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
-            SkinPaintBuffer buffer(dc, window, Gdiplus::SmoothingModeDefault);
-            if (buffer.IsValid()) {
-                RECT local = buffer.LocalRect();
-                ::FillRect(buffer.DC(), &local, SkinResourceCache::GetSolidBrush(back));
-                if ((style & WS_HSCROLL) && (style & WS_VSCROLL)) {
-                    const RECT corner = geometry::ScrollCornerSquare(local.right, local.bottom, m_barThickness,
-                                                                     staticEdge);
-                    Gdiplus::LinearGradientBrush brush(
-                        ToGdiplusRect(corner),
-                        Gdiplus::Color(ToArgb(enabled ? m_colors.clrCornerFrom : m_colors.clrCornerDisabledFrom)),
-                        Gdiplus::Color(ToArgb(enabled ? m_colors.clrCornerTo : m_colors.clrCornerDisabledTo)),
-                        Gdiplus::LinearGradientModeForwardDiagonal);
-                    buffer.Graphics().FillRectangle(&brush, ToGdiplusRect(corner));
-                }
-                buffer.Present();
-            }
-            ::RestoreDC(dc, saved);
-        }
-        if (staticEdge) {
-            ::FrameRect(dc, &window,
-                        SkinResourceCache::GetSolidBrush(enabled ? m_colors.clrTreeBorder
-                                                                 : m_colors.clrTreeBorderDisabled));
-            ::InflateRect(&window, -1, -1);
-        }
-        ::FrameRect(dc, &window, SkinResourceCache::GetSolidBrush(back));
-        ::ReleaseDC(m_hWnd, dc);
+        const RECT window = WindowLocalRect(m_hWnd);
+        ScrollFrameLook look{};
+        look.back = enabled ? m_colors.clrTreeBack : m_colors.clrTreeBackDisabled;
+        look.border = enabled ? m_colors.clrTreeBorder : m_colors.clrTreeBorderDisabled;
+        look.corner = (style & WS_HSCROLL) && (style & WS_VSCROLL);
+        look.cornerSquare = geometry::ScrollCornerSquare(window.right, window.bottom, m_barThickness,
+                                                         (GetExStyle() & WS_EX_STATICEDGE) != 0);
+        look.cornerFrom = enabled ? m_colors.clrCornerFrom : m_colors.clrCornerDisabledFrom;
+        look.cornerTo = enabled ? m_colors.clrCornerTo : m_colors.clrCornerDisabledTo;
+        PaintScrollFrame(m_hWnd, look);
     } catch (...) {
     }
 }
@@ -540,27 +510,7 @@ BOOL NeloTreeCtrl::OnMouseWheel(UINT flags, short delta, CPoint point) {
 // Makes each bar that has no window yet (a sibling of the tree, reporting
 // to it) and gives both the tree's own scroll information.
 long NeloTreeCtrl::SetScrollBar() {
-    CWnd* parent = GetParent();
-    if (!parent)
-        return E_FAIL;
-    for (NeloScrollBar* bar : {&m_hBar, &m_vBar}) {
-        if (bar->GetSafeHwnd())
-            continue;
-        if (!bar->Create(parent, this, CRect(0, 0, 0, 0), 0, bar == &m_vBar ? 1 : 0, WS_CHILD | WS_VISIBLE, 0))
-            return E_FAIL;
-        bar->SetScrollBarColorInfo(m_colors.scrollBarColors);
-        if (!::IsWindowEnabled(m_hWnd))
-            bar->EnableWindow(0);
-    }
-    for (int which : {SB_HORZ, SB_VERT}) {
-        SCROLLINFO info{};
-        info.cbSize = sizeof(info);
-        info.fMask = SIF_ALL;
-        if (!::GetScrollInfo(m_hWnd, which, &info))
-            info = SCROLLINFO{sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
-        (which == SB_HORZ ? m_hBar : m_vBar).SetScrollInfo(&info);
-    }
-    return 0;
+    return SyncHostedScrollBars(*this, m_hBar, m_vBar, m_colors.scrollBarColors);
 }
 
 // Lays the bars over the tree's bar areas and cuts their holes in the tree's
@@ -572,48 +522,14 @@ long NeloTreeCtrl::CalculateScrollBarSize(CRect* clientRect, int forceHorizontal
         return 0;
     const bool first = m_styleCache == -1;
     m_styleCache = style;
-    if (!HaveBars())
-        return E_FAIL;
-    const RECT window = WindowRectOf(m_hWnd);
-    const SIZE size{window.right - window.left, window.bottom - window.top};
-    CRect client;
-    if (clientRect) {
-        client = *clientRect;
-    } else {
-        GetClientRect(&client);
-        ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
-        client.OffsetRect(-window.left, -window.top);
-    }
-    const bool horizontal = (style & WS_HSCROLL) || forceHorizontal;
-    const bool vertical = (style & WS_VSCROLL) || forceVertical;
-    const geometry::ScrollBarAreaLayout layout =
-        geometry::LayoutScrollBarArea(size, client, m_barThickness, horizontal, vertical, true);
-    HRGN region = ::CreateRectRgn(0, 0, size.cx, size.cy);
-    HWND parent = ::GetParent(m_hWnd);
-    auto place = [&](NeloScrollBar& bar, bool shown, const RECT& rect) {
-        if (!shown) {
-            bar.ShowScrollBar(0);
-            return;
-        }
-        OwnedGdiObject<HRGN> hole(::CreateRectRgnIndirect(&rect));
-        ::CombineRgn(region, region, hole, RGN_DIFF);
-        RECT onParent = rect;
-        ::OffsetRect(&onParent, window.left, window.top);
-        ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&onParent), 2);
-        ::SetWindowPos(bar.GetSafeHwnd(), HWND_TOP, onParent.left, onParent.top, onParent.right - onParent.left,
-                       onParent.bottom - onParent.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-        ::RedrawWindow(bar.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    };
-    place(m_hBar, layout.horizontal, layout.horizontalBar);
-    place(m_vBar, layout.vertical, layout.verticalBar);
-    // The system owns the region once it took it.
-    if (!::SetWindowRgn(m_hWnd, region, TRUE))
-        ::DeleteObject(region);
+    const long result =
+        LayoutHostedScrollBars(*this, m_hBar, m_vBar, clientRect, m_barThickness,
+                               (style & WS_HSCROLL) || forceHorizontal, (style & WS_VSCROLL) || forceVertical, true);
     // The frame computed when the tree was attached still had the system's
     // edges: compute it again now that the window is ours.
     if (first)
         RedrawFrame(m_hWnd);
-    return 0;
+    return result;
 }
 
 } // namespace Tavrin

@@ -1,0 +1,46 @@
+// What every control that hosts a pair of skinned scroll bars does the same
+// way (tree, scroll view, rich edit): making the bars as siblings reporting
+// to it and giving them its own scroll information, laying them over its bar
+// areas with holes cut in its window region, and painting its frame (the
+// background under the bars, the corner square between them and the border
+// rings).
+#pragma once
+
+#include "NeloScrollBar.h"
+#include "TavrinExport.h"
+
+#include <afxwin.h>
+
+namespace Tavrin {
+
+// Makes each bar without a window (a child of the host's parent, reporting
+// to the host, disabled with a disabled host) and copies the host's scroll
+// information (SIF_ALL) into both. E_FAIL when a bar cannot be made.
+TAVRIN_API long SyncHostedScrollBars(CWnd& host, NeloScrollBar& horizontal, NeloScrollBar& vertical,
+                                     const _ScrollBarColorInfo& colours);
+
+// Lays the bars beside the client rectangle (window-relative; the host's
+// own when null), narrowed first when asked, hides a bar that does not show
+// and gives the host a window region with the bars' holes.
+TAVRIN_API long LayoutHostedScrollBars(CWnd& host, NeloScrollBar& horizontal, NeloScrollBar& vertical,
+                                       const RECT* client, int thickness, bool showHorizontal, bool showVertical,
+                                       bool narrowClient);
+
+// The host's client rectangle relative to its window's top-left corner.
+TAVRIN_API RECT WindowRelativeClient(HWND host);
+
+struct ScrollFrameLook {
+    COLORREF back;         // under the bars and the inner ring
+    COLORREF border;       // the outer ring, with a static edge
+    bool corner;           // both bars: the corner square is filled
+    RECT cornerSquare;     // window-relative
+    COLORREF cornerFrom;   // forward-diagonal gradient
+    COLORREF cornerTo;
+};
+
+// The frame of a host: everything outside the client area in the background
+// colour (double-buffered), the corner square, then the border ring (with a
+// static edge) and the background ring inside it.
+TAVRIN_API void PaintScrollFrame(HWND host, const ScrollFrameLook& look);
+
+} // namespace Tavrin
