@@ -1,6 +1,7 @@
 #include "GalleryPages.h"
 
 #include "ButtonsPage.h"
+#include "MenusPage.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ CString PageNames() {
 const std::vector<GalleryPageEntry>& GalleryPageList() {
     static const std::vector<GalleryPageEntry> pages = {
         {L"buttons", L"Buttons", &Make<ButtonsPage>},
+        {L"menus", L"Menus", &Make<MenusPage>},
     };
     return pages;
 }

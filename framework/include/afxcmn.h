@@ -1,5 +1,5 @@
 // Common controls of the framework: image lists, list view, header,
-// progress bar, tooltips, tree view and rich edit, one header per family. Programs include this
+// progress bar, slider, up-down controls, tooltips, tree view and rich edit, one header per family. Programs include this
 // one, as with MFC.
 #pragma once
 
@@ -9,6 +9,8 @@
 #include "afximagelist_.h"
 #include "afxlistctrl_.h"
 #include "afxprogressctrl_.h"
+#include "afxspinbuttonctrl_.h"
 #include "afxtooltipctrl_.h"
+#include "afxsliderctrl_.h"
 #include "afxtreectrl_.h"
 #include "afxrichedit_.h"

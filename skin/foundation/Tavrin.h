@@ -7,6 +7,7 @@
 #include "SkinWindow.h"
 #include "SkinControl.h"
 #include "SkinToolTipHost.h"
+#include "SkinScrollHost.h"
 #include "NeloDialog.h"
 
 #include "NeloButton.h"
@@ -15,6 +16,12 @@
 #include "NeloToolTipCtrl.h"
 
 #include "NeloScrollBar.h"
+#include "NeloEdit.h"
+#include "NeloRichEditCtrl.h"
+#include "NeloSpinButtonCtrl.h"
+#include "NeloMenu.h"
+#include "NeloMenuPopupWnd.h"
+#include "NeloSliderCtrl.h"
 #include "NeloScrollView.h"
 #include "NeloTreeCtrl.h"
 #include "ScrollBarHost.h"

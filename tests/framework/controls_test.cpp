@@ -233,6 +233,47 @@ TEST_F(ControlsTest, ComboBoxEditButtonStaticProgressScrollBar) {
     EXPECT_EQ(100, mx);
 }
 
+TEST_F(ControlsTest, SpinButtonRangePositionAndBuddy) {
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | ES_AUTOHSCROLL, CRect(0, 0, 80, 20), &parent, 40));
+    CSpinButtonCtrl spin;
+    ASSERT_TRUE(spin.Create(WS_CHILD | UDS_SETBUDDYINT, CRect(90, 0, 102, 20), &parent, 41));
+    EXPECT_EQ(nullptr, spin.SetBuddy(&edit)) << "no earlier buddy";
+    EXPECT_EQ(edit.GetSafeHwnd(), spin.GetBuddy()->GetSafeHwnd());
+    spin.SetRange(-5, 50);
+    int lower = 0, upper = 0;
+    spin.GetRange(lower, upper);
+    EXPECT_EQ(-5, lower);
+    EXPECT_EQ(50, upper);
+    EXPECT_EQ(MAKELONG(50, -5), static_cast<LONG>(spin.GetRange()));
+    spin.SetRange32(-100000, 100000);
+    spin.GetRange32(lower, upper);
+    EXPECT_EQ(-100000, lower);
+    EXPECT_EQ(100000, upper);
+    spin.SetPos32(70000);
+    BOOL error = TRUE;
+    EXPECT_EQ(70000, spin.GetPos32(&error));
+    EXPECT_FALSE(error);
+    CString text;
+    edit.GetWindowText(text);
+    text.Remove(L',');
+    text.Remove(L'.');
+    text.Remove(L' ');
+    EXPECT_STREQ(L"70000", (LPCTSTR)text) << "the buddy shows the position";
+    spin.SetRange(0, 20);
+    spin.SetPos(7);
+    EXPECT_EQ(7, spin.SetPos(3)) << "the previous position";
+    EXPECT_EQ(3, LOWORD(spin.GetPos()));
+    EXPECT_EQ(10u, spin.GetBase());
+    EXPECT_EQ(10, spin.SetBase(16));
+    EXPECT_EQ(16u, spin.GetBase());
+    UDACCEL accel[2] = {{0, 1}, {2, 5}};
+    EXPECT_TRUE(spin.SetAccel(2, accel));
+    UDACCEL read[2] = {};
+    EXPECT_EQ(2u, spin.GetAccel(2, read));
+    EXPECT_EQ(5u, read[1].nInc);
+}
+
 TEST_F(ControlsTest, ToolTipToolsAndText) {
     CButton button;
     ASSERT_TRUE(button.Create(L"Add", WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 40), &parent, 30));

@@ -14,6 +14,10 @@ int HostDialog::CountCommands(UINT id, UINT code) const {
 bool HostDialog::Open(int x, int y) {
     if (!Create(m_templateId, nullptr))
         return false;
+    // Controls attached by data exchange may finish starting from a posted
+    // message and make windows of their own beside themselves (a skinned
+    // edit's scroll bars): those belong to the template too.
+    PumpUntilIdle();
     for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
         m_templateChildren.push_back(child);
     ::SetWindowPos(m_hWnd, HWND_TOP, x, y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);

@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+using EncoderFront::EncoderArguments;
 using EncoderFront::IsWindowsPath;
+using EncoderFront::JoinCommandLine;
 using EncoderFront::LineEndConverter;
 using EncoderFront::ModernRate;
 using EncoderFront::SplitCommandLine;
@@ -79,6 +81,31 @@ TEST(EncoderFrontCommandLine, SplitsWithTheUsualWindowsRules) {
         EXPECT_EQ(c.expected, SplitCommandLine(c.line)) << c.line;
 }
 
+// The Windows front hands the translated arguments to the encoder as one
+// command line, which the encoder's C runtime splits again.
+TEST(EncoderFrontCommandLine, JoinsSoThatSplittingGivesTheArgumentsBack) {
+    struct Case {
+        Args arguments;
+        const char* line;
+    } cases[] = {
+        {{"-i", "a.avi"}, "-i a.avi"},
+        {{"-i", "C:\\in dir\\a.avi"}, "-i \"C:\\in dir\\a.avi\""},
+        {{"C:\\out dir\\"}, "\"C:\\out dir\\\\\""},        // backslashes before the closing quote double
+        {{"say \"hi\""}, "\"say \\\"hi\\\"\""},             // quotes are escaped
+        {{"a\\\"b"}, "\"a\\\\\\\"b\""},                     // and the backslashes before them double
+        {{"a\\\\b"}, "a\\\\b"},                             // other backslashes stay single
+        {{""}, "\"\""},                                     // an empty argument keeps its place
+        {{"tab\there"}, "\"tab\there\""},
+        {{"aformat=channel_layouts=mono|stereo"}, "aformat=channel_layouts=mono|stereo"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.line, JoinCommandLine(c.arguments));
+        Args back = SplitCommandLine("p " + JoinCommandLine(c.arguments));
+        back.erase(back.begin());
+        EXPECT_EQ(c.arguments, back) << c.line;
+    }
+}
+
 TEST(EncoderFrontCommandLine, RecognisesWindowsPaths) {
     for (const char* path : {"C:\\a.avi", "z:/tmp/x", "D:", "\\\\?\\C:\\long\\name.avi"})
         EXPECT_TRUE(IsWindowsPath(path)) << path;
@@ -111,6 +138,15 @@ TEST(EncoderFrontTranslation, MapsInputAndOutputAndKeepsTheirPlaces) {
     EXPECT_EQ("23.97", ValueOf(out, "-r"));
     EXPECT_EQ("320x240", ValueOf(out, "-s"));
     EXPECT_TRUE(Has(out, "-y"));
+}
+
+// Both fronts give the encoder the translation behind -nostdin: its standard
+// input is never a keyboard.
+TEST(EncoderFrontTranslation, EncoderArgumentsStartWithNoStdin) {
+    EXPECT_EQ((Args{"-nostdin", "-i", "/c/in dir/clip.avi"}),
+              EncoderArguments({"-i", "C:\\in dir\\clip.avi"}, FakeMap));
+    EXPECT_EQ((Args{"-nostdin", "-i", "C:\\a.avi", "-b:a", "96k", "C:\\a.mp4"}),
+              EncoderArguments({"-i", "C:\\a.avi", "-ab", "96kb", "C:\\a.mp4"}, nullptr));
 }
 
 TEST(EncoderFrontTranslation, ProbeCommandStaysAProbe) {

@@ -176,9 +176,7 @@ int Run() {
     std::vector<std::string> command;
     command.push_back(ToolPath(tool));
     if (tool.translates) {
-        // The encoder's stdin is /dev/null; it must not wait for keys there.
-        command.push_back("-nostdin");
-        std::vector<std::string> translated = EncoderFront::TranslateArguments(args, UnixPathOf);
+        std::vector<std::string> translated = EncoderFront::EncoderArguments(args, UnixPathOf);
         command.insert(command.end(), translated.begin(), translated.end());
     } else {
         for (const auto& arg : args)

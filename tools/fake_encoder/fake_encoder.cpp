@@ -19,6 +19,9 @@
 //   pidfile PATH    write this process's id (decimal) to PATH; the file
 //                   appears complete (as do those of the next two commands)
 //   cmdfile PATH    write this process's command line (UTF-8) to PATH
+//   args            write the arguments it received (after its own name), as
+//                   the C runtime splits its command line, to standard
+//                   output: each in UTF-8 followed by a line feed
 //   folderfile PATH write the folder of this program, as the engine reads
 //                   its own program folder, to PATH (UTF-8)
 //   waitfile PATH   wait (up to 20 s) until PATH exists
@@ -159,6 +162,9 @@ void SplitWord(const std::string& text, std::string& word, std::string& rest) {
 int main() {
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    std::string arguments;
+    for (int i = 1; argv && i < argc; ++i)
+        arguments += ToUtf8(argv[i]) + "\n";
     std::wstring input, output;
     int inputIndex = -1;
     for (int i = 1; argv && i + 1 < argc; ++i) {
@@ -223,6 +229,8 @@ int main() {
                                command == "output" ? std::string("fake encoded data\n") : std::string());
         } else if (command == "pidfile") {
             PublishFile(FromUtf8(rest), std::to_string(GetCurrentProcessId()));
+        } else if (command == "args") {
+            WriteStd(STD_OUTPUT_HANDLE, arguments);
         } else if (command == "cmdfile") {
             PublishFile(FromUtf8(rest), ToUtf8(GetCommandLineW()));
         } else if (command == "folderfile") {

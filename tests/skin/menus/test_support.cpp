@@ -18,6 +18,9 @@ ScrollHost::ScrollHost() : HostDialog(IDD_SCROLL_HOST) {}
 
 void ScrollHost::DoDataExchange(CDataExchange* pDX) {
     HostDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_TEMPLATE_EDIT, templateEdit);
+    DDX_Control(pDX, IDC_TEMPLATE_SPIN, templateSpin);
+    DDX_Control(pDX, IDC_SYSTEM_EDIT, systemEdit);
     DDX_Control(pDX, IDC_TREE_GROUP, treeGroup);
     DDX_Control(pDX, IDC_TEMPLATE_TREE, templateTree);
 }

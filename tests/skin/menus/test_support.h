@@ -45,6 +45,13 @@ public:
     Tavrin::NeloScrollBar* follow = nullptr;
     int CountScrolls(UINT code) const;
 
+    // An edit with an up-down control that the dialog paired at creation,
+    // both attached by data exchange; and an edit whose up-down control
+    // stays the system's.
+    Tavrin::NeloEdit templateEdit;
+    Tavrin::NeloSpinButtonCtrl templateSpin;
+    Tavrin::NeloEdit systemEdit;
+
     Tavrin::NeloGroupBox treeGroup;
     Tavrin::NeloTreeCtrl templateTree;
     // TVN_ITEMEXPANDING from a case tree is answered with this (non-zero:

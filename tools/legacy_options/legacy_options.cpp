@@ -74,6 +74,33 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
     return args;
 }
 
+std::string QuoteArgument(const std::string& argument) {
+    if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos)
+        return argument;
+    std::string quoted = "\"";
+    std::size_t slashes = 0;
+    for (char c : argument) {
+        if (c == '\\') {
+            ++slashes;
+            continue;
+        }
+        // Backslashes before a quote are doubled, and the quote escaped.
+        quoted.append(c == '"' ? slashes * 2 + 1 : slashes, '\\');
+        slashes = 0;
+        quoted += c;
+    }
+    // Backslashes before the closing quote are doubled too.
+    quoted.append(slashes * 2, '\\');
+    return quoted + '"';
+}
+
+std::string JoinCommandLine(const std::vector<std::string>& arguments) {
+    std::string line;
+    for (const std::string& argument : arguments)
+        line += (line.empty() ? "" : " ") + QuoteArgument(argument);
+    return line;
+}
+
 bool IsWindowsPath(const std::string& argument) {
     if (argument.compare(0, 4, "\\\\?\\") == 0)
         return true;
@@ -547,6 +574,13 @@ std::vector<std::string> TranslateArguments(const std::vector<std::string>& lega
         at = out.size() - 1;
     out.insert(out.begin() + static_cast<std::ptrdiff_t>(at), tail.begin(), tail.end());
     return out;
+}
+
+std::vector<std::string> EncoderArguments(const std::vector<std::string>& legacy, const PathMapper& mapPath) {
+    std::vector<std::string> arguments = {"-nostdin"};
+    std::vector<std::string> translated = TranslateArguments(legacy, mapPath);
+    arguments.insert(arguments.end(), translated.begin(), translated.end());
+    return arguments;
 }
 
 std::string LineEndConverter::Convert(const char* data, std::size_t size) {

@@ -1,6 +1,6 @@
-// The encoder front's translation logic: plain C++ on UTF-8 strings, free of
-// Wine and Win32, so the same source is built into the front (wineg++) and
-// into its unit tests (mingw, under Wine).
+// The encoder fronts' translation logic: plain C++ on UTF-8 strings, free of
+// Wine and Win32, so the same source is built into the winelib front
+// (wineg++), the Windows front and their tests (mingw, under Wine).
 #pragma once
 
 #include <cstddef>
@@ -17,6 +17,13 @@ namespace EncoderFront {
 // quote inside a quoted part is a literal quote. The program name (first
 // argument) is taken without any backslash processing.
 std::vector<std::string> SplitCommandLine(const std::string& commandLine);
+
+// Joins arguments into one Windows command line that SplitCommandLine (and the
+// C runtime) splits back into the same arguments: an argument that is empty
+// or holds a blank, tab or quote is put in quotes, with its quotes and the
+// backslashes before them (or before the closing quote) escaped.
+std::string QuoteArgument(const std::string& argument);
+std::string JoinCommandLine(const std::vector<std::string>& arguments);
 
 // True for "X:\...", "X:/...", "X:" and the "\\?\" long-path form.
 bool IsWindowsPath(const std::string& argument);
@@ -35,6 +42,11 @@ std::string ModernRate(const std::string& value);
 // are dropped, everything else passes through unchanged.
 std::vector<std::string> TranslateArguments(const std::vector<std::string>& legacy,
                                             const PathMapper& mapPath);
+
+// The whole argument list a front hands to a modern encoder: the translation
+// above behind "-nostdin", since the encoder's standard input is never a
+// keyboard (it would otherwise read it for commands).
+std::vector<std::string> EncoderArguments(const std::vector<std::string>& legacy, const PathMapper& mapPath);
 
 // Rewrites the encoder's Unix line ends for a Windows reader: a lone line feed
 // becomes CR LF, while lone carriage returns (the ends of status lines) and
