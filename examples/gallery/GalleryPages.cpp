@@ -2,6 +2,8 @@
 
 #include "ButtonsPage.h"
 #include "MenusPage.h"
+#include "RichEditPage.h"
+#include "TreesPage.h"
 
 namespace {
 
@@ -25,6 +27,8 @@ const std::vector<GalleryPageEntry>& GalleryPageList() {
     static const std::vector<GalleryPageEntry> pages = {
         {L"buttons", L"Buttons", &Make<ButtonsPage>},
         {L"menus", L"Menus", &Make<MenusPage>},
+        {L"trees", L"Trees", &Make<TreesPage>},
+        {L"richedit", L"Rich edit", &Make<RichEditPage>},
     };
     return pages;
 }

@@ -22,7 +22,9 @@ END_MESSAGE_MAP()
 
 NeloScrollView::NeloScrollView()
     : m_colors(DefaultColorInfo()), m_hoverEffect(1), m_barThickness(18), m_styleCache(-1), m_inLayout(false),
-      m_layoutPending(false), m_messageDepth(0) {}
+      m_layoutPending(false), m_messageDepth(0) {
+    m_bars.Make();
+}
 
 NeloScrollView::~NeloScrollView() = default;
 
@@ -67,17 +69,16 @@ int NeloScrollView::SetScrollViewColorInfo(const _ScrollViewColorInfo& info) {
     if (!m_hWnd)
         return 0;
     m_colors = info;
-    m_hBar.SetScrollBarColorInfo(info.scrollBarColors);
-    m_vBar.SetScrollBarColorInfo(info.scrollBarColors);
+    m_bars.SetColours(info.scrollBarColors);
     Invalidate(TRUE);
     RepaintNonClient(m_hWnd);
     return 1;
 }
 
 int NeloScrollView::GetScrollViewColorInfo(_ScrollViewColorInfo& info) {
-    if (!m_hBar.GetSafeHwnd())
+    if (!m_bars.Horizontal()->GetSafeHwnd())
         return 0;
-    m_hBar.GetScrollBarColorInfo(m_colors.scrollBarColors);
+    m_bars.ReadColours(m_colors.scrollBarColors);
     info = m_colors;
     return 1;
 }
@@ -85,17 +86,15 @@ int NeloScrollView::GetScrollViewColorInfo(_ScrollViewColorInfo& info) {
 int NeloScrollView::ShowHoverEffect(int show) {
     if (show == m_hoverEffect)
         return 1;
-    if (!m_hBar.GetSafeHwnd() || !m_vBar.GetSafeHwnd())
+    if (!m_bars.Horizontal()->GetSafeHwnd() || !m_bars.Vertical()->GetSafeHwnd())
         return 0;
     m_hoverEffect = show;
-    m_hBar.ShowHoverEffect(show);
-    m_vBar.ShowHoverEffect(show);
+    m_bars.ShowHoverEffect(show);
     return 1;
 }
 
 int NeloScrollView::ShowScrollBarThumbSymbol(int show) {
-    m_hBar.ShowThumbSymbol(show);
-    m_vBar.ShowThumbSymbol(show);
+    m_bars.ShowThumbSymbol(show);
     return 1;
 }
 
@@ -125,7 +124,7 @@ LRESULT NeloScrollView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int NeloScrollView::GetThumbTrackPos(int nBar, UINT nPos16) {
-    NeloScrollBar& bar = nBar == SB_HORZ ? m_hBar : m_vBar;
+    NeloScrollBar& bar = nBar == SB_HORZ ? *m_bars.Horizontal() : *m_bars.Vertical();
     if (!bar.GetSafeHwnd())
         return CScrollView::GetThumbTrackPos(nBar, nPos16);
     SCROLLINFO info{};
@@ -247,15 +246,11 @@ void NeloScrollView::OnMove(int x, int y) {
 
 void NeloScrollView::OnShowWindow(BOOL show, UINT status) {
     CScrollView::OnShowWindow(show, status);
-    const DWORD style = GetStyle();
-    if (m_hBar.GetSafeHwnd() && (style & WS_HSCROLL))
-        m_hBar.ShowScrollBar(show);
-    if (m_vBar.GetSafeHwnd() && (style & WS_VSCROLL))
-        m_vBar.ShowScrollBar(show);
+    m_bars.Show(show != FALSE, GetStyle());
 }
 
 long NeloScrollView::SetScrollBar() {
-    return SyncHostedScrollBars(*this, m_hBar, m_vBar, m_colors.scrollBarColors);
+    return SyncHostedScrollBars(*this, m_bars, m_colors.scrollBarColors);
 }
 
 long NeloScrollView::CalculateScrollBarSize(CRect* clientRect, int forceHorizontal, int forceVertical) {
@@ -265,7 +260,7 @@ long NeloScrollView::CalculateScrollBarSize(CRect* clientRect, int forceHorizont
     m_styleCache = style;
     m_inLayout = true;
     const long result =
-        LayoutHostedScrollBars(*this, m_hBar, m_vBar, clientRect, m_barThickness,
+        LayoutHostedScrollBars(*this, m_bars, clientRect, m_barThickness,
                                (style & WS_HSCROLL) || forceHorizontal, (style & WS_VSCROLL) || forceVertical, false);
     m_inLayout = false;
     return result;

@@ -14,6 +14,7 @@
 #pragma once
 
 #include "NeloScrollBar.h"
+#include "SkinScrollHost.h"
 #include "SkinFoundation.h"
 #include "TavrinExport.h"
 
@@ -42,8 +43,8 @@ public:
     int ShowScrollBarThumbSymbol(int show);
     int Invalidate(int erase);
 
-    const NeloScrollBar& GetHorizontalBar() const { return m_hBar; }
-    const NeloScrollBar& GetVerticalBar() const { return m_vBar; }
+    const NeloScrollBar& GetHorizontalBar() const { return *m_bars.Horizontal(); }
+    const NeloScrollBar& GetVerticalBar() const { return *m_bars.Vertical(); }
     int GetBarThickness() const { return m_barThickness; }
 
     virtual void OnInitialUpdate();
@@ -75,8 +76,7 @@ private:
 
     GdiplusSessionScope m_gdiplus;
     _ScrollViewColorInfo m_colors;
-    NeloScrollBar m_hBar;
-    NeloScrollBar m_vBar;
+    HostedScrollBarPair m_bars;
     int m_hoverEffect;
     int m_barThickness;
     int m_styleCache;

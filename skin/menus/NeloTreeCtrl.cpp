@@ -144,7 +144,9 @@ END_MESSAGE_MAP()
 NeloTreeCtrl::NeloTreeCtrl()
     : m_colors(DefaultColorInfo()), m_hoverEffect(1), m_itemHover(1), m_barThickness(18), m_styleCache(-1),
       m_tracking(0), m_hotTreeItem(nullptr), m_askingParent(false), m_redrawOffForExpand(false),
-      m_messageDepth(0) {}
+      m_messageDepth(0) {
+    m_bars.Make();
+}
 
 NeloTreeCtrl::~NeloTreeCtrl() = default;
 
@@ -186,8 +188,7 @@ int NeloTreeCtrl::SetTreeCtrlColorInfo(const _TreeCtrlColorInfo& info) {
     if (!m_itemTip.GetSafeHwnd() || !HaveBars())
         return 0;
     m_colors = info;
-    m_hBar.SetScrollBarColorInfo(info.scrollBarColors);
-    m_vBar.SetScrollBarColorInfo(info.scrollBarColors);
+    m_bars.SetColours(info.scrollBarColors);
     m_itemTip.SetColours({info.clrTreeBack, info.clrItemSelectedBack, info.clrItemHotBack, info.clrCaretFrame,
                           info.clrItemHotFrame, info.clrTreeText, info.clrItemSelectedText, info.clrItemHotText});
     ApplyTreeColours();
@@ -199,7 +200,7 @@ int NeloTreeCtrl::SetTreeCtrlColorInfo(const _TreeCtrlColorInfo& info) {
 int NeloTreeCtrl::GetTreeCtrlColorInfo(_TreeCtrlColorInfo& info) {
     if (!m_itemTip.GetSafeHwnd() || !HaveBars())
         return 0;
-    m_hBar.GetScrollBarColorInfo(m_colors.scrollBarColors);
+    m_bars.ReadColours(m_colors.scrollBarColors);
     info = m_colors;
     return 1;
 }
@@ -212,8 +213,7 @@ int NeloTreeCtrl::ShowHoverEffect(int hover, int itemHoverFlag) {
         return 0;
     m_hoverEffect = hover;
     m_itemHover = newItemHover;
-    m_hBar.ShowHoverEffect(hover);
-    m_vBar.ShowHoverEffect(hover);
+    m_bars.ShowHoverEffect(hover);
     m_itemTip.SetItemHover(m_itemHover);
     Invalidate(FALSE);
     return 1;
@@ -232,8 +232,7 @@ int NeloTreeCtrl::SetFont(const CString& faceName, const int& pointSize, int bol
 int NeloTreeCtrl::ShowScrollBarThumbSymbol(int show) {
     if (!HaveBars())
         return 0;
-    m_hBar.ShowThumbSymbol(show);
-    m_vBar.ShowThumbSymbol(show);
+    m_bars.ShowThumbSymbol(show);
     return 1;
 }
 
@@ -412,8 +411,7 @@ void NeloTreeCtrl::OnEnable(BOOL enable) {
     ApplyTreeColours();
     CTreeCtrl::OnEnable(enable);
     if (HaveBars()) {
-        m_hBar.EnableWindow(enable);
-        m_vBar.EnableWindow(enable);
+        m_bars.Enable(enable != FALSE);
     }
     if (!enable) {
         m_hotTreeItem = nullptr;
@@ -425,11 +423,7 @@ void NeloTreeCtrl::OnEnable(BOOL enable) {
 
 void NeloTreeCtrl::OnShowWindow(BOOL show, UINT status) {
     CTreeCtrl::OnShowWindow(show, status);
-    const DWORD style = GetStyle();
-    if (m_hBar.GetSafeHwnd() && (style & WS_HSCROLL))
-        m_hBar.ShowScrollBar(show);
-    if (m_vBar.GetSafeHwnd() && (style & WS_VSCROLL))
-        m_vBar.ShowScrollBar(show);
+    m_bars.Show(show != FALSE, GetStyle());
     if (!show)
         m_itemTip.HideTip();
 }
@@ -510,7 +504,7 @@ BOOL NeloTreeCtrl::OnMouseWheel(UINT flags, short delta, CPoint point) {
 // Makes each bar that has no window yet (a sibling of the tree, reporting
 // to it) and gives both the tree's own scroll information.
 long NeloTreeCtrl::SetScrollBar() {
-    return SyncHostedScrollBars(*this, m_hBar, m_vBar, m_colors.scrollBarColors);
+    return SyncHostedScrollBars(*this, m_bars, m_colors.scrollBarColors);
 }
 
 // Lays the bars over the tree's bar areas and cuts their holes in the tree's
@@ -523,7 +517,7 @@ long NeloTreeCtrl::CalculateScrollBarSize(CRect* clientRect, int forceHorizontal
     const bool first = m_styleCache == -1;
     m_styleCache = style;
     const long result =
-        LayoutHostedScrollBars(*this, m_hBar, m_vBar, clientRect, m_barThickness,
+        LayoutHostedScrollBars(*this, m_bars, clientRect, m_barThickness,
                                (style & WS_HSCROLL) || forceHorizontal, (style & WS_VSCROLL) || forceVertical, true);
     // The frame computed when the tree was attached still had the system's
     // edges: compute it again now that the window is ours.

@@ -18,6 +18,7 @@
 #pragma once
 
 #include "NeloScrollBar.h"
+#include "SkinScrollHost.h"
 #include "SkinControl.h"
 #include "SkinFoundation.h"
 #include "TavrinExport.h"
@@ -114,8 +115,8 @@ public:
     HTREEITEM GetHotTreeItem() const { return m_hotTreeItem; }
     const NeloTreeCtrlItemWnd& GetItemTip() const { return m_itemTip; }
     int GetBarThickness() const { return m_barThickness; }
-    const NeloScrollBar& GetHorizontalBar() const { return m_hBar; }
-    const NeloScrollBar& GetVerticalBar() const { return m_vBar; }
+    const NeloScrollBar& GetHorizontalBar() const { return *m_bars.Horizontal(); }
+    const NeloScrollBar& GetVerticalBar() const { return *m_bars.Vertical(); }
 
 protected:
     virtual void PreSubclassWindow();
@@ -146,12 +147,11 @@ private:
     long SetScrollBar();
     long CalculateScrollBarSize(CRect* clientRect, int forceHorizontal, int forceVertical);
     bool HoverLooks() const { return m_hoverEffect && m_itemHover; }
-    bool HaveBars() const { return m_hBar.GetSafeHwnd() && m_vBar.GetSafeHwnd(); }
+    bool HaveBars() const { return m_bars.Horizontal()->GetSafeHwnd() && m_bars.Vertical()->GetSafeHwnd(); }
 
     GdiplusSessionScope m_gdiplus;
     _TreeCtrlColorInfo m_colors;
-    NeloScrollBar m_hBar;
-    NeloScrollBar m_vBar;
+    HostedScrollBarPair m_bars;
     NeloTreeCtrlItemWnd m_itemTip;
     int m_hoverEffect;
     int m_itemHover;

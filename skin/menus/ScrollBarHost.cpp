@@ -6,33 +6,17 @@
 
 namespace Tavrin {
 
-long SyncHostedScrollBars(CWnd& host, NeloScrollBar& horizontal, NeloScrollBar& vertical,
-                          const _ScrollBarColorInfo& colours) {
-    CWnd* parent = host.GetParent();
-    if (!parent)
+long SyncHostedScrollBars(CWnd& host, HostedScrollBarPair& bars, const _ScrollBarColorInfo& colours) {
+    if (!host.GetSafeHwnd() || !bars.Ready())
         return E_FAIL;
-    for (NeloScrollBar* bar : {&horizontal, &vertical}) {
-        if (bar->GetSafeHwnd())
-            continue;
-        if (!bar->Create(parent, &host, CRect(0, 0, 0, 0), 0, bar == &vertical ? 1 : 0, WS_CHILD | WS_VISIBLE, 0))
-            return E_FAIL;
-        bar->SetScrollBarColorInfo(colours);
-        if (!::IsWindowEnabled(host.GetSafeHwnd()))
-            bar->EnableWindow(0);
-    }
-    for (int which : {SB_HORZ, SB_VERT}) {
-        SCROLLINFO info{};
-        info.cbSize = sizeof(info);
-        info.fMask = SIF_ALL;
-        if (!::GetScrollInfo(host.GetSafeHwnd(), which, &info))
-            info = SCROLLINFO{sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
-        (which == SB_HORZ ? horizontal : vertical).SetScrollInfo(&info);
-    }
+    const bool made = bars.Horizontal()->GetSafeHwnd() && bars.Vertical()->GetSafeHwnd();
+    bars.CreateWindows(host);
+    if (!made)
+        bars.SetColours(colours);
+    bars.SyncFrom(host.GetSafeHwnd());
     // A disabled host keeps disabled bars.
-    if (!::IsWindowEnabled(host.GetSafeHwnd())) {
-        horizontal.EnableWindow(0);
-        vertical.EnableWindow(0);
-    }
+    if (!::IsWindowEnabled(host.GetSafeHwnd()))
+        bars.Enable(false);
     return 0;
 }
 
@@ -45,37 +29,18 @@ RECT WindowRelativeClient(HWND host) {
     return client;
 }
 
-long LayoutHostedScrollBars(CWnd& host, NeloScrollBar& horizontal, NeloScrollBar& vertical, const RECT* client,
-                            int thickness, bool showHorizontal, bool showVertical, bool narrowClient) {
+long LayoutHostedScrollBars(CWnd& host, HostedScrollBarPair& bars, const RECT* client, int thickness,
+                            bool showHorizontal, bool showVertical, bool narrowClient) {
     const HWND window = host.GetSafeHwnd();
-    if (!window || !horizontal.GetSafeHwnd() || !vertical.GetSafeHwnd())
+    if (!window || !bars.Ready())
         return E_FAIL;
-    const RECT rect = WindowRectOf(window);
-    const SIZE size{rect.right - rect.left, rect.bottom - rect.top};
+    RECT onParent = WindowRectOf(window);
+    const SIZE size{onParent.right - onParent.left, onParent.bottom - onParent.top};
+    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&onParent), 2);
     const RECT c = client ? *client : WindowRelativeClient(window);
     const geometry::ScrollBarAreaLayout layout =
         geometry::LayoutScrollBarArea(size, c, thickness, showHorizontal, showVertical, narrowClient);
-    HRGN region = ::CreateRectRgn(0, 0, size.cx, size.cy);
-    const HWND parent = ::GetParent(window);
-    auto place = [&](NeloScrollBar& bar, bool shown, const RECT& barRect) {
-        if (!shown) {
-            bar.ShowScrollBar(0);
-            return;
-        }
-        OwnedGdiObject<HRGN> hole(::CreateRectRgnIndirect(&barRect));
-        ::CombineRgn(region, region, hole, RGN_DIFF);
-        RECT onParent = barRect;
-        ::OffsetRect(&onParent, rect.left, rect.top);
-        ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&onParent), 2);
-        ::SetWindowPos(bar.GetSafeHwnd(), HWND_TOP, onParent.left, onParent.top, onParent.right - onParent.left,
-                       onParent.bottom - onParent.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-        ::RedrawWindow(bar.GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    };
-    place(horizontal, layout.horizontal, layout.horizontalBar);
-    place(vertical, layout.vertical, layout.verticalBar);
-    // The system owns the region once it took it.
-    if (!::SetWindowRgn(window, region, TRUE))
-        ::DeleteObject(region);
+    bars.Layout(window, onParent, layout.client, thickness, showHorizontal, showVertical);
     return 0;
 }
 

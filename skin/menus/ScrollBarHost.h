@@ -1,30 +1,28 @@
-// What every control that hosts a pair of skinned scroll bars does the same
-// way (tree, scroll view, rich edit): making the bars as siblings reporting
-// to it and giving them its own scroll information, laying them over its bar
-// areas with holes cut in its window region, and painting its frame (the
-// background under the bars, the corner square between them and the border
-// rings).
+// Steps of a control that hosts a pair of skinned scroll bars (tree, scroll
+// view, rich edit) beyond those of HostedScrollBarPair: making the bars'
+// windows and giving them the control's scroll information in one call,
+// laying them out beside a client rectangle narrowed first when asked, and
+// painting the control's frame (the background under the bars, the corner
+// square between them and the border rings).
 #pragma once
 
 #include "NeloScrollBar.h"
+#include "SkinScrollHost.h"
 #include "TavrinExport.h"
 
 #include <afxwin.h>
 
 namespace Tavrin {
 
-// Makes each bar without a window (a child of the host's parent, reporting
-// to the host, disabled with a disabled host) and copies the host's scroll
-// information (SIF_ALL) into both. E_FAIL when a bar cannot be made.
-TAVRIN_API long SyncHostedScrollBars(CWnd& host, NeloScrollBar& horizontal, NeloScrollBar& vertical,
-                                     const _ScrollBarColorInfo& colours);
+// Makes the bars' windows that do not exist yet (in the given colours) and
+// copies the host's scroll information into both. E_FAIL without bars.
+TAVRIN_API long SyncHostedScrollBars(CWnd& host, HostedScrollBarPair& bars, const _ScrollBarColorInfo& colours);
 
 // Lays the bars beside the client rectangle (window-relative; the host's
 // own when null), narrowed first when asked, hides a bar that does not show
 // and gives the host a window region with the bars' holes.
-TAVRIN_API long LayoutHostedScrollBars(CWnd& host, NeloScrollBar& horizontal, NeloScrollBar& vertical,
-                                       const RECT* client, int thickness, bool showHorizontal, bool showVertical,
-                                       bool narrowClient);
+TAVRIN_API long LayoutHostedScrollBars(CWnd& host, HostedScrollBarPair& bars, const RECT* client, int thickness,
+                                       bool showHorizontal, bool showVertical, bool narrowClient);
 
 // The host's client rectangle relative to its window's top-left corner.
 TAVRIN_API RECT WindowRelativeClient(HWND host);
