@@ -111,8 +111,11 @@ void TreesPage::FillTree(Tavrin::NeloTreeCtrl& tree, int folders, int filesPerFo
         if (f % 3 == 0)
             tree.Expand(folder, TVE_EXPAND);
     }
+    // The first file of the first (open) folder selected, the folder above
+    // it in view.
     HTREEITEM first = tree.GetRootItem();
     tree.SelectItem(tree.GetChildItem(first));
+    tree.SelectSetFirstVisible(first);
 }
 
 // A frame window holding a scroll view of a document, as a document template
