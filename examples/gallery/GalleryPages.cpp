@@ -7,6 +7,8 @@
 #include "ScrollingPage.h"
 #include "ChecksPage.h"
 #include "TabsPage.h"
+#include "RichEditPage.h"
+#include "TreesPage.h"
 
 namespace {
 
@@ -35,6 +37,8 @@ const std::vector<GalleryPageEntry>& GalleryPageList() {
         {L"checks", L"Checks", &Make<ChecksPage>},
         {L"tabs", L"Tabs", &Make<TabsPage>},
         {L"listviews", L"List views", &Make<ListViewsPage>},
+        {L"trees", L"Trees", &Make<TreesPage>},
+        {L"richedit", L"Rich edit", &Make<RichEditPage>},
     };
     return pages;
 }

@@ -62,6 +62,17 @@ public:
     void SetRegistryKey(LPCTSTR) {}
     void SetRegistryKey(UINT) {}
     void LoadStdProfileSettings(UINT = 4) {}
+
+    // Document templates: the application owns them and deletes them with
+    // itself. OnFileNew opens a new document of the first one.
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    POSITION GetFirstDocTemplatePosition() const;
+    CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
+    virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
+    afx_msg void OnFileNew();
+
+private:
+    CDocTemplate* m_pFirstTemplate = nullptr;
 };
 
 // One per extension DLL: filled by AfxInitExtensionModule.

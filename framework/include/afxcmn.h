@@ -1,6 +1,6 @@
 // Common controls of the framework: image lists, list view, header,
-// progress bar, slider, up-down controls, tooltips and tabs, one header per
-// family. Programs include this one, as with MFC.
+// progress bar, slider, up-down controls, tooltips, tabs, tree view and rich
+// edit, one header per family. Programs include this one, as with MFC.
 #pragma once
 
 #include "afxwin.h"
@@ -13,3 +13,5 @@
 #include "afxtooltipctrl_.h"
 #include "afxsliderctrl_.h"
 #include "afxtabctrl_.h"
+#include "afxtreectrl_.h"
+#include "afxrichedit_.h"

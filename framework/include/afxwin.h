@@ -5,6 +5,7 @@
 #pragma once
 
 #include "afx.h"
+#include "afxres.h"
 #include <commctrl.h>
 #include <shellapi.h>
 
@@ -116,4 +117,5 @@ AFX_CORE_API BOOL AFXAPI AfxUnlockTempMaps(BOOL bDeleteTemps = TRUE);
 #include "afxwnd_.h"
 #include "afxdlg_.h"
 #include "afxctl_.h"
+#include "afxview_.h"
 #include "afxapp_.h"

@@ -67,6 +67,10 @@ void AfxHookWindowCreate(CWnd* pWnd);
 BOOL AfxUnhookWindowCreate();
 void AfxEnsureCommonControls();
 
+// Rich edit: loads the library behind a rich edit class name (others are
+// left alone); FALSE when the library could not be loaded.
+BOOL AfxLoadRichEditForClass(LPCWSTR className);
+
 // Extension modules
 struct AfxModuleChain;
 HINSTANCE AfxFindStringResourceHandle(UINT nID);

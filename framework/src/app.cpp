@@ -224,6 +224,11 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
 }
 
 CWinApp::~CWinApp() {
+    while (m_pFirstTemplate) {
+        CDocTemplate* pNext = m_pFirstTemplate->m_pNextTemplate;
+        delete m_pFirstTemplate;
+        m_pFirstTemplate = pNext;
+    }
     if (g_pApp == this)
         g_pApp = nullptr;
     AfxSocketTerm();

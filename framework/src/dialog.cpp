@@ -120,12 +120,67 @@ static LPCDLGTEMPLATE LoadTemplate(LPCTSTR lpszTemplateName, HINSTANCE* phInst) 
     return hTemplate ? static_cast<LPCDLGTEMPLATE>(::LockResource(hTemplate)) : nullptr;
 }
 
+// Walking a dialog template (plain or extended): a name-or-ordinal field, a
+// string field, and the controls' class names.
+static const WORD* SkipNameOrOrdinal(const WORD* p) {
+    if (*p == 0x0000)
+        return p + 1;
+    if (*p == 0xFFFF)
+        return p + 2;
+    while (*p)
+        ++p;
+    return p + 1;
+}
+
+static const WORD* AlignToDword(const WORD* p) {
+    return reinterpret_cast<const WORD*>((reinterpret_cast<ULONG_PTR>(p) + 3) & ~ULONG_PTR(3));
+}
+
+// Calls onClass with the class name of every control of the template that
+// names its class by string (controls named by ordinal are the standard
+// classes, which are always there).
+template <typename OnClass> static void ForEachTemplateClass(LPCDLGTEMPLATE lpTemplate, OnClass onClass) {
+    auto* p = reinterpret_cast<const WORD*>(lpTemplate);
+    bool extended = p[0] == 1 && p[1] == 0xFFFF;
+    DWORD style;
+    WORD count;
+    if (extended) {
+        style = *reinterpret_cast<const DWORD*>(p + 6);
+        count = p[8];
+        p += 13; // dlgVer, signature, helpID, exStyle, style, cDlgItems, x, y, cx, cy
+    } else {
+        style = lpTemplate->style;
+        count = lpTemplate->cdit;
+        p += 9; // style, exStyle, cdit, x, y, cx, cy
+    }
+    p = SkipNameOrOrdinal(p); // menu
+    p = SkipNameOrOrdinal(p); // class
+    p = SkipNameOrOrdinal(p); // title
+    if (style & DS_SETFONT) {
+        p += extended ? 3 : 1; // point size (weight, italic and charset)
+        p = SkipNameOrOrdinal(p); // face
+    }
+    for (WORD i = 0; i < count; ++i) {
+        p = AlignToDword(p);
+        p += extended ? 12 : 9; // (helpID,) exStyle, style, x, y, cx, cy, id
+        if (*p != 0xFFFF && *p != 0)
+            onClass(reinterpret_cast<LPCWSTR>(p));
+        p = SkipNameOrOrdinal(p); // class
+        p = SkipNameOrOrdinal(p); // title
+        WORD extra = *p++;
+        p = reinterpret_cast<const WORD*>(reinterpret_cast<const BYTE*>(p) + extra);
+    }
+}
+
 BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst) {
     if (!lpDialogTemplate || m_hWnd)
         return FALSE;
     if (!hInst)
         hInst = AfxGetResourceHandle();
     AfxEnsureCommonControls();
+    // A control whose class is not registered makes the whole dialog fail;
+    // the rich edit classes live in a library that nothing else loads.
+    ForEachTemplateClass(lpDialogTemplate, [](LPCWSTR className) { AfxLoadRichEditForClass(className); });
     AfxHookWindowCreate(this);
     HWND hWnd =
         ::CreateDialogIndirectParamW(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), AfxDlgProc, 0);

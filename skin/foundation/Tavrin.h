@@ -18,6 +18,7 @@
 
 #include "NeloScrollBar.h"
 #include "NeloEdit.h"
+#include "NeloRichEditCtrl.h"
 #include "NeloSpinButtonCtrl.h"
 #include "NeloMenu.h"
 #include "NeloMenuPopupWnd.h"
@@ -30,3 +31,6 @@
 #include "NeloTabCtrl.h"
 #include "NeloListBox.h"
 #include "NeloListCtrl.h"
+#include "NeloScrollView.h"
+#include "NeloTreeCtrl.h"
+#include "ScrollBarHost.h"

@@ -20,6 +20,11 @@ extern "C" __declspec(dllimport) void FwTestExtensionLeaveChain();
 extern "C" __declspec(dllimport) void FwTestExtensionJoinChain(HMODULE hModule);
 extern "C" __declspec(dllimport) LPCWSTR FwTestExtensionRegisterClass();
 
+std::function<bool(UINT)>& AppCommandHook() {
+    static std::function<bool(UINT)> hook;
+    return hook;
+}
+
 namespace {
 
 // The program's application object; tests give it their own initialisation.
@@ -30,6 +35,11 @@ public:
     std::function<int(CTestApp&)> exit;
     BOOL InitInstance() override { return init ? init(*this) : FALSE; }
     int ExitInstance() override { return exit ? exit(*this) : CWinApp::ExitInstance(); }
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override {
+        if (nCode == CN_COMMAND && AppCommandHook() && AppCommandHook()(nID))
+            return TRUE;
+        return CWinApp::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    }
 };
 CTestApp theTestApp;
 

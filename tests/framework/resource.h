@@ -38,3 +38,17 @@
 #define IDS_EXTENSION_TEXT 300
 #define IDB_EXTENSION 401
 #define IDM_EXTENSION 402
+
+// Document/view and the rich edit and tree wrappers
+#define IDD_RICHEDIT_EX 106
+#define IDD_RICHEDIT_PLAIN 107
+#define IDC_RICH 1024
+#define IDC_RICH_LABEL 1025
+#define IDR_DOCVIEW 202
+#define ID_VIEW_ONLY 5100
+#define ID_DOC_ONLY 5101
+#define ID_FRAME_ONLY 5102
+#define ID_APP_ONLY 5103
+#define ID_VIEW_AND_FRAME 5104
+#define ID_DOC_AND_FRAME 5105
+#define ID_NOBODY 5106

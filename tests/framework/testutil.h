@@ -4,6 +4,8 @@
 
 #include "support/pump.h"
 
+#include <functional>
+
 using quorvex_test::PumpUntil;
 using quorvex_test::PumpUntilIdle;
 
@@ -19,3 +21,7 @@ inline int CountThreadWindows() {
         reinterpret_cast<LPARAM>(&count));
     return count;
 }
+
+// Commands that reach the test program's application object go here first
+// (when set); true means the application handled it.
+std::function<bool(UINT id)>& AppCommandHook();

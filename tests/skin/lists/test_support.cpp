@@ -21,6 +21,8 @@ void EditHost::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_TEMPLATE_EDIT, templateEdit);
     DDX_Control(pDX, IDC_TEMPLATE_MEMO, templateMemo);
     DDX_Text(pDX, IDC_TEMPLATE_EDIT, exchanged);
+    DDX_Control(pDX, IDC_RICH_GROUP, richGroup);
+    DDX_Control(pDX, IDC_TEMPLATE_RICH, templateRich);
 }
 
 void MouseTo(POINT screen) {

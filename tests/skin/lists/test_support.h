@@ -15,7 +15,9 @@
 
 namespace lists_test {
 
+using quorvex_test::ClientPixel;
 using quorvex_test::CountGdi;
+using quorvex_test::WindowPixel;
 using quorvex_test::GdiCounts;
 using quorvex_test::HostDialog;
 
@@ -26,6 +28,8 @@ public:
     Tavrin::NeloEdit templateEdit;
     Tavrin::NeloEdit templateMemo;
     CString exchanged; // the template box's text through DDX_Text
+    Tavrin::NeloGroupBox richGroup;
+    Tavrin::NeloRichEditCtrl templateRich;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -11,6 +11,7 @@ namespace menus_test {
 BEGIN_MESSAGE_MAP(ScrollHost, HostDialog)
 ON_WM_VSCROLL()
 ON_WM_HSCROLL()
+ON_NOTIFY(TVN_ITEMEXPANDING, IDC_CASE_TREE, &ScrollHost::OnItemExpanding)
 END_MESSAGE_MAP()
 
 ScrollHost::ScrollHost() : HostDialog(IDD_SCROLL_HOST) {}
@@ -20,6 +21,13 @@ void ScrollHost::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_TEMPLATE_EDIT, templateEdit);
     DDX_Control(pDX, IDC_TEMPLATE_SPIN, templateSpin);
     DDX_Control(pDX, IDC_SYSTEM_EDIT, systemEdit);
+    DDX_Control(pDX, IDC_TREE_GROUP, treeGroup);
+    DDX_Control(pDX, IDC_TEMPLATE_TREE, templateTree);
+}
+
+void ScrollHost::OnItemExpanding(NMHDR*, LRESULT* result) {
+    ++expandingSeen;
+    *result = vetoExpansion;
 }
 
 int ScrollHost::CountScrolls(UINT code) const {
@@ -88,6 +96,12 @@ void MousePress(POINT screen) {
 
 void MouseRelease() {
     SendOne(MOUSEEVENTF_LEFTUP);
+}
+
+void MovePointer(POINT at) {
+    ::SetCursorPos(at.x, at.y);
+    INPUT input = quorvex_test::MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at);
+    ::SendInput(1, &input, sizeof(INPUT));
 }
 
 POINT OnScreen(HWND window, int x, int y) {

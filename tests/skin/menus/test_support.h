@@ -2,7 +2,10 @@
 // the screen's top-left corner that owns the cases' scroll bars (it hears
 // their WM_VSCROLL and WM_HSCROLL and, when asked, answers them as an owner
 // scrolling its content does) and whose template pairs edits with up-down
-// controls, attached by data exchange. Real input comes from the shared kit.
+// controls, attached by data exchange. Its template's tree sits in a group
+// box; the cases' trees use one id, whose expansion the host may refuse
+// through its message map as an application would. Real input comes from
+// the shared kit.
 #pragma once
 
 #include <Tavrin.h>
@@ -19,9 +22,13 @@
 
 namespace menus_test {
 
+using quorvex_test::Capture;
+using quorvex_test::ClientPixel;
 using quorvex_test::CountGdi;
+using quorvex_test::Describe;
 using quorvex_test::GdiCounts;
 using quorvex_test::HostDialog;
+using quorvex_test::WindowPixel;
 
 class ScrollHost : public HostDialog {
 public:
@@ -45,8 +52,16 @@ public:
     Tavrin::NeloSpinButtonCtrl templateSpin;
     Tavrin::NeloEdit systemEdit;
 
+    Tavrin::NeloGroupBox treeGroup;
+    Tavrin::NeloTreeCtrl templateTree;
+    // TVN_ITEMEXPANDING from a case tree is answered with this (non-zero:
+    // the expansion is refused); how many arrived.
+    LRESULT vetoExpansion = 0;
+    int expandingSeen = 0;
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    afx_msg void OnItemExpanding(NMHDR* header, LRESULT* result);
     afx_msg void OnVScroll(UINT code, UINT pos, CScrollBar* bar);
     afx_msg void OnHScroll(UINT code, UINT pos, CScrollBar* bar);
     DECLARE_MESSAGE_MAP()
@@ -56,12 +71,16 @@ private:
 };
 
 using HostTest = quorvex_test::HostTest<ScrollHost>;
+using MenusHost = ScrollHost;
 
 // Mouse input one event at a time, pumped after each, so that no move is
 // merged with the next.
 void MouseTo(POINT screen);
 void MousePress(POINT screen);
 void MouseRelease();
+
+// Moves the pointer to a screen point through real input, without pumping.
+void MovePointer(POINT at);
 
 // A window's client point on the screen.
 POINT OnScreen(HWND window, int x, int y);

@@ -1,0 +1,5 @@
+#pragma once
+#define IDD_RICHEDIT_PAGE 600
+#define IDC_RE_GROUP 6001
+#define IDC_RE_RICH 6002
+#define IDC_RE_RICH_DISABLED 6003

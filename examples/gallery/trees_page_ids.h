@@ -1,0 +1,7 @@
+#pragma once
+#define IDD_TREES_PAGE 500
+#define IDC_TR_GROUP_TREE 5001
+#define IDC_TR_TREE 5002
+#define IDC_TR_TREE_DISABLED 5003
+#define IDC_TR_GROUP_VIEW 5004
+#define IDC_TR_NOTE 5005
