@@ -324,6 +324,111 @@ TEST_F(ProgramFlows, PostTaskActionsRunOnlyAfterABatchThatConvertedEveryFile) {
     EXPECT_TRUE(program.Close());
 }
 
+// The menu bar operated with the mouse, title and entry clicked where they
+// are painted: each command reaches the window as the command paths above
+// do, and the dialogs it opens come once the menu has closed.
+TEST_F(ProgramFlows, MenuBarClickedWithTheMouse) {
+    // The menus' entries in order: items and separators.
+    const char kFile[] = "i-ii-i-i";     // Add File(s)..., Convert, Stop, Settings, Exit
+    const char kEdit[] = "iii-i";        // Remove, Clear All, Clear All Converted, Open Output Folder
+    const char kOptions[] = "ii";        // Post Task Actions >, Run In Background
+    const char kPostTask[] = "iii";      // Do Nothing, Shut Down, Log Off
+    const char kHelp[] = "i-i";          // Feedback and Support, About Quorvex
+    enum { kFileTitle, kEditTitle, kOptionsTitle, kHelpTitle };
+
+    const std::wstring folder = Install(L"Quorvex Menu Bar");
+    ASSERT_FALSE(folder.empty());
+    Program program(folder + L"\\Quorvex.exe");
+    ASSERT_TRUE(program.Started());
+    UseOutputFolder(program, m_output);
+
+    // Four titles on the bar, left to right, above the toolbar.
+    std::vector<RECT> titles;
+    ASSERT_TRUE(program_driver::WaitFor([&] { return (titles = program.MenuBarTitles()).size() == 4; }))
+        << titles.size() << " titles seen";
+    RECT addButton{};
+    GetWindowRect(program.Item(1007), &addButton);
+    for (const RECT& title : titles)
+        EXPECT_LE(title.bottom, addButton.top + 1) << "the bar lies above the toolbar";
+
+    // "Add File(s)..." opens the real open-file dialog.
+    {
+        SCOPED_TRACE("File > Add File(s)...");
+        ASSERT_TRUE(program.ChooseFromMenuBar(kFileTitle, {{kFile, 0}}));
+        HWND dialog = nullptr;
+        ASSERT_TRUE(program_driver::WaitFor(
+            [&] { return (dialog = program_driver::FindProcessWindow(program.Id(), L"Open")) != nullptr; }));
+        const std::wstring input = Input(L"menu bar.avi");
+        ASSERT_TRUE(program_driver::ChooseFile(dialog, input));
+        ASSERT_TRUE(program.WaitForRows(1));
+        EXPECT_EQ(std::vector<Row>{Waiting(input)}, program.Rows());
+    }
+    // A post-task action chosen in the sub-menu is the one the settings
+    // dialog (opened from the menu too) shows.
+    const struct {
+        int entry;
+        int selection;
+    } actions[] = {{2, 2}, {1, 1}, {0, 0}};
+    for (const auto& action : actions) {
+        SCOPED_TRACE(testing::Message() << "Options > Post Task Actions > entry " << action.entry);
+        ASSERT_TRUE(program.ChooseFromMenuBar(kOptionsTitle, {{kOptions, 0}, {kPostTask, action.entry}}));
+        ASSERT_TRUE(program.ChooseFromMenuBar(kFileTitle, {{kFile, 5}}));
+        HWND settings = nullptr;
+        ASSERT_TRUE(program_driver::WaitFor([&] {
+            return (settings = program_driver::FindProcessWindow(program.Id(), L"Settings")) != nullptr;
+        }));
+        EXPECT_EQ(action.selection, SendMessageW(GetDlgItem(settings, kPostTaskCombo), CB_GETCURSEL, 0, 0));
+        PostMessageW(settings, WM_COMMAND, IDCANCEL, 0);
+        ASSERT_TRUE(program_driver::WaitFor([&] { return !IsWindow(settings) || !IsWindowVisible(settings); }));
+    }
+    // About from the Help menu.
+    {
+        SCOPED_TRACE("Help > About Quorvex");
+        ASSERT_TRUE(program.ChooseFromMenuBar(kHelpTitle, {{kHelp, 2}}));
+        HWND about = nullptr;
+        ASSERT_TRUE(program_driver::WaitFor([&] {
+            return (about = program_driver::FindProcessWindow(program.Id(), L"About Quorvex")) != nullptr;
+        }));
+        PostMessageW(about, WM_COMMAND, IDCANCEL, 0);
+        ASSERT_TRUE(program_driver::WaitFor([&] { return !IsWindow(about) || !IsWindowVisible(about); }));
+    }
+    // Clear All Files from the Edit menu.
+    {
+        SCOPED_TRACE("Edit > Clear All Files");
+        ASSERT_TRUE(program.ChooseFromMenuBar(kEditTitle, {{kEdit, 1}}));
+        ASSERT_TRUE(program.WaitForRows(0));
+        EXPECT_TRUE(program.WaitForStatus(L"Please add file(s)"));
+    }
+    // Exit from the File menu ends the program.
+    {
+        SCOPED_TRACE("File > Exit");
+        ASSERT_TRUE(program.ChooseFromMenuBar(kFileTitle, {{kFile, 7}}));
+        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(program.Process(), 20000));
+    }
+}
+
+// The output folder's box shows the folder icon at its left, beside the
+// text.
+TEST_F(ProgramFlows, OutputFolderBoxWithItsIcon) {
+    const std::wstring folder = Install(L"Quorvex Edit Box");
+    ASSERT_FALSE(folder.empty());
+    Program program(folder + L"\\Quorvex.exe");
+    ASSERT_TRUE(program.Started());
+    HWND edit = program.Item(kOutputEdit);
+    ASSERT_NE(nullptr, edit);
+    EXPECT_EQ(L"C:\\MyVideo", program_driver::WindowText(edit));
+    RECT window{}, client{};
+    GetWindowRect(edit, &window);
+    GetClientRect(edit, &client);
+    MapWindowPoints(edit, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_GE(client.left - window.left, 16) << "a 16-pixel icon left of the text";
+    EXPECT_LE(client.right - client.left, (window.right - window.left) - 16);
+    // Typed text still reaches the box and reads back.
+    UseOutputFolder(program, m_output);
+    EXPECT_EQ(m_output, program_driver::WindowText(edit));
+    EXPECT_TRUE(program.Close());
+}
+
 // Watches the status line while waiting for a condition and returns every
 // text it showed, in order, each once.
 std::vector<std::wstring> StatusTextsUntil(Program& program, const std::function<bool()>& done,
