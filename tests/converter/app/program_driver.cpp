@@ -375,7 +375,7 @@ std::vector<RECT> Program::MenuBarTitles() {
     return titles;
 }
 
-bool Program::ChooseFromMenuBar(int title, const std::vector<MenuClick>& levels) {
+bool Program::ChooseFromMenuBar(int title, const std::vector<MenuClick>& levels, bool leaveOpen) {
     std::vector<RECT> titles;
     if (!WaitFor([&] { return static_cast<int>((titles = MenuBarTitles()).size()) > title; }))
         return false;
@@ -407,6 +407,8 @@ bool Program::ChooseFromMenuBar(int title, const std::vector<MenuClick>& levels)
             y += shape[i] == 'i' ? itemHeight : 1;
         quorvex_test::LeftClick(POINT{(rect.left + rect.right) / 2, y + itemHeight / 2});
     }
+    if (leaveOpen)
+        return WaitFor([&] { return VisiblePopups(Id()).size() > open.size(); });
     return WaitFor([&] { return VisiblePopups(Id()).empty(); });
 }
 

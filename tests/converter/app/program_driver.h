@@ -109,8 +109,10 @@ public:
     };
     // Clicks the title at index title on the painted bar, then in each popup
     // level as it opens the entry at its position (a sub-menu's entry opens
-    // the next level); true when every level came and all of them closed.
-    bool ChooseFromMenuBar(int title, const std::vector<MenuClick>& levels);
+    // the next level); true when every level came and all of them closed
+    // (with leaveOpen: when every level came, the last click's sub-menu left
+    // open).
+    bool ChooseFromMenuBar(int title, const std::vector<MenuClick>& levels, bool leaveOpen = false);
 
     std::vector<Row> Rows();
     // One text of the list: column 1 the name, 2 the duration, 3 the
