@@ -375,6 +375,10 @@ std::vector<RECT> Program::MenuBarTitles() {
     return titles;
 }
 
+std::vector<HWND> Program::MenuPopups() const {
+    return VisiblePopups(m_process.dwProcessId);
+}
+
 bool Program::ChooseFromMenuBar(int title, const std::vector<MenuClick>& levels, bool leaveOpen) {
     std::vector<RECT> titles;
     if (!WaitFor([&] { return static_cast<int>((titles = MenuBarTitles()).size()) > title; }))

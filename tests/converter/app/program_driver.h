@@ -114,6 +114,10 @@ public:
     // open).
     bool ChooseFromMenuBar(int title, const std::vector<MenuClick>& levels, bool leaveOpen = false);
 
+    // The visible popup levels of the painted menu, in the order the system
+    // lists its windows.
+    std::vector<HWND> MenuPopups() const;
+
     std::vector<Row> Rows();
     // One text of the list: column 1 the name, 2 the duration, 3 the
     // percentage, 4 the path.

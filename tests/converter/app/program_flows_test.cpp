@@ -5,6 +5,7 @@
 #include "program_driver.h"
 
 #include "support/files.h"
+#include "support/screen.h"
 
 #include <gtest/gtest.h>
 
@@ -380,6 +381,48 @@ TEST_F(ProgramFlows, MenuBarClickedWithTheMouse) {
         EXPECT_EQ(action.selection, SendMessageW(GetDlgItem(settings, kPostTaskCombo), CB_GETCURSEL, 0, 0));
         PostMessageW(settings, WM_COMMAND, IDCANCEL, 0);
         ASSERT_TRUE(program_driver::WaitFor([&] { return !IsWindow(settings) || !IsWindowVisible(settings); }));
+    }
+    // The sub-menu shows the check mark on the action last chosen in it:
+    // the mark's dark strokes in the picture column of that row only.
+    {
+        SCOPED_TRACE("check marks");
+        ASSERT_TRUE(program.ChooseFromMenuBar(kOptionsTitle, {{kOptions, 0}, {kPostTask, 1}}));
+        ASSERT_TRUE(program.ChooseFromMenuBar(kOptionsTitle, {{kOptions, 0}}, true));
+        HWND sub = nullptr;
+        RECT subRect{};
+        for (HWND popup : program.MenuPopups()) {
+            RECT r;
+            GetWindowRect(popup, &r);
+            if (!sub || r.left > subRect.left)
+                sub = popup, subRect = r;
+        }
+        ASSERT_NE(nullptr, sub);
+        const int itemHeight = (subRect.bottom - subRect.top - 2) / 3;
+        std::vector<int> marked;
+        ASSERT_TRUE(program_driver::WaitFor([&] {
+            HDC screen = GetDC(nullptr);
+            marked.clear();
+            for (int row = 0; row < 3; ++row) {
+                const int top = subRect.top + 1 + row * itemHeight;
+                const std::vector<DWORD> cell =
+                    quorvex_test::GrabPixels(screen, subRect.left + 1, top, itemHeight - 2, itemHeight);
+                int dark = 0;
+                for (DWORD p : cell)
+                    if (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 3 * 110)
+                        ++dark;
+                marked.push_back(dark);
+            }
+            ReleaseDC(nullptr, screen);
+            return marked[1] > 5;
+        })) << "no mark on Shut Down";
+        EXPECT_EQ(0, marked[0]) << "Do Nothing unmarked";
+        EXPECT_EQ(0, marked[2]) << "Log Off unmarked";
+        INPUT escape[2] = {};
+        escape[0].type = escape[1].type = INPUT_KEYBOARD;
+        escape[0].ki.wVk = escape[1].ki.wVk = VK_ESCAPE;
+        escape[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, escape, sizeof(INPUT));
+        ASSERT_TRUE(program_driver::WaitFor([&] { return program.MenuPopups().empty(); }));
     }
     // About from the Help menu.
     {
