@@ -247,7 +247,8 @@ void MainDialog::RegisterEngineCallbacks() {
 }
 
 void MainDialog::SetUpMenuBar() {
-    m_menuBar.LoadMenu(IDR_MAINMENU);
+    if (m_menuBar.LoadMenu(IDR_MAINMENU))
+        m_menuBar.SetMenuBar(this);
 }
 
 bool MainDialog::SetUpToolbar() {
@@ -291,8 +292,21 @@ void MainDialog::SetUpOutputFolderEdit() {
     m_outputEdit.GetWindowRect(&edit);
     m_outputEdit.SetWindowPos(nullptr, 0, 0, edit.Width(), edit.Height() + 6,
                               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // Skinned edit to come: clrBorderFocus = clrBorderHot, and the folder
-    // icon (IDI_OUTPUT_FOLDER) with SetIcon(icon, 1), then DestroyIcon.
+    // With the keyboard focus the frame keeps the colour it has under the
+    // pointer.
+    Tavrin::_EditColorInfo colours;
+    m_outputEdit.GetEditColorInfo(colours);
+    colours.clrBorderFocus = colours.clrBorderHot;
+    m_outputEdit.SetEditColorInfo(colours);
+    // The box keeps its own copy of the folder icon.
+    LPCWSTR name = MAKEINTRESOURCEW(IDI_OUTPUT_FOLDER);
+    HICON folder = static_cast<HICON>(::LoadImageW(AfxFindResourceHandle(name, RT_GROUP_ICON), name, IMAGE_ICON,
+                                                   ::GetSystemMetrics(SM_CXSMICON),
+                                                   ::GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    if (folder) {
+        m_outputEdit.SetIcon(folder, 1);
+        ::DestroyIcon(folder);
+    }
 }
 
 void MainDialog::SetUpProfileControls() {

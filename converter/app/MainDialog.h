@@ -3,8 +3,8 @@
 // and the per-file progress, the menu bar and the system menu's About entry.
 //
 // Still plain framework controls, to be replaced by their skinned classes:
-// the output-folder edit, the three profile combo boxes, the file list and
-// the menu bar (see the members below). Everything else is already skinned.
+// the three profile combo boxes and the file list (see the members below).
+// Everything else is skinned.
 #pragma once
 
 #include "FileListRows.h"
@@ -72,7 +72,7 @@ public:
     bool CollectBatch(BatchRequest& batch);
 
     // The menu whose entries the switches and the post-task commands rewrite.
-    CMenu& MenuBar() { return m_menuBar; }
+    Tavrin::NeloMenu& MenuBar() { return m_menuBar; }
 
 protected:
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -181,10 +181,10 @@ private:
 
     HICON m_icon;
 
-    // Skinned menu bar to come: becomes a Tavrin::NeloMenu shown with
-    // SetMenuBar(this). Until then the menu is loaded and kept up to date
-    // but not shown.
-    CMenu m_menuBar;
+    // Painted along the top of the client area (SetMenuBar); the switches
+    // and the post-task commands rewrite its entries, and the bar shows them
+    // at its next paint.
+    Tavrin::NeloMenu m_menuBar;
 
     Tavrin::NeloButton m_addButton;
     Tavrin::NeloButton m_removeButton;
@@ -207,13 +207,12 @@ private:
 
     // Skinned controls to come: the combo boxes become Tavrin::NeloComboBox
     // (the target list then shows m_targetImages with SetImageList and
-    // SetItemImage), the edit a Tavrin::NeloEdit (border colours and the
-    // folder icon with SetIcon), the list a Tavrin::NeloListCtrl
-    // (FixColumnOrder, FixColumnWidth, ShowStripeRow).
+    // SetItemImage), the list a Tavrin::NeloListCtrl (FixColumnOrder,
+    // FixColumnWidth, ShowStripeRow).
     CComboBox m_targetCombo;
     CComboBox m_sizeCombo;
     CComboBox m_qualityCombo;
-    CEdit m_outputEdit;
+    Tavrin::NeloEdit m_outputEdit;
     CListCtrl m_fileList;
     FileListRows m_rows;
 

@@ -142,6 +142,46 @@ TEST_F(MainWindowTest, OpensIdleAndIsTheTargetOfEngineMessagesUntilDestroyed) {
     EXPECT_EQ(nullptr, UiContext::Current()->MainWindow()) << "late engine messages find no window";
 }
 
+// The menu is painted as a bar along the top of the client area, in place
+// of the native menu, with the toolbar below it; the output folder's box is
+// the skinned one, its frame keeping the hover colour with the focus, the
+// folder icon at its left.
+TEST_F(MainWindowTest, PaintedMenuBarAndOutputFolderBox) {
+    EXPECT_EQ(nullptr, ::GetMenu(m_window)) << "no native menu";
+    Tavrin::NeloMenuWnd* bar = m_dialog.MenuBar().MenuBar();
+    ASSERT_NE(nullptr, bar);
+    ASSERT_TRUE(::IsWindow(bar->GetSafeHwnd()));
+    EXPECT_EQ(m_window, ::GetParent(bar->GetSafeHwnd()));
+    EXPECT_TRUE(::IsWindowVisible(bar->GetSafeHwnd()));
+    RECT barRect;
+    ::GetWindowRect(bar->GetSafeHwnd(), &barRect);
+    ::MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&barRect), 2);
+    EXPECT_EQ(0, barRect.left);
+    EXPECT_EQ(0, barRect.top);
+    // File, Edit, Options, Help side by side.
+    const std::vector<Tavrin::geometry::MenuBarItem> items = bar->Layout();
+    ASSERT_EQ(4u, items.size());
+    for (int id : {IDC_BUTTON_ADD, IDC_BUTTON_REMOVE, IDC_BUTTON_CONVERT, IDC_BUTTON_STOP, IDC_BUTTON_SETTINGS}) {
+        RECT button;
+        ::GetWindowRect(Item(id), &button);
+        ::MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&button), 2);
+        EXPECT_GE(button.top, barRect.bottom) << "button " << id << " below the bar";
+    }
+
+    auto* edit = dynamic_cast<Tavrin::NeloEdit*>(CWnd::FromHandlePermanent(Item(IDC_EDIT_OUTPUT)));
+    ASSERT_NE(nullptr, edit);
+    Tavrin::_EditColorInfo defaults, colours;
+    Tavrin::NeloEdit::DefaultColours(defaults);
+    edit->GetEditColorInfo(colours);
+    EXPECT_EQ(defaults.clrBorderHot, colours.clrBorderFocus);
+    EXPECT_EQ(defaults.clrBorderHot, colours.clrBorderHot);
+    EXPECT_EQ(defaults.clrBorderNormal, colours.clrBorderNormal) << "the rest as read";
+    EXPECT_EQ(defaults.clrBackNormal, colours.clrBackNormal);
+    EXPECT_NE(nullptr, edit->GetIcon());
+    EXPECT_GE(edit->IconAreaWidth(), 16);
+    EXPECT_EQ(L"C:\\MyVideo", app_test::WindowText(Item(IDC_EDIT_OUTPUT)));
+}
+
 TEST_F(MainWindowTest, ToolbarButtonsShareOneRecordAndDifferInTipsPicturesAndPositions) {
     struct Expected {
         int id;

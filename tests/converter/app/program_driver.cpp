@@ -1,8 +1,14 @@
 #include "program_driver.h"
 
+#include "support/input.h"
 #include "support/pump.h"
+#include "support/screen.h"
 
 #include <commctrl.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
 
 namespace program_driver {
 
@@ -15,6 +21,9 @@ constexpr int kTargetCombo = 1002;
 constexpr int kAddButton = 1007;
 constexpr int kAddFilesCommand = 32771;
 constexpr int kListColumns = 5;
+// The window classes of the painted menu bar and of its popup levels.
+constexpr wchar_t kMenuBarClass[] = L"NeloMenuWnd";
+constexpr wchar_t kMenuPopupClass[] = L"NeloMenuPopupWnd";
 
 } // namespace
 
@@ -287,6 +296,124 @@ std::wstring Program::ToolTipOf(int controlId) {
         }
     }
     return std::wstring();
+}
+
+namespace {
+
+int ColourDistance(DWORD a, DWORD b) {
+    return abs(static_cast<int>(GetRValue(a)) - static_cast<int>(GetRValue(b))) +
+           abs(static_cast<int>(GetGValue(a)) - static_cast<int>(GetGValue(b))) +
+           abs(static_cast<int>(GetBValue(a)) - static_cast<int>(GetBValue(b)));
+}
+
+std::vector<HWND> VisiblePopups(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        std::vector<HWND> popups;
+    } search{processId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(parameter);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t className[64] = {};
+            GetClassNameW(window, className, 64);
+            if (owner == s->processId && IsWindowVisible(window) && lstrcmpW(className, kMenuPopupClass) == 0)
+                s->popups.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.popups;
+}
+
+} // namespace
+
+std::vector<RECT> Program::MenuBarTitles() {
+    std::vector<RECT> titles;
+    HWND bar = FindWindowExW(m_main, nullptr, kMenuBarClass, nullptr);
+    if (!bar || !IsWindowVisible(bar))
+        return titles;
+    // The bar is as wide as the screen; only the part over the main
+    // window's client area is seen.
+    RECT barRect{}, client{};
+    GetWindowRect(bar, &barRect);
+    GetClientRect(m_main, &client);
+    MapWindowPoints(m_main, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const int left = barRect.left;
+    const int width = (std::min)(barRect.right, client.right) - left;
+    const int height = barRect.bottom - barRect.top;
+    if (width <= 4 || height <= 4)
+        return titles;
+    HDC screen = GetDC(nullptr);
+    const std::vector<DWORD> pixels = quorvex_test::GrabPixels(screen, left, barRect.top, width, height);
+    ReleaseDC(nullptr, screen);
+    if (pixels.empty())
+        return titles;
+    // A column belongs to a word when, in the bar's middle rows, it differs
+    // from the bar's background at its right end in the same row; words are
+    // apart by more than the gaps between letters.
+    std::vector<bool> marked(static_cast<size_t>(width), false);
+    for (int y = height / 2 - 3; y <= height / 2 + 3; ++y) {
+        const DWORD background = pixels[static_cast<size_t>(y) * width + width - 3];
+        for (int x = 0; x < width - 6; ++x)
+            if (ColourDistance(pixels[static_cast<size_t>(y) * width + x], background) > 150)
+                marked[x] = true;
+    }
+    const int kWordGap = 7;
+    int start = -1, last = -1;
+    for (int x = 0; x <= width; ++x) {
+        const bool on = x < width && marked[x];
+        if (on) {
+            if (start < 0)
+                start = x;
+            last = x;
+        } else if (start >= 0 && x - last > kWordGap) {
+            titles.push_back(RECT{left + start, barRect.top, left + last + 1, barRect.bottom});
+            start = -1;
+        }
+    }
+    return titles;
+}
+
+std::vector<HWND> Program::MenuPopups() const {
+    return VisiblePopups(m_process.dwProcessId);
+}
+
+bool Program::ChooseFromMenuBar(int title, const std::vector<MenuClick>& levels, bool leaveOpen) {
+    std::vector<RECT> titles;
+    if (!WaitFor([&] { return static_cast<int>((titles = MenuBarTitles()).size()) > title; }))
+        return false;
+    const RECT& word = titles[title];
+    quorvex_test::LeftClick(POINT{(word.left + word.right) / 2, (word.top + word.bottom) / 2});
+    std::vector<HWND> open;
+    for (const MenuClick& level : levels) {
+        HWND popup = nullptr;
+        if (!WaitFor([&] {
+                for (HWND window : VisiblePopups(Id()))
+                    if (std::find(open.begin(), open.end(), window) == open.end())
+                        popup = window;
+                return popup != nullptr;
+            }))
+            return false;
+        open.push_back(popup);
+        // A level is a one-pixel border around its rows: each item equally
+        // high, each separator one pixel.
+        const std::string shape = level.shape;
+        const int items = static_cast<int>(std::count(shape.begin(), shape.end(), 'i'));
+        const int separators = static_cast<int>(shape.size()) - items;
+        RECT rect{};
+        GetWindowRect(popup, &rect);
+        if (items == 0 || level.position < 0 || level.position >= static_cast<int>(shape.size()))
+            return false;
+        const int itemHeight = (rect.bottom - rect.top - 2 - separators) / items;
+        int y = rect.top + 1;
+        for (int i = 0; i < level.position; ++i)
+            y += shape[i] == 'i' ? itemHeight : 1;
+        quorvex_test::LeftClick(POINT{(rect.left + rect.right) / 2, y + itemHeight / 2});
+    }
+    if (leaveOpen)
+        return WaitFor([&] { return VisiblePopups(Id()).size() > open.size(); });
+    return WaitFor([&] { return VisiblePopups(Id()).empty(); });
 }
 
 std::wstring Program::Cell(int row, int column) {

@@ -97,6 +97,27 @@ public:
     // from its tooltip window; empty when there is none.
     std::wstring ToolTipOf(int controlId);
 
+    // The painted menu bar as a person sees it: the titles found by their
+    // painted words along the bar (screen rectangles, left to right), read
+    // from the screen.
+    std::vector<RECT> MenuBarTitles();
+    // One level of a menu opened with the mouse: its entries as items ('i')
+    // and separators ('-') in menu order, and the position clicked there.
+    struct MenuClick {
+        const char* shape;
+        int position;
+    };
+    // Clicks the title at index title on the painted bar, then in each popup
+    // level as it opens the entry at its position (a sub-menu's entry opens
+    // the next level); true when every level came and all of them closed
+    // (with leaveOpen: when every level came, the last click's sub-menu left
+    // open).
+    bool ChooseFromMenuBar(int title, const std::vector<MenuClick>& levels, bool leaveOpen = false);
+
+    // The visible popup levels of the painted menu, in the order the system
+    // lists its windows.
+    std::vector<HWND> MenuPopups() const;
+
     std::vector<Row> Rows();
     // One text of the list: column 1 the name, 2 the duration, 3 the
     // percentage, 4 the path.

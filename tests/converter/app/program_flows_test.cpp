@@ -5,6 +5,7 @@
 #include "program_driver.h"
 
 #include "support/files.h"
+#include "support/screen.h"
 
 #include <gtest/gtest.h>
 
@@ -321,6 +322,153 @@ TEST_F(ProgramFlows, PostTaskActionsRunOnlyAfterABatchThatConvertedEveryFile) {
     ASSERT_TRUE(program.WaitForStatusStart(L"Convert file(s) wrong, please retry."));
     EXPECT_EQ(L"100.0%", program.Rows()[2].percent) << "the stopped file converted in the next batch";
     EXPECT_EQ("8 0\r\n0 0\r\n", ExitRequests(folder));
+    EXPECT_TRUE(program.Close());
+}
+
+// The menu bar operated with the mouse, title and entry clicked where they
+// are painted: each command reaches the window as the command paths above
+// do, and the dialogs it opens come once the menu has closed.
+TEST_F(ProgramFlows, MenuBarClickedWithTheMouse) {
+    // The menus' entries in order: items and separators.
+    const char kFile[] = "i-ii-i-i";     // Add File(s)..., Convert, Stop, Settings, Exit
+    const char kEdit[] = "iii-i";        // Remove, Clear All, Clear All Converted, Open Output Folder
+    const char kOptions[] = "ii";        // Post Task Actions >, Run In Background
+    const char kPostTask[] = "iii";      // Do Nothing, Shut Down, Log Off
+    const char kHelp[] = "i-i";          // Feedback and Support, About Quorvex
+    enum { kFileTitle, kEditTitle, kOptionsTitle, kHelpTitle };
+
+    const std::wstring folder = Install(L"Quorvex Menu Bar");
+    ASSERT_FALSE(folder.empty());
+    Program program(folder + L"\\Quorvex.exe");
+    ASSERT_TRUE(program.Started());
+    UseOutputFolder(program, m_output);
+
+    // Four titles on the bar, left to right, above the toolbar.
+    std::vector<RECT> titles;
+    ASSERT_TRUE(program_driver::WaitFor([&] { return (titles = program.MenuBarTitles()).size() == 4; }))
+        << titles.size() << " titles seen";
+    RECT addButton{};
+    GetWindowRect(program.Item(1007), &addButton);
+    for (const RECT& title : titles)
+        EXPECT_LE(title.bottom, addButton.top + 1) << "the bar lies above the toolbar";
+
+    // "Add File(s)..." opens the real open-file dialog.
+    {
+        SCOPED_TRACE("File > Add File(s)...");
+        ASSERT_TRUE(program.ChooseFromMenuBar(kFileTitle, {{kFile, 0}}));
+        HWND dialog = nullptr;
+        ASSERT_TRUE(program_driver::WaitFor(
+            [&] { return (dialog = program_driver::FindProcessWindow(program.Id(), L"Open")) != nullptr; }));
+        const std::wstring input = Input(L"menu bar.avi");
+        ASSERT_TRUE(program_driver::ChooseFile(dialog, input));
+        ASSERT_TRUE(program.WaitForRows(1));
+        EXPECT_EQ(std::vector<Row>{Waiting(input)}, program.Rows());
+    }
+    // A post-task action chosen in the sub-menu is the one the settings
+    // dialog (opened from the menu too) shows.
+    const struct {
+        int entry;
+        int selection;
+    } actions[] = {{2, 2}, {1, 1}, {0, 0}};
+    for (const auto& action : actions) {
+        SCOPED_TRACE(testing::Message() << "Options > Post Task Actions > entry " << action.entry);
+        ASSERT_TRUE(program.ChooseFromMenuBar(kOptionsTitle, {{kOptions, 0}, {kPostTask, action.entry}}));
+        ASSERT_TRUE(program.ChooseFromMenuBar(kFileTitle, {{kFile, 5}}));
+        HWND settings = nullptr;
+        ASSERT_TRUE(program_driver::WaitFor([&] {
+            return (settings = program_driver::FindProcessWindow(program.Id(), L"Settings")) != nullptr;
+        }));
+        EXPECT_EQ(action.selection, SendMessageW(GetDlgItem(settings, kPostTaskCombo), CB_GETCURSEL, 0, 0));
+        PostMessageW(settings, WM_COMMAND, IDCANCEL, 0);
+        ASSERT_TRUE(program_driver::WaitFor([&] { return !IsWindow(settings) || !IsWindowVisible(settings); }));
+    }
+    // The sub-menu shows the check mark on the action last chosen in it:
+    // the mark's dark strokes in the picture column of that row only.
+    {
+        SCOPED_TRACE("check marks");
+        ASSERT_TRUE(program.ChooseFromMenuBar(kOptionsTitle, {{kOptions, 0}, {kPostTask, 1}}));
+        ASSERT_TRUE(program.ChooseFromMenuBar(kOptionsTitle, {{kOptions, 0}}, true));
+        HWND sub = nullptr;
+        RECT subRect{};
+        for (HWND popup : program.MenuPopups()) {
+            RECT r;
+            GetWindowRect(popup, &r);
+            if (!sub || r.left > subRect.left)
+                sub = popup, subRect = r;
+        }
+        ASSERT_NE(nullptr, sub);
+        const int itemHeight = (subRect.bottom - subRect.top - 2) / 3;
+        std::vector<int> marked;
+        ASSERT_TRUE(program_driver::WaitFor([&] {
+            HDC screen = GetDC(nullptr);
+            marked.clear();
+            for (int row = 0; row < 3; ++row) {
+                const int top = subRect.top + 1 + row * itemHeight;
+                const std::vector<DWORD> cell =
+                    quorvex_test::GrabPixels(screen, subRect.left + 1, top, itemHeight - 2, itemHeight);
+                int dark = 0;
+                for (DWORD p : cell)
+                    if (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF) < 3 * 110)
+                        ++dark;
+                marked.push_back(dark);
+            }
+            ReleaseDC(nullptr, screen);
+            return marked[1] > 5;
+        })) << "no mark on Shut Down";
+        EXPECT_EQ(0, marked[0]) << "Do Nothing unmarked";
+        EXPECT_EQ(0, marked[2]) << "Log Off unmarked";
+        INPUT escape[2] = {};
+        escape[0].type = escape[1].type = INPUT_KEYBOARD;
+        escape[0].ki.wVk = escape[1].ki.wVk = VK_ESCAPE;
+        escape[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, escape, sizeof(INPUT));
+        ASSERT_TRUE(program_driver::WaitFor([&] { return program.MenuPopups().empty(); }));
+    }
+    // About from the Help menu.
+    {
+        SCOPED_TRACE("Help > About Quorvex");
+        ASSERT_TRUE(program.ChooseFromMenuBar(kHelpTitle, {{kHelp, 2}}));
+        HWND about = nullptr;
+        ASSERT_TRUE(program_driver::WaitFor([&] {
+            return (about = program_driver::FindProcessWindow(program.Id(), L"About Quorvex")) != nullptr;
+        }));
+        PostMessageW(about, WM_COMMAND, IDCANCEL, 0);
+        ASSERT_TRUE(program_driver::WaitFor([&] { return !IsWindow(about) || !IsWindowVisible(about); }));
+    }
+    // Clear All Files from the Edit menu.
+    {
+        SCOPED_TRACE("Edit > Clear All Files");
+        ASSERT_TRUE(program.ChooseFromMenuBar(kEditTitle, {{kEdit, 1}}));
+        ASSERT_TRUE(program.WaitForRows(0));
+        EXPECT_TRUE(program.WaitForStatus(L"Please add file(s)"));
+    }
+    // Exit from the File menu ends the program.
+    {
+        SCOPED_TRACE("File > Exit");
+        ASSERT_TRUE(program.ChooseFromMenuBar(kFileTitle, {{kFile, 7}}));
+        EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(program.Process(), 20000));
+    }
+}
+
+// The output folder's box shows the folder icon at its left, beside the
+// text.
+TEST_F(ProgramFlows, OutputFolderBoxWithItsIcon) {
+    const std::wstring folder = Install(L"Quorvex Edit Box");
+    ASSERT_FALSE(folder.empty());
+    Program program(folder + L"\\Quorvex.exe");
+    ASSERT_TRUE(program.Started());
+    HWND edit = program.Item(kOutputEdit);
+    ASSERT_NE(nullptr, edit);
+    EXPECT_EQ(L"C:\\MyVideo", program_driver::WindowText(edit));
+    RECT window{}, client{};
+    GetWindowRect(edit, &window);
+    GetClientRect(edit, &client);
+    MapWindowPoints(edit, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_GE(client.left - window.left, 16) << "a 16-pixel icon left of the text";
+    EXPECT_LE(client.right - client.left, (window.right - window.left) - 16);
+    // Typed text still reaches the box and reads back.
+    UseOutputFolder(program, m_output);
+    EXPECT_EQ(m_output, program_driver::WindowText(edit));
     EXPECT_TRUE(program.Close());
 }
 

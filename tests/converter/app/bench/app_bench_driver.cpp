@@ -27,6 +27,7 @@
 //                      (the test build whose requests are only recorded)
 //   scene about        the About box
 //   scene settings     the settings dialog
+//   scene menu         the Options menu open with its Post Task Actions
 #include "../program_driver.h"
 
 #include "support/files.h"
@@ -242,6 +243,9 @@ int Scene(const std::wstring& name) {
         PostMessageW(program.Main(), WM_SYSCOMMAND, 16, 0);
     } else if (name == L"settings") {
         program.Click(1029);
+    } else if (name == L"menu") {
+        // Options, then its first entry: the sub-menu with the check marks.
+        program.ChooseFromMenuBar(2, {{"ii", 0}}, true);
     } else if (name == L"converting") {
         UseOutputFolder(program, inputs + L"\\Converted");
         const char* const scripts[] = {
