@@ -1,5 +1,5 @@
 #pragma once
-#define IDD_TREES_PAGE 500
+#define IDD_TREES_PAGE 800
 #define IDC_TR_GROUP_TREE 5001
 #define IDC_TR_TREE 5002
 #define IDC_TR_TREE_DISABLED 5003

@@ -24,33 +24,4 @@ void ButtonsHost::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_TEMPLATE_DIVIDER, templateDivider);
 }
 
-HWND FindToolTipOf(HWND tool) {
-    struct Search {
-        HWND tool;
-        HWND found;
-    } search{tool, nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM lParam) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lParam);
-            wchar_t name[64] = {};
-            ::GetClassNameW(window, name, 64);
-            if (lstrcmpiW(name, TOOLTIPS_CLASSW) != 0)
-                return TRUE;
-            const int count = static_cast<int>(::SendMessageW(window, TTM_GETTOOLCOUNT, 0, 0));
-            for (int i = 0; i < count; ++i) {
-                TTTOOLINFOW info{};
-                info.cbSize = TTTOOLINFOW_V2_SIZE;
-                if (::SendMessageW(window, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(&info)) &&
-                    (info.uFlags & TTF_IDISHWND) && reinterpret_cast<HWND>(info.uId) == s->tool) {
-                    s->found = window;
-                    return FALSE;
-                }
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 } // namespace buttons_test

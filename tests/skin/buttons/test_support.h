@@ -11,6 +11,7 @@
 #include "support/host.h"
 #include "support/input.h"
 #include "support/message_sequence.h"
+#include "support/tooltips.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +53,6 @@ protected:
 using HostTest = quorvex_test::HostTest<ButtonsHost>;
 
 // Finds the tooltip window that has a tool for a window (a button's own tip).
-HWND FindToolTipOf(HWND tool);
+using quorvex_test::FindToolTipOf;
 
 } // namespace buttons_test
