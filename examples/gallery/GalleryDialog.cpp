@@ -1,5 +1,7 @@
 #include "GalleryDialog.h"
 
+#include <algorithm>
+
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(GalleryFrame, Tavrin::NeloDialog)
@@ -70,10 +72,13 @@ void GalleryDialog::CreatePages() {
 void GalleryDialog::CreatePageButtons() {
     const CRect at = PlaceOf(IDC_PAGE_BUTTONS);
     const std::vector<GalleryPageEntry>& entries = GalleryPageList();
+    // As many buttons to a row as the placeholder is wide; further rows below.
+    const int perRow = std::max(1, (at.Width() + 4) / 84);
     for (size_t i = 0; i < entries.size(); ++i) {
-        const int left = at.left + static_cast<int>(i) * 84;
+        const int left = at.left + static_cast<int>(i) % perRow * 84;
+        const int top = at.top + static_cast<int>(i) / perRow * (at.Height() + 6);
         HWND window = ::CreateWindowExW(
-            0, L"BUTTON", entries[i].title, WS_CHILD | WS_VISIBLE | WS_TABSTOP, left, at.top, 80, at.Height(),
+            0, L"BUTTON", entries[i].title, WS_CHILD | WS_VISIBLE | WS_TABSTOP, left, top, 80, at.Height(),
             m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PAGE_BUTTON_FIRST + i)),
             AfxGetInstanceHandle(), nullptr);
         std::unique_ptr<Tavrin::NeloButton> button(new Tavrin::NeloButton);
