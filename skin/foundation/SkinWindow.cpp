@@ -14,6 +14,12 @@ RECT WindowLocalRect(HWND window) {
     return RECT{0, 0, r.right - r.left, r.bottom - r.top};
 }
 
+RECT WindowRectOnParent(HWND window) {
+    RECT r = WindowRectOf(window);
+    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 POINT ScreenToWindowPoint(HWND window, POINT screen) {
     const RECT r = WindowRectOf(window);
     return POINT{screen.x - r.left, screen.y - r.top};

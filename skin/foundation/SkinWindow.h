@@ -13,6 +13,9 @@ TAVRIN_API RECT WindowRectOf(HWND window);
 // The window's size as a rectangle at (0, 0): where non-client painting
 // draws on the window DC.
 TAVRIN_API RECT WindowLocalRect(HWND window);
+// The window's rectangle in its parent's client coordinates (where a
+// sibling placed beside it goes).
+TAVRIN_API RECT WindowRectOnParent(HWND window);
 // A screen point relative to the window's top-left corner.
 TAVRIN_API POINT ScreenToWindowPoint(HWND window, POINT screen);
 // The signed point packed into a mouse message's lParam.

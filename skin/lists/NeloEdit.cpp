@@ -474,9 +474,7 @@ void NeloEdit::CalculateScrollBarSize(const RECT* clientRect, const RECT* window
     if (windowRect) {
         window = *windowRect;
     } else {
-        window = WindowRectOf(m_hWnd);
-        HWND parent = ::GetParent(m_hWnd);
-        ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&window), 2);
+        window = WindowRectOnParent(m_hWnd);
     }
     RECT client{};
     if (clientRect) {

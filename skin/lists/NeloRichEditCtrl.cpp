@@ -203,8 +203,7 @@ void NeloRichEditCtrl::CalculateScrollBarSize(const RECT* clientRect, const RECT
     if (windowRect) {
         window = *windowRect;
     } else {
-        window = WindowRectOf(m_hWnd);
-        ::MapWindowPoints(nullptr, ::GetParent(m_hWnd), reinterpret_cast<POINT*>(&window), 2);
+        window = WindowRectOnParent(m_hWnd);
     }
     const RECT client = clientRect ? *clientRect : WindowRelativeClient(m_hWnd);
     m_inLayout = true;

@@ -31,12 +31,6 @@ bool Inside(const RECT& r, POINT p) {
     return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
 }
 
-RECT RectInParent(HWND window) {
-    RECT r = WindowRectOf(window);
-    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 void DrawButton(Gdiplus::Graphics& g, const RECT& face, const RECT& fill, const POINT (&glyph)[3],
                 const C& colours, const ButtonRow& row) {
     if (face.right <= face.left || face.bottom <= face.top)
@@ -135,7 +129,7 @@ void NeloSpinButtonCtrl::ReleaseBuddy() {
     }
     ::RemoveWindowSubclass(old, &NeloSpinButtonCtrl::EditSubClassProc, kBuddySubclassId);
     if (m_buddyTaken > 0) {
-        const RECT r = RectInParent(old);
+        const RECT r = WindowRectOnParent(old);
         ::SetWindowPos(old, nullptr, 0, 0, r.right - r.left + m_buddyTaken, r.bottom - r.top,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -157,7 +151,7 @@ void NeloSpinButtonCtrl::AttachBuddy(HWND buddy) {
     if (!again)
         ReleaseBuddy();
     m_buddyAttached = 1;
-    RECT b = RectInParent(buddy);
+    RECT b = WindowRectOnParent(buddy);
     if (again)
         b.right += m_buddyTaken;
     const RECT own = WindowRectOf(m_hWnd);

@@ -34,9 +34,8 @@ long LayoutHostedScrollBars(CWnd& host, HostedScrollBarPair& bars, const RECT* c
     const HWND window = host.GetSafeHwnd();
     if (!window || !bars.Ready())
         return E_FAIL;
-    RECT onParent = WindowRectOf(window);
+    const RECT onParent = WindowRectOnParent(window);
     const SIZE size{onParent.right - onParent.left, onParent.bottom - onParent.top};
-    ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&onParent), 2);
     const RECT c = client ? *client : WindowRelativeClient(window);
     const geometry::ScrollBarAreaLayout layout =
         geometry::LayoutScrollBarArea(size, c, thickness, showHorizontal, showVertical, narrowClient);
