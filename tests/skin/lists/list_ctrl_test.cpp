@@ -783,4 +783,237 @@ TEST_F(ListBarsTest, OwnerDataListScrollsByItsBar) {
     EXPECT_STREQ(L"virtual 499", list.GetItemText(499, 0).GetString());
 }
 
+// ---- The skinned header -------------------------------------------------
+
+// Height of "kg" in a cached font.
+int TextHeight(const wchar_t* face, int points, int bold) {
+    HFONT font = Tavrin::SkinFont(face, points, bold);
+    HDC dc = ::GetDC(nullptr);
+    HGDIOBJ old = ::SelectObject(dc, font);
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, L"kg", 2, &size);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(nullptr, dc);
+    return size.cy;
+}
+
+int WindowHeight(HWND window) {
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    return r.bottom - r.top;
+}
+
+class ListHeaderTest : public ListCtrlTest {
+protected:
+    HWND MakeSortableList(NeloListCtrl& list, int id) {
+        HWND window = MakeList(list, id);
+        list.InsertColumn(0, L"Name", LVCFMT_LEFT, 120, -1);
+        list.InsertColumn(1, L"Size", LVCFMT_LEFT, 80, -1);
+        AddRows(list, {{L"b", L"2"}, {L"a", L"10"}, {L"c", L"1"}});
+        list.SetSortType(0, Tavrin::ListCtrlSortString);
+        list.SetSortType(1, Tavrin::ListCtrlSortNumber);
+        Repaint(window);
+        return window;
+    }
+    static RECT HeaderItem(NeloListCtrl& list, int column) {
+        RECT r{};
+        Header_GetItemRect(list.GetHeaderCtrl()->GetSafeHwnd(), column, &r);
+        return r;
+    }
+    // The header as the screen shows it with the pointer resting on the rows.
+    Capture HeaderShot(NeloListCtrl& list) {
+        const RECT row = RowOf(list, 2);
+        MoveMouseTo(list.GetSafeHwnd(), POINT{250, row.bottom + 20});
+        HWND header = list.GetHeaderCtrl()->GetSafeHwnd();
+        Repaint(header);
+        return Capture::Client(header);
+    }
+};
+
+// The list's own header window is the skinned header, with the list's
+// height: no system look left anywhere along it.
+TEST_F(ListHeaderTest, TheSystemsHeaderIsSkinnedAndTakesItsHeight) {
+    NeloListCtrl list;
+    HWND window = MakeSortableList(list, 3201);
+    HWND header = ListView_GetHeader(window);
+    ASSERT_NE(nullptr, header);
+    EXPECT_EQ(header, list.GetHeaderCtrl()->GetSafeHwnd());
+    const int height = std::max(20, ArialTextHeight(L"kg") + 4);
+    EXPECT_EQ(height, list.GetColumnHeight());
+    EXPECT_EQ(height, WindowHeight(header));
+    EXPECT_EQ(height, RowOf(list, 0).top) << "rows start under the header";
+
+    Capture shot = HeaderShot(list);
+    const RECT name = HeaderItem(list, 0);
+    const RECT size = HeaderItem(list, 1);
+    const int bottom = shot.Height() - 1;
+    struct Pixel {
+        const char* what;
+        int x, y;
+        COLORREF colour;
+        int tolerance;
+    } pixels[] = {
+        {"item face, top", (name.left + name.right) / 2, 0, RGB(243, 243, 243), 4},
+        {"item bottom line", (name.left + name.right) / 2, bottom, RGB(127, 157, 185), 0},
+        {"separator", name.right - 1, height / 2, RGB(127, 157, 185), 0},
+        {"second separator", size.right - 1, height / 2, RGB(127, 157, 185), 0},
+        {"empty area, top", size.right + 10, 0, RGB(243, 243, 243), 4},
+        {"empty area, near the bottom", size.right + 10, bottom - 1,
+         quorvex_test::Mix(RGB(243, 243, 243), RGB(182, 208, 240), (bottom - 0.5) / height), 3},
+        {"empty area, bottom line", shot.Width() - 1, bottom, RGB(127, 157, 185), 0},
+    };
+    for (const Pixel& p : pixels)
+        EXPECT_COLOUR_NEAR(p.colour, shot.At(p.x, p.y), p.tolerance) << p.what;
+
+    // Heights: refused outside 15..35, at least the text's height + 4.
+    const int text = ArialTextHeight(L"kg") + 4;
+    const struct {
+        int requested;
+        int result;
+        int height;
+    } heights[] = {
+        {14, 0, height}, {36, 0, height}, {30, 1, 30}, {15, 1, std::max(15, text)}, {24, 1, 24},
+    };
+    for (const auto& h : heights) {
+        SCOPED_TRACE(h.requested);
+        EXPECT_EQ(h.result, list.SetColumnHeight(h.requested));
+        Repaint(window);
+        EXPECT_EQ(h.height, list.GetColumnHeight());
+        EXPECT_EQ(h.height, WindowHeight(header));
+        EXPECT_EQ(h.height, RowOf(list, 0).top);
+    }
+    EXPECT_EQ(3, list.GetItemCount());
+    EXPECT_EQ(2, list.GetColumnCount()) << "the layout left no column behind";
+
+    // A larger header font raises the header to its text.
+    const int large = TextHeight(L"Arial", 16, 0) + 4;
+    ASSERT_LE(large, 35);
+    ASSERT_EQ(1, list.SetHeaderCtrlFont(L"Arial", 16, 0));
+    Repaint(window);
+    EXPECT_EQ(large, list.GetColumnHeight());
+    EXPECT_EQ(0, list.SetHeaderCtrlFont(L"Arial", 0, 0));
+}
+
+// A short list gives its header at most half its client area; a list
+// without a header shows none whatever it is asked.
+TEST_F(ListHeaderTest, ColumnHeightLimits) {
+    NeloListCtrl low;
+    HWND window = CreateChild(WC_LISTVIEWW, L"", kList, 20, 20, 200, 56, 3202);
+    ASSERT_TRUE(low.SubclassWindow(window));
+    low.InsertColumn(0, L"Name", LVCFMT_LEFT, 120, -1);
+    RECT client{};
+    ::GetClientRect(window, &client);
+    ASSERT_EQ(1, low.SetColumnHeight(35));
+    Repaint(window);
+    EXPECT_EQ(std::max<int>(std::min<int>(35, client.bottom / 2), ArialTextHeight(L"kg") + 4), low.GetColumnHeight());
+
+    NeloListCtrl bare;
+    HWND bareWindow = CreateChild(WC_LISTVIEWW, L"", kList | LVS_NOCOLUMNHEADER, 20, 100, 200, 100, 3203);
+    ASSERT_TRUE(bare.SubclassWindow(bareWindow));
+    bare.InsertColumn(0, L"Name", LVCFMT_LEFT, 120, -1);
+    bare.CListCtrl::InsertItem(0, L"first");
+    HWND header = ListView_GetHeader(bareWindow);
+    const int native = header ? WindowHeight(header) : 0;
+    bare.SetColumnHeight(30);
+    Repaint(bareWindow);
+    EXPECT_EQ(0, bare.GetColumnHeight());
+    if (header)
+        EXPECT_EQ(native, WindowHeight(header)) << "the hidden header keeps its own height";
+    EXPECT_EQ(0, RowOf(bare, 0).top);
+}
+
+// The sort arrow follows header clicks; the switch hides it.
+TEST_F(ListHeaderTest, SortArrowFollowsHeaderClicks) {
+    NeloListCtrl list;
+    MakeSortableList(list, 3204);
+    Tavrin::NeloHeaderCtrl* header = list.GetHeaderCtrl();
+    const COLORREF arrow = RGB(6, 45, 117);
+    auto isArrow = [&](COLORREF c) { return c == arrow; };
+    // Right of the text "Name" (3 pixels in) up to the item's separator.
+    HFONT font = Tavrin::SkinFont(L"Arial", 10, 0);
+    HDC dc = ::GetDC(nullptr);
+    HGDIOBJ old = ::SelectObject(dc, font);
+    SIZE text{};
+    ::GetTextExtentPoint32W(dc, L"Name", 4, &text);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(nullptr, dc);
+    const RECT name = HeaderItem(list, 0);
+    const RECT beyondText{3 + text.cx + 2, 1, name.right - 1, name.bottom - 1};
+
+    EXPECT_EQ(0, HeaderShot(list).Count(isArrow, beyondText)) << "no sort column yet";
+    ClickHeader(list, 0);
+    EXPECT_EQ(0, header->GetSortColumn());
+    EXPECT_EQ(1, header->IsSortAscending());
+    Capture up = HeaderShot(list);
+    const RECT upBox = up.Bounds(isArrow, beyondText);
+    ASSERT_FALSE(::IsRectEmpty(&upBox)) << "an arrow right of the text";
+    const int upMiddle = (upBox.top + upBox.bottom) / 2;
+    // Pointing up: wider at the bottom than at the top.
+    EXPECT_LT(up.Count(isArrow, RECT{upBox.left, upBox.top, upBox.right, upMiddle}),
+              up.Count(isArrow, RECT{upBox.left, upMiddle, upBox.right, upBox.bottom}));
+
+    ClickHeader(list, 0);
+    EXPECT_EQ(0, header->IsSortAscending());
+    Capture down = HeaderShot(list);
+    const RECT downBox = down.Bounds(isArrow, beyondText);
+    ASSERT_FALSE(::IsRectEmpty(&downBox));
+    const int downMiddle = (downBox.top + downBox.bottom) / 2;
+    EXPECT_GT(down.Count(isArrow, RECT{downBox.left, downBox.top, downBox.right, downMiddle}),
+              down.Count(isArrow, RECT{downBox.left, downMiddle, downBox.right, downBox.bottom}));
+
+    ClickHeader(list, 1);
+    EXPECT_EQ(1, header->GetSortColumn());
+    EXPECT_EQ(1, header->IsSortAscending()) << "another column starts ascending";
+    EXPECT_EQ(0, HeaderShot(list).Count(isArrow, beyondText)) << "the arrow left the first column";
+
+    ASSERT_EQ(1, list.ShowSortSymbol(0));
+    const RECT size = HeaderItem(list, 1);
+    const RECT sizeBeyond{size.left + 3 + text.cx + 2, 1, size.right - 1, size.bottom - 1};
+    EXPECT_EQ(0, HeaderShot(list).Count(isArrow, sizeBeyond)) << "switched off";
+    ASSERT_EQ(1, list.ShowSortSymbol(1));
+    EXPECT_GT(HeaderShot(list).Count(isArrow, sizeBeyond), 0);
+
+    ASSERT_EQ(1, list.SetSortType(1, Tavrin::ListCtrlSortNone));
+    EXPECT_EQ(-1, header->GetSortColumn()) << "no sort type, no sort column";
+}
+
+// The row-hover switch gives the header its hover look; the header block of
+// the colour record reaches the header.
+TEST_F(ListHeaderTest, HoverSwitchAndColoursReachTheHeader) {
+    NeloListCtrl list;
+    MakeSortableList(list, 3205);
+    HWND header = list.GetHeaderCtrl()->GetSafeHwnd();
+    const RECT size = HeaderItem(list, 1);
+    const POINT over{(size.left + size.right) / 2, (size.top + size.bottom) / 2};
+    const struct {
+        int show, rowHover;
+        int hot;
+    } cases[] = {{1, 0, -1}, {0, 1, -1}, {1, 1, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "ShowHoverEffect(" << c.show << ", " << c.rowHover << ")");
+        ASSERT_EQ(1, list.ShowHoverEffect(c.show, c.rowHover));
+        MoveMouseTo(list.GetSafeHwnd(), POINT{250, 150});
+        MoveMouseTo(header, over);
+        EXPECT_EQ(c.hot, list.GetHeaderCtrl()->GetHotItem());
+        Repaint(header);
+        const COLORREF line = Capture::Client(header).At(over.x, size.bottom - 1);
+        EXPECT_COLOUR(c.hot == 1 ? RGB(254, 230, 158) : RGB(127, 157, 185), line) << "bottom line";
+    }
+
+    _ListCtrlColorInfo colours{};
+    ASSERT_EQ(1, list.GetListCtrlColorInfo(colours));
+    colours.HeaderColors.clrLine = RGB(200, 10, 10);
+    ASSERT_EQ(1, list.SetListCtrlColorInfo(colours));
+    Tavrin::_HeaderCtrlColorInfo read{};
+    list.GetHeaderCtrl()->GetHeaderCtrlColorInfo(read);
+    EXPECT_EQ(RGB(200, 10, 10), read.clrLine);
+    Capture shot = HeaderShot(list);
+    EXPECT_COLOUR(RGB(200, 10, 10), shot.At(shot.Width() - 1, shot.Height() - 1)) << "empty area's line";
+    // And what the header was given directly comes back in the record.
+    read.clrItemText = RGB(1, 2, 3);
+    list.GetHeaderCtrl()->SetHeaderCtrlColorInfo(read);
+    ASSERT_EQ(1, list.GetListCtrlColorInfo(colours));
+    EXPECT_EQ(RGB(1, 2, 3), colours.HeaderColors.clrItemText);
+}
+
 } // namespace
