@@ -25,6 +25,10 @@
 
 namespace Tavrin {
 
+// Whether 'window' is the drop window of the combo 'combo' or inside it
+// (its list, its scroll bars).
+bool InDropWindow(HWND combo, HWND window);
+
 // The button's colours in the order of the combo's record.
 typedef std::array<COLORREF, 16> ComboButtonColours;
 ComboButtonColours DefaultComboButtonColours();
@@ -182,11 +186,14 @@ public:
 
 protected:
     void PreSubclassWindow() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     afx_msg void OnGetDispInfo(NMHDR* header, LRESULT* result);
     DECLARE_MESSAGE_MAP()
 
 private:
     bool OnScrollBar(POINT screen) const;
+    // The skinned vertical bar when it is shown.
+    NeloScrollBar* ShownBar() const;
     int ItemAt(POINT screen);
     void SelectOnly(int item);
     int SourceCount() const;

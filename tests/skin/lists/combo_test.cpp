@@ -307,6 +307,43 @@ TEST_F(ComboTest, DropListShowsTheItemsWithTheSelectionAtTheTop) {
     combo.FixDropListWidth(1);
 }
 
+TEST_F(ComboTest, OpenListAndSelectionFieldColours) {
+    NeloComboBox& combo = host->list;
+    combo.SetCurSel(1);
+    Focus(combo);
+    // The focused field of a drop-down list: white text on (48, 109, 192).
+    HWND field = combo.GetTextPart();
+    Repaint(field);
+    Capture focused = Capture::Client(field);
+    EXPECT_COLOUR(RGB(48, 109, 192), focused.At(1, 1));
+    EXPECT_GT(focused.Count([](COLORREF c) { return c == RGB(248, 248, 248); }), 10) << "the text";
+    host->edit.SetFocus();
+    Pump();
+    Repaint(field);
+    Capture unfocused = Capture::Client(field);
+    EXPECT_COLOUR(RGB(250, 250, 250), unfocused.At(1, 1));
+    EXPECT_GT(unfocused.Count([](COLORREF c) { return c == RGB(6, 45, 117); }), 10) << "the text";
+
+    // The open list: the selected row in (48, 104, 192) with white text, the
+    // others on the background, a border in the combo's border colour.
+    Focus(combo);
+    PressKey(VK_F4);
+    HWND list = combo.GetDropList();
+    Repaint(list);
+    Capture rows = Capture::Client(list);
+    RECT selected{LVIR_BOUNDS, 0, 0, 0}, other{LVIR_BOUNDS, 0, 0, 0};
+    ::SendMessageW(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&selected));
+    ::SendMessageW(list, LVM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&other));
+    const int right = rows.Width() - 30;
+    EXPECT_COLOUR(RGB(48, 104, 192), rows.At(right, (selected.top + selected.bottom) / 2));
+    EXPECT_COLOUR(RGB(250, 250, 250), rows.At(right, (other.top + other.bottom) / 2));
+    const RECT selectedRow{0, selected.top, rows.Width(), selected.bottom};
+    EXPECT_GT(rows.Count([](COLORREF c) { return c == RGB(255, 255, 255); }, selectedRow), 10) << "white text";
+    Capture frame = Capture::Window(combo.GetDropWindow());
+    EXPECT_COLOUR(RGB(127, 157, 185), frame.At(0, frame.Height() / 2)) << "the list's border";
+    PressKey(VK_ESCAPE);
+}
+
 TEST_F(ComboTest, KeyboardMovesTheSelectionWithOneChangeEach) {
     NeloComboBox& combo = host->list;
     Fill(combo, 30);
