@@ -511,6 +511,13 @@ LRESULT NeloComboBoxListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lPa
     }
     if (message == WM_MOUSEACTIVATE)
         return MA_NOACTIVATE;
+    if (message == WM_SIZE && m_setUp) {
+        // The one column spans the rows whenever the bar area comes or goes
+        // (the list learns only after showing whether it needs a bar).
+        const LRESULT result = NeloListCtrl::WindowProc(message, wParam, lParam);
+        FitColumn();
+        return result;
+    }
     return NeloListCtrl::WindowProc(message, wParam, lParam);
 }
 
@@ -597,10 +604,15 @@ void NeloComboBoxListCtrl::MarkSelected(int item) {
 void NeloComboBoxListCtrl::PrepareShow() {
     const int selection = m_source ? static_cast<int>(::SendMessageW(m_source, LB_GETCURSEL, 0, 0)) : -1;
     ShowAtTop(selection < 0 ? 0 : selection, selection >= 0);
+    FitColumn();
+}
+
+void NeloComboBoxListCtrl::FitColumn() {
     RECT client{};
     ::GetClientRect(m_hWnd, &client);
     const int width = client.right + ((GetStyle() & WS_VSCROLL) ? 0 : 1);
-    SendMessage(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(width, 0));
+    if (GetColumnCount() > 0 && ListView_GetColumnWidth(m_hWnd, 0) != width)
+        SendMessage(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(width, 0));
 }
 
 int NeloComboBoxListCtrl::ContentWidth() {

@@ -192,6 +192,8 @@ protected:
 
 private:
     bool OnScrollBar(POINT screen) const;
+    // The column as wide as the client area.
+    void FitColumn();
     // The skinned vertical bar when it is shown.
     NeloScrollBar* ShownBar() const;
     int ItemAt(POINT screen);

@@ -337,6 +337,8 @@ TEST_F(ComboTest, OpenListAndSelectionFieldColours) {
     const int right = rows.Width() - 30;
     EXPECT_COLOUR(RGB(48, 104, 192), rows.At(right, (selected.top + selected.bottom) / 2));
     EXPECT_COLOUR(RGB(250, 250, 250), rows.At(right, (other.top + other.bottom) / 2));
+    EXPECT_COLOUR(RGB(48, 104, 192), rows.At(rows.Width() - 1, (selected.top + selected.bottom) / 2))
+        << "the selected row spans the list";
     const RECT selectedRow{0, selected.top, rows.Width(), selected.bottom};
     EXPECT_GT(rows.Count([](COLORREF c) { return c == RGB(255, 255, 255); }, selectedRow), 10) << "white text";
     Capture frame = Capture::Window(combo.GetDropWindow());
