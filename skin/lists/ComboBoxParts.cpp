@@ -654,6 +654,19 @@ int NeloComboBoxListCtrl::SetItemImageOf(int item, int image) {
     return 1;
 }
 
+void NeloComboBoxListCtrl::ShiftItemImages(int item, int delta) {
+    std::map<int, int> moved;
+    for (const auto& entry : m_images) {
+        if (entry.first < item)
+            moved.insert(entry);
+        else if (delta > 0)
+            moved[entry.first + delta] = entry.second;
+        else if (entry.first > item)
+            moved[entry.first + delta] = entry.second;
+    }
+    m_images.swap(moved);
+}
+
 int NeloComboBoxListCtrl::SelectedItem() {
     if (!m_hWnd)
         return -1;

@@ -176,6 +176,9 @@ public:
     // nothing selected for -1).
     void MarkSelected(int item);
     void ClearItemImages() { m_images.clear(); }
+    // Items were inserted at 'item' (delta 1) or removed from it (delta -1):
+    // the images move with their items.
+    void ShiftItemImages(int item, int delta);
 
     // Mouse events the drop window hands in (screen points); true when the
     // scroll bar took the event.

@@ -389,6 +389,22 @@ LRESULT NeloComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 OnSelChange();
             return result;
         }
+        case CB_ADDSTRING:
+        case CB_INSERTSTRING:
+        case CB_DELETESTRING: {
+            // Images belong to items: they move when items are inserted
+            // before them (a sorted combo inserts anywhere) or removed.
+            const int countBefore = GetCount();
+            const LRESULT result = CComboBox::WindowProc(message, wParam, lParam);
+            if (m_parts && result >= 0) {
+                if (message == CB_DELETESTRING)
+                    m_parts->drop->List().ShiftItemImages(static_cast<int>(wParam), -1);
+                else if (static_cast<int>(result) < countBefore)
+                    m_parts->drop->List().ShiftItemImages(static_cast<int>(result), 1);
+            }
+            m_knownSelection = GetCurSel();
+            return result;
+        }
         case CB_GETDROPPEDSTATE:
             if (skinned)
                 return m_dropped;

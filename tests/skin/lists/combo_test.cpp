@@ -580,6 +580,35 @@ TEST_F(ComboTest, ItemImagesInTheListAndInTheTextParts) {
     }
 }
 
+TEST_F(ComboTest, ImagesMoveWithTheirItems) {
+    ColourImages images;
+    NeloComboBox& combo = host->list;
+    combo.SetImageList(&images.list);
+    for (int i = 0; i < 3; ++i)
+        combo.SetItemImage(i, i); // items 0, 1, 2 show images 0, 1, 2
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        const wchar_t* item;
+        int image;
+    };
+    const Step steps[] = {
+        {"an item inserted at the top", [&] { combo.InsertString(0, L"New"); }, L"Item 1", 1},
+        {"the new item has none", [] {}, L"New", -1},
+        {"an item deleted before it", [&] { combo.DeleteString(0); }, L"Item 1", 1},
+        {"the deleted item's image goes", [&] { combo.DeleteString(1); }, L"Item 2", 2},
+        {"appended items have none", [&] { combo.AddString(L"Last"); }, L"Last", -1},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.name);
+        s.act();
+        const int index = combo.FindStringExact(-1, s.item);
+        ASSERT_GE(index, 0);
+        combo.SetCurSel(index);
+        EXPECT_EQ(s.image, combo.GetShownImage());
+    }
+}
+
 TEST_F(ComboTest, TheCallersImageListOutlivesTheCombo) {
     ColourImages images;
     {
@@ -649,6 +678,30 @@ TEST_F(ComboTest, EditPartTypingFilteringAndOpening) {
     host->list.SetFocus();
     Pump();
     EXPECT_FALSE(combo.IsDropped());
+}
+
+TEST_F(ComboTest, DisabledDropDownComboTakesNoTyping) {
+    NeloComboBox& combo = host->edit;
+    HWND edit = combo.GetTextPart();
+    combo.EnableWindow(FALSE);
+    Pump();
+    EXPECT_TRUE(::IsWindowEnabled(edit)) << "enabled, so that it takes the combo's colours";
+    EXPECT_TRUE(::GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) << "but takes no typing";
+    EXPECT_FALSE(combo.IsDropped());
+    Repaint(combo.GetSafeHwnd());
+    Capture shot = Capture::Client(combo.GetSafeHwnd());
+    EXPECT_COLOUR(RGB(204, 204, 204), shot.At(0, shot.Height() / 2)) << "disabled border";
+    EXPECT_COLOUR(RGB(236, 233, 216), shot.At(1, shot.Height() / 2)) << "disabled background";
+    combo.EnableWindow(TRUE);
+    Pump();
+    EXPECT_FALSE(::GetWindowLongW(edit, GWL_STYLE) & ES_READONLY);
+    ::SetFocus(edit);
+    Pump();
+    ::SetWindowTextW(edit, L"");
+    PressKey('Q');
+    wchar_t text[8] = {};
+    ::GetWindowTextW(edit, text, 8);
+    EXPECT_STREQ(L"q", text);
 }
 
 TEST_F(ComboTest, CopyAndPasteSwitch) {
