@@ -51,24 +51,14 @@ const std::vector<std::wstring> kFruit = {L"Apple", L"Banana", L"Cherry", L"Date
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(ComboBoxesPage, CDialog)
-ON_WM_ERASEBKGND()
-ON_WM_CTLCOLOR()
+BEGIN_MESSAGE_MAP(ComboBoxesPage, GalleryDialogPage)
 ON_CBN_SELCHANGE(IDC_CB_TARGET, &ComboBoxesPage::OnTargetChanged)
 END_MESSAGE_MAP()
 
-ComboBoxesPage::ComboBoxesPage() : CDialog(IDD_COMBOS_PAGE), m_background(RGB(250, 250, 250)) {}
-
-BOOL ComboBoxesPage::CreatePage(CWnd* gallery, CPoint origin, COLORREF background) {
-    m_background = background;
-    if (!Create(IDD_COMBOS_PAGE, gallery))
-        return FALSE;
-    SetWindowPos(nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return TRUE;
-}
+ComboBoxesPage::ComboBoxesPage() : GalleryDialogPage(IDD_COMBOS_PAGE) {}
 
 void ComboBoxesPage::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
+    GalleryDialogPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_CB_GROUP_KINDS, m_kindsGroup);
     DDX_Control(pDX, IDC_CB_GROUP_CONVERTER, m_converterGroup);
     DDX_Control(pDX, IDC_CB_LIST_IMAGES, m_listImages);
@@ -84,7 +74,7 @@ void ComboBoxesPage::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL ComboBoxesPage::OnInitDialog() {
-    CDialog::OnInitDialog();
+    GalleryDialogPage::OnInitDialog();
     m_shapes.Create(16, 16, ILC_COLOR24 | ILC_MASK, 4, 1);
     for (COLORREF colour : {RGB(220, 60, 60), RGB(240, 190, 50), RGB(60, 170, 90), RGB(60, 110, 200)})
         AddDisc(m_shapes, colour);
@@ -143,19 +133,4 @@ void ComboBoxesPage::OnTargetChanged() {
 
 void ComboBoxesPage::FocusSample() {
     m_listImages.SetFocus();
-}
-
-BOOL ComboBoxesPage::OnEraseBkgnd(CDC* pDC) {
-    CRect client;
-    GetClientRect(&client);
-    pDC->FillSolidRect(&client, m_background);
-    return TRUE;
-}
-
-HBRUSH ComboBoxesPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    if (nCtlColor == CTLCOLOR_STATIC || nCtlColor == CTLCOLOR_BTN) {
-        pDC->SetBkMode(TRANSPARENT);
-        return Tavrin::SkinResourceCache::GetSolidBrush(m_background);
-    }
-    return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
 }

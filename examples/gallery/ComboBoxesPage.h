@@ -7,31 +7,24 @@
 
 #include <Tavrin.h>
 
-#include "GalleryPages.h"
+#include "GalleryDialogPage.h"
 #include "ProfileCatalogue.h"
 
-class ComboBoxesPage : public CDialog, public GalleryPage {
+class ComboBoxesPage : public GalleryDialogPage {
 public:
     ComboBoxesPage();
 
-    BOOL CreatePage(CWnd* gallery, CPoint origin, COLORREF background) override;
-    CWnd* Window() override { return this; }
     void FocusSample() override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    void OnOK() override {}
-    void OnCancel() override {}
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     afx_msg void OnTargetChanged();
     DECLARE_MESSAGE_MAP()
 
 private:
     void RefillSizeAndQuality();
 
-    COLORREF m_background;
     ProfileCatalogue m_catalogue;
     CImageList m_shapes;
     CImageList m_targets;
