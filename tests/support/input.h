@@ -1,5 +1,5 @@
-// Real mouse input for window tests: the pointer is moved and the buttons
-// pressed through SendInput, so the system hit-tests, captures and posts the
+// Real mouse and keyboard input for window tests: the pointer is moved, the
+// buttons and keys pressed through SendInput, so the system hit-tests, captures and posts the
 // messages itself, as it does for a user.
 #pragma once
 
@@ -41,6 +41,26 @@ inline void LeftDrag(POINT from, const std::vector<POINT>& path) {
 
 inline void LeftClick(POINT at) {
     LeftDrag(at, {});
+}
+
+// Presses and releases a key (with Alt held around it when asked), as the
+// keyboard would; the key goes to whatever has the focus. The caller pumps.
+inline void TypeKey(WORD key, bool withAlt = false) {
+    std::vector<INPUT> inputs;
+    auto add = [&inputs](WORD vk, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    if (withAlt)
+        add(VK_MENU, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    if (withAlt)
+        add(VK_MENU, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 } // namespace quorvex_test

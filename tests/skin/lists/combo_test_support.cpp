@@ -84,21 +84,7 @@ void ComboTest::Focus(Tavrin::NeloComboBox& combo) {
 }
 
 void ComboTest::PressKey(WORD key, bool withAlt) {
-    std::vector<INPUT> inputs;
-    auto add = [&inputs](WORD vk, DWORD flags) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = vk;
-        input.ki.dwFlags = flags;
-        inputs.push_back(input);
-    };
-    if (withAlt)
-        add(VK_MENU, 0);
-    add(key, 0);
-    add(key, KEYEVENTF_KEYUP);
-    if (withAlt)
-        add(VK_MENU, KEYEVENTF_KEYUP);
-    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    quorvex_test::TypeKey(key, withAlt);
     Pump();
 }
 

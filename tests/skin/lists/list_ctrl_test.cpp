@@ -546,13 +546,7 @@ protected:
     }
     void PressKey(HWND window, WORD key) {
         ::SetFocus(window);
-        INPUT keys[2] = {};
-        for (int i = 0; i < 2; ++i) {
-            keys[i].type = INPUT_KEYBOARD;
-            keys[i].ki.wVk = key;
-            keys[i].ki.dwFlags = i ? KEYEVENTF_KEYUP : 0;
-        }
-        ::SendInput(2, keys, sizeof(INPUT));
+        quorvex_test::TypeKey(key);
         Pump();
     }
 };

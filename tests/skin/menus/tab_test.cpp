@@ -8,6 +8,7 @@
 #include "tab_test_support.h"
 
 #include "support/colour_record.h"
+#include "support/input.h"
 #include "support/rects.h"
 
 #include <memory>
@@ -64,11 +65,7 @@ _TabCtrlColorInfo DistinctColours(const _TabCtrlColorInfo& base) {
 }
 
 void PressKey(WORD key) {
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
+    quorvex_test::TypeKey(key);
 }
 
 class TabTest : public HostTest {
