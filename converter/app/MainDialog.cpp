@@ -323,12 +323,23 @@ void MainDialog::SetUpProfileControls() {
 }
 
 void MainDialog::SetUpFileList() {
-    // Skinned list to come: FixColumnOrder(1), FixColumnWidth(0) and
-    // ShowStripeRow(1) before the columns.
-    for (int i = 0; i < static_cast<int>(sizeof(kColumns) / sizeof(kColumns[0])); ++i)
+    m_fileList.FixColumnOrder(1);
+    m_fileList.FixColumnWidth(0);
+    m_fileList.ShowStripeRow(1);
+    const int columns = static_cast<int>(sizeof(kColumns) / sizeof(kColumns[0]));
+    for (int i = 0; i < columns; ++i)
         m_fileList.InsertColumn(i, kColumns[i].heading, LVCFMT_LEFT, kColumns[i].width, -1);
-    if (FillImageList(m_rowImages, 3, kRowBitmaps, sizeof(kRowBitmaps) / sizeof(kRowBitmaps[0])))
+    // The other columns may be widened by the user; the path column stays
+    // hidden, so its divider cannot be dragged open.
+    m_fileList.FixColumnWidth(FileListRows::PathColumn, 1);
+    if (FillImageList(m_rowImages, 3, kRowBitmaps, sizeof(kRowBitmaps) / sizeof(kRowBitmaps[0]))) {
         m_fileList.SetImageList(&m_rowImages, LVSIL_SMALL);
+        // The list view hands its small image list on to its header, whose
+        // columns ask for their picture by callback and come back with
+        // picture 0: every heading would show the waiting mark. The headings
+        // have no pictures.
+        m_fileList.SetHeaderCtrlImageList(nullptr);
+    }
 }
 
 void MainDialog::SetUpLabelsAndProgress() {

@@ -2,9 +2,9 @@
 // profile controls (target, size, quality, output folder), the status line
 // and the per-file progress, the menu bar and the system menu's About entry.
 //
-// Still plain framework controls, to be replaced by their skinned classes:
-// the three profile combo boxes and the file list (see the members below).
-// Everything else is skinned.
+// Still plain framework controls, to be replaced by their skinned class:
+// the three profile combo boxes (see the members below). Everything else is
+// skinned.
 #pragma once
 
 #include "FileListRows.h"
@@ -207,13 +207,14 @@ private:
 
     // Skinned controls to come: the combo boxes become Tavrin::NeloComboBox
     // (the target list then shows m_targetImages with SetImageList and
-    // SetItemImage), the list a Tavrin::NeloListCtrl (FixColumnOrder,
-    // FixColumnWidth, ShowStripeRow).
+    // SetItemImage).
     CComboBox m_targetCombo;
     CComboBox m_sizeCombo;
     CComboBox m_qualityCombo;
     Tavrin::NeloEdit m_outputEdit;
-    CListCtrl m_fileList;
+    // Striped rows, columns neither sized nor moved by the user; the row
+    // pictures come from m_rowImages, which the list shares and never frees.
+    Tavrin::NeloListCtrl m_fileList;
     FileListRows m_rows;
 
     CImageList m_targetImages;
