@@ -31,6 +31,7 @@
 #include "NeloTabCtrl.h"
 #include "NeloListBox.h"
 #include "NeloListCtrl.h"
+#include "NeloComboBox.h"
 #include "NeloScrollView.h"
 #include "NeloTreeCtrl.h"
 #include "ScrollBarHost.h"
