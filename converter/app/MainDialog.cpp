@@ -310,14 +310,16 @@ void MainDialog::SetUpOutputFolderEdit() {
 }
 
 void MainDialog::SetUpProfileControls() {
-    FillImageList(m_targetImages, 7, kTargetBitmaps, sizeof(kTargetBitmaps) / sizeof(kTargetBitmaps[0]));
-    // Skinned combo box to come: SetImageList(&m_targetImages) here and
-    // SetItemImage(i, i) after each name.
+    if (FillImageList(m_targetImages, 7, kTargetBitmaps, sizeof(kTargetBitmaps) / sizeof(kTargetBitmaps[0])))
+        m_targetCombo.SetImageList(&m_targetImages);
     std::vector<std::wstring> names;
     if (const ProfileCatalogue* catalogue = Catalogue())
         catalogue->GetNames(names);
-    for (const std::wstring& name : names)
-        m_targetCombo.AddString(name.c_str());
+    // The pictures are in the catalogue's name order.
+    for (int i = 0; i < static_cast<int>(names.size()); ++i) {
+        m_targetCombo.AddString(names[i].c_str());
+        m_targetCombo.SetItemImage(i, i);
+    }
     m_targetCombo.SetCurSel(0);
     RefillSizeAndQuality();
 }
