@@ -2,22 +2,12 @@
 
 #include "buttons_page_ids.h"
 
-BEGIN_MESSAGE_MAP(ButtonsPage, CDialog)
-ON_WM_ERASEBKGND()
+BEGIN_MESSAGE_MAP(ButtonsPage, GalleryDialogPage)
 ON_WM_SHOWWINDOW()
 ON_MESSAGE(WM_APP + 1, &ButtonsPage::OnUpdatePinnedTip)
-ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
-ButtonsPage::ButtonsPage() : CDialog(IDD_BUTTONS_PAGE), m_background(RGB(250, 250, 250)) {}
-
-BOOL ButtonsPage::CreatePage(CWnd* gallery, CPoint origin, COLORREF background) {
-    m_background = background;
-    if (!Create(IDD_BUTTONS_PAGE, gallery))
-        return FALSE;
-    SetWindowPos(nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return TRUE;
-}
+ButtonsPage::ButtonsPage() : GalleryDialogPage(IDD_BUTTONS_PAGE) {}
 
 void ButtonsPage::FocusSample() {
     if (m_focused.GetSafeHwnd())
@@ -25,7 +15,7 @@ void ButtonsPage::FocusSample() {
 }
 
 void ButtonsPage::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
+    GalleryDialogPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_BTN_NORMAL, m_normal);
     DDX_Control(pDX, IDC_BTN_HOVER, m_hover);
     DDX_Control(pDX, IDC_BTN_PRESSED, m_pressed);
@@ -83,7 +73,7 @@ int ClientHeight(CWnd& window) {
 } // namespace
 
 BOOL ButtonsPage::OnInitDialog() {
-    CDialog::OnInitDialog();
+    GalleryDialogPage::OnInitDialog();
 
     // Hover: the pointer is rarely there when a picture is taken, so this
     // sample wears the hover colours as its normal ones.
@@ -150,7 +140,7 @@ constexpr UINT kUpdatePinnedTip = WM_APP + 1;
 } // namespace
 
 void ButtonsPage::OnShowWindow(BOOL bShow, UINT nStatus) {
-    CDialog::OnShowWindow(bShow, nStatus);
+    GalleryDialogPage::OnShowWindow(bShow, nStatus);
     PostMessage(kUpdatePinnedTip);
 }
 
@@ -184,19 +174,4 @@ void ButtonsPage::ShowPinnedTip(bool show) {
     m_pinnedTip.SendMessage(TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
     m_pinnedTip.SetWindowPos(&CWnd::wndTopMost, beside.right + 12, beside.top + 2, 0, 0,
                              SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-BOOL ButtonsPage::OnEraseBkgnd(CDC* pDC) {
-    CRect client;
-    GetClientRect(&client);
-    pDC->FillSolidRect(&client, m_background);
-    return TRUE;
-}
-
-HBRUSH ButtonsPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    if (nCtlColor == CTLCOLOR_STATIC || nCtlColor == CTLCOLOR_BTN) {
-        pDC->SetBkMode(TRANSPARENT);
-        return Tavrin::SkinResourceCache::GetSolidBrush(m_background);
-    }
-    return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
 }

@@ -6,31 +6,24 @@
 
 #include <Tavrin.h>
 
-#include "GalleryPages.h"
+#include "GalleryDialogPage.h"
 
-class ButtonsPage : public CDialog, public GalleryPage {
+class ButtonsPage : public GalleryDialogPage {
 public:
     ButtonsPage();
 
-    BOOL CreatePage(CWnd* gallery, CPoint origin, COLORREF background) override;
-    CWnd* Window() override { return this; }
     void FocusSample() override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    void OnOK() override {}
-    void OnCancel() override {}
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg LRESULT OnUpdatePinnedTip(WPARAM wParam, LPARAM lParam);
-    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     DECLARE_MESSAGE_MAP()
 
 private:
     void ShowPinnedTip(bool show);
 
-    COLORREF m_background;
 
     Tavrin::NeloButton m_normal, m_hover, m_pressed, m_disabled, m_focused, m_stopped, m_icon, m_picture;
     Tavrin::NeloButton m_shapes[6];

@@ -38,23 +38,13 @@ HBRUSH ChecksSecondDialog::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
     return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
 }
 
-BEGIN_MESSAGE_MAP(ChecksPage, CDialog)
-ON_WM_ERASEBKGND()
+BEGIN_MESSAGE_MAP(ChecksPage, GalleryDialogPage)
 ON_WM_SHOWWINDOW()
 ON_MESSAGE(WM_APP + 2, &ChecksPage::OnPointAtHover)
-ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 ChecksPage::ChecksPage()
-    : CDialog(IDD_CHECKS_PAGE), m_background(RGB(250, 250, 250)), m_pointedAtHover(false) {}
-
-BOOL ChecksPage::CreatePage(CWnd* gallery, CPoint origin, COLORREF background) {
-    m_background = background;
-    if (!Create(IDD_CHECKS_PAGE, gallery))
-        return FALSE;
-    SetWindowPos(nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return TRUE;
-}
+    : GalleryDialogPage(IDD_CHECKS_PAGE), m_pointedAtHover(false) {}
 
 void ChecksPage::FocusSample() {
     if (m_focused.GetSafeHwnd())
@@ -62,7 +52,7 @@ void ChecksPage::FocusSample() {
 }
 
 void ChecksPage::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
+    GalleryDialogPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_CK_GROUP, m_checkGroup);
     DDX_Control(pDX, IDC_RB_GROUP, m_radioGroup);
     DDX_Control(pDX, IDC_HD_GROUP, m_headerGroup);
@@ -86,7 +76,7 @@ void ChecksPage::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL ChecksPage::OnInitDialog() {
-    CDialog::OnInitDialog();
+    GalleryDialogPage::OnInitDialog();
 
     m_checked.SetCheck(BST_CHECKED);
     m_indeterminate.SetCheck(BST_INDETERMINATE);
@@ -139,7 +129,7 @@ void ChecksPage::FillList() {
 }
 
 void ChecksPage::OnShowWindow(BOOL bShow, UINT nStatus) {
-    CDialog::OnShowWindow(bShow, nStatus);
+    GalleryDialogPage::OnShowWindow(bShow, nStatus);
     if (bShow && !m_pointedAtHover)
         PostMessage(kPointAtHover);
 }
@@ -154,19 +144,4 @@ LRESULT ChecksPage::OnPointAtHover(WPARAM, LPARAM) {
     m_hover.GetWindowRect(&r);
     ::SetCursorPos(r.left + 40, r.CenterPoint().y);
     return 0;
-}
-
-BOOL ChecksPage::OnEraseBkgnd(CDC* pDC) {
-    CRect client;
-    GetClientRect(&client);
-    pDC->FillSolidRect(&client, m_background);
-    return TRUE;
-}
-
-HBRUSH ChecksPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    if (nCtlColor == CTLCOLOR_STATIC || nCtlColor == CTLCOLOR_BTN) {
-        pDC->SetBkMode(TRANSPARENT);
-        return Tavrin::SkinResourceCache::GetSolidBrush(m_background);
-    }
-    return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
 }

@@ -6,7 +6,7 @@
 
 #include <Tavrin.h>
 
-#include "GalleryPages.h"
+#include "GalleryDialogPage.h"
 
 class ChecksSecondDialog : public CDialog {
 public:
@@ -22,29 +22,22 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-class ChecksPage : public CDialog, public GalleryPage {
+class ChecksPage : public GalleryDialogPage {
 public:
     ChecksPage();
 
-    BOOL CreatePage(CWnd* gallery, CPoint origin, COLORREF background) override;
-    CWnd* Window() override { return this; }
     void FocusSample() override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    void OnOK() override {}
-    void OnCancel() override {}
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg LRESULT OnPointAtHover(WPARAM wParam, LPARAM lParam);
-    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     DECLARE_MESSAGE_MAP()
 
 private:
     void FillList();
 
-    COLORREF m_background;
     bool m_pointedAtHover;
     Tavrin::NeloGroupBox m_checkGroup, m_radioGroup, m_headerGroup;
     Tavrin::NeloCheckBox m_unchecked, m_checked, m_indeterminate, m_disabled, m_disabledChecked, m_focused,

@@ -2,20 +2,7 @@
 
 #include "listviews_page_ids.h"
 
-BEGIN_MESSAGE_MAP(ListViewsPage, CDialog)
-ON_WM_ERASEBKGND()
-ON_WM_CTLCOLOR()
-END_MESSAGE_MAP()
-
-ListViewsPage::ListViewsPage() : CDialog(IDD_LISTVIEWS_PAGE), m_background(RGB(250, 250, 250)) {}
-
-BOOL ListViewsPage::CreatePage(CWnd* gallery, CPoint origin, COLORREF background) {
-    m_background = background;
-    if (!Create(IDD_LISTVIEWS_PAGE, gallery))
-        return FALSE;
-    SetWindowPos(nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return TRUE;
-}
+ListViewsPage::ListViewsPage() : GalleryDialogPage(IDD_LISTVIEWS_PAGE) {}
 
 void ListViewsPage::FocusSample() {
     if (m_report.GetSafeHwnd())
@@ -23,7 +10,7 @@ void ListViewsPage::FocusSample() {
 }
 
 void ListViewsPage::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
+    GalleryDialogPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_LST_REPORT, m_report);
     DDX_Control(pDX, IDC_LST_FIXED, m_fixed);
     DDX_Control(pDX, IDC_LBX_NORMAL, m_normal);
@@ -57,7 +44,7 @@ void MakeStateImages(CImageList& images) {
 } // namespace
 
 BOOL ListViewsPage::OnInitDialog() {
-    CDialog::OnInitDialog();
+    GalleryDialogPage::OnInitDialog();
     MakeStateImages(m_states);
     FillReport();
     FillFixed();
@@ -133,19 +120,4 @@ void ListViewsPage::FillListBoxes() {
     m_outlined.SetCurSel(1);
     m_disabled.SetCurSel(1);
     m_disabled.EnableWindow(FALSE);
-}
-
-BOOL ListViewsPage::OnEraseBkgnd(CDC* pDC) {
-    CRect client;
-    GetClientRect(&client);
-    pDC->FillSolidRect(&client, m_background);
-    return TRUE;
-}
-
-HBRUSH ListViewsPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    if (nCtlColor == CTLCOLOR_STATIC || nCtlColor == CTLCOLOR_BTN) {
-        pDC->SetBkMode(TRANSPARENT);
-        return Tavrin::SkinResourceCache::GetSolidBrush(m_background);
-    }
-    return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
 }

@@ -7,31 +7,23 @@
 
 #include <Tavrin.h>
 
-#include "GalleryPages.h"
+#include "GalleryDialogPage.h"
 
-class ListViewsPage : public CDialog, public GalleryPage {
+class ListViewsPage : public GalleryDialogPage {
 public:
     ListViewsPage();
 
-    BOOL CreatePage(CWnd* gallery, CPoint origin, COLORREF background) override;
-    CWnd* Window() override { return this; }
     void FocusSample() override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    void OnOK() override {}
-    void OnCancel() override {}
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    DECLARE_MESSAGE_MAP()
 
 private:
     void FillReport();
     void FillFixed();
     void FillListBoxes();
 
-    COLORREF m_background;
     Tavrin::NeloListCtrl m_report, m_fixed;
     Tavrin::NeloListBox m_normal, m_striped, m_outlined, m_disabled;
     CImageList m_states; // shared with the lists, destroyed here

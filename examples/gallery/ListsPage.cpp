@@ -2,20 +2,7 @@
 
 #include "lists_page_ids.h"
 
-BEGIN_MESSAGE_MAP(ListsPage, CDialog)
-ON_WM_ERASEBKGND()
-ON_WM_CTLCOLOR()
-END_MESSAGE_MAP()
-
-ListsPage::ListsPage() : CDialog(IDD_LISTS_PAGE), m_background(RGB(250, 250, 250)) {}
-
-BOOL ListsPage::CreatePage(CWnd* gallery, CPoint origin, COLORREF background) {
-    m_background = background;
-    if (!Create(IDD_LISTS_PAGE, gallery))
-        return FALSE;
-    SetWindowPos(nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return TRUE;
-}
+ListsPage::ListsPage() : GalleryDialogPage(IDD_LISTS_PAGE) {}
 
 void ListsPage::FocusSample() {
     if (m_focused.GetSafeHwnd()) {
@@ -25,7 +12,7 @@ void ListsPage::FocusSample() {
 }
 
 void ListsPage::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
+    GalleryDialogPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_LS_GROUP, m_group);
     DDX_Control(pDX, IDC_LS_NOTE, m_note);
     DDX_Control(pDX, IDC_LS_NORMAL, m_normal);
@@ -46,7 +33,7 @@ void ListsPage::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL ListsPage::OnInitDialog() {
-    CDialog::OnInitDialog();
+    GalleryDialogPage::OnInitDialog();
     m_normal.SetWindowText(L"Normal");
     m_focused.SetWindowText(L"Focused");
     m_hot.SetWindowText(L"Hot (the pointer over its scroll bar)");
@@ -80,19 +67,4 @@ BOOL ListsPage::OnInitDialog() {
     m_memoDisabled.SetWindowText(lines);
     m_memoDisabled.EnableWindow(FALSE);
     return FALSE;
-}
-
-BOOL ListsPage::OnEraseBkgnd(CDC* pDC) {
-    CRect client;
-    GetClientRect(&client);
-    pDC->FillSolidRect(&client, m_background);
-    return TRUE;
-}
-
-HBRUSH ListsPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    if (nCtlColor == CTLCOLOR_STATIC || nCtlColor == CTLCOLOR_BTN) {
-        pDC->SetBkMode(TRANSPARENT);
-        return Tavrin::SkinResourceCache::GetSolidBrush(m_background);
-    }
-    return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
 }

@@ -7,27 +7,19 @@
 
 #include <Tavrin.h>
 
-#include "GalleryPages.h"
+#include "GalleryDialogPage.h"
 
-class ListsPage : public CDialog, public GalleryPage {
+class ListsPage : public GalleryDialogPage {
 public:
     ListsPage();
 
-    BOOL CreatePage(CWnd* gallery, CPoint origin, COLORREF background) override;
-    CWnd* Window() override { return this; }
     void FocusSample() override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    void OnOK() override {}
-    void OnCancel() override {}
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    DECLARE_MESSAGE_MAP()
 
 private:
-    COLORREF m_background;
     Tavrin::NeloGroupBox m_group;
     Tavrin::NeloStatic m_note;
     Tavrin::NeloEdit m_normal, m_focused, m_hot, m_readOnly, m_disabled, m_password, m_disabledPassword, m_hint,

@@ -2,9 +2,7 @@
 
 #include "menus_page_ids.h"
 
-BEGIN_MESSAGE_MAP(MenusPage, CDialog)
-ON_WM_ERASEBKGND()
-ON_WM_CTLCOLOR()
+BEGIN_MESSAGE_MAP(MenusPage, GalleryDialogPage)
 ON_WM_CONTEXTMENU()
 ON_WM_TIMER()
 END_MESSAGE_MAP()
@@ -53,15 +51,7 @@ int MenuAskedToOpen() {
 
 } // namespace
 
-MenusPage::MenusPage() : CDialog(IDD_MENUS_PAGE), m_background(RGB(250, 250, 250)), m_demoMenu(0) {}
-
-BOOL MenusPage::CreatePage(CWnd* gallery, CPoint origin, COLORREF background) {
-    m_background = background;
-    if (!Create(IDD_MENUS_PAGE, gallery))
-        return FALSE;
-    SetWindowPos(nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return TRUE;
-}
+MenusPage::MenusPage() : GalleryDialogPage(IDD_MENUS_PAGE), m_demoMenu(0) {}
 
 void MenusPage::FocusSample() {
     if (m_focused.GetSafeHwnd())
@@ -72,7 +62,7 @@ void MenusPage::FocusSample() {
 }
 
 void MenusPage::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
+    GalleryDialogPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_SL_NORMAL, m_normal);
     DDX_Control(pDX, IDC_SL_HOVER, m_hover);
     DDX_Control(pDX, IDC_SL_PRESSED, m_pressed);
@@ -87,7 +77,7 @@ void MenusPage::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL MenusPage::OnInitDialog() {
-    CDialog::OnInitDialog();
+    GalleryDialogPage::OnInitDialog();
     SetUpMenus();
     SetUpSliders();
     return FALSE;
@@ -166,7 +156,7 @@ BOOL MenusPage::OnCommand(WPARAM wParam, LPARAM lParam) {
         SetDlgItemText(IDC_MN_NOTE, note);
         return TRUE;
     }
-    return CDialog::OnCommand(wParam, lParam);
+    return GalleryDialogPage::OnCommand(wParam, lParam);
 }
 
 void MenusPage::OnContextMenu(CWnd* pWnd, CPoint pos) {
@@ -184,7 +174,7 @@ void MenusPage::OnContextMenu(CWnd* pWnd, CPoint pos) {
 
 void MenusPage::OnTimer(UINT_PTR id) {
     if (id != kOpenMenuTimer) {
-        CDialog::OnTimer(id);
+        GalleryDialogPage::OnTimer(id);
         return;
     }
     KillTimer(kOpenMenuTimer);
@@ -196,19 +186,4 @@ void MenusPage::OnTimer(UINT_PTR id) {
     PostMessage(WM_KEYDOWN, VK_RIGHT, 0);
     if (Tavrin::NeloMenuWnd* bar = m_menu.MenuBar())
         bar->OpenItem(m_demoMenu == 1 ? 0 : 2, true);
-}
-
-BOOL MenusPage::OnEraseBkgnd(CDC* pDC) {
-    CRect client;
-    GetClientRect(&client);
-    pDC->FillSolidRect(&client, m_background);
-    return TRUE;
-}
-
-HBRUSH MenusPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    if (nCtlColor == CTLCOLOR_STATIC || nCtlColor == CTLCOLOR_BTN) {
-        pDC->SetBkMode(TRANSPARENT);
-        return Tavrin::SkinResourceCache::GetSolidBrush(m_background);
-    }
-    return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
 }

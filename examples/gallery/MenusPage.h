@@ -9,24 +9,18 @@
 
 #include <Tavrin.h>
 
-#include "GalleryPages.h"
+#include "GalleryDialogPage.h"
 
-class MenusPage : public CDialog, public GalleryPage {
+class MenusPage : public GalleryDialogPage {
 public:
     MenusPage();
 
-    BOOL CreatePage(CWnd* gallery, CPoint origin, COLORREF background) override;
-    CWnd* Window() override { return this; }
     void FocusSample() override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    void OnOK() override {}
-    void OnCancel() override {}
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
     afx_msg void OnTimer(UINT_PTR id);
     DECLARE_MESSAGE_MAP()
@@ -35,7 +29,6 @@ private:
     void SetUpMenus();
     void SetUpSliders();
 
-    COLORREF m_background;
     int m_demoMenu; // 1: File, 2: View, opened for a picture
     Tavrin::NeloMenu m_menu;
     Tavrin::NeloMenu m_context;

@@ -2,23 +2,10 @@
 
 #include "richedit_page_ids.h"
 
-BEGIN_MESSAGE_MAP(RichEditPage, CDialog)
-ON_WM_ERASEBKGND()
-ON_WM_CTLCOLOR()
-END_MESSAGE_MAP()
-
-RichEditPage::RichEditPage() : CDialog(IDD_RICHEDIT_PAGE), m_background(RGB(250, 250, 250)) {}
-
-BOOL RichEditPage::CreatePage(CWnd* gallery, CPoint origin, COLORREF background) {
-    m_background = background;
-    if (!Create(IDD_RICHEDIT_PAGE, gallery))
-        return FALSE;
-    SetWindowPos(nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return TRUE;
-}
+RichEditPage::RichEditPage() : GalleryDialogPage(IDD_RICHEDIT_PAGE) {}
 
 void RichEditPage::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
+    GalleryDialogPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_RE_GROUP, m_group);
     DDX_Control(pDX, IDC_RE_RICH, m_rich);
     DDX_Control(pDX, IDC_RE_RICH_DISABLED, m_disabled);
@@ -44,7 +31,7 @@ void Append(CRichEditCtrl& rich, LPCTSTR text, DWORD effects, COLORREF colour) {
 } // namespace
 
 BOOL RichEditPage::OnInitDialog() {
-    CDialog::OnInitDialog();
+    GalleryDialogPage::OnInitDialog();
     // Formatting needs rich text: the text mode goes back to rich while the
     // box is still empty.
     m_rich.SendMessage(EM_SETTEXTMODE, TM_RICHTEXT, 0);
@@ -66,19 +53,4 @@ BOOL RichEditPage::OnInitDialog() {
 
 void RichEditPage::FocusSample() {
     m_rich.SetFocus();
-}
-
-BOOL RichEditPage::OnEraseBkgnd(CDC* pDC) {
-    CRect client;
-    GetClientRect(&client);
-    pDC->FillSolidRect(&client, m_background);
-    return TRUE;
-}
-
-HBRUSH RichEditPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    if (nCtlColor == CTLCOLOR_STATIC || nCtlColor == CTLCOLOR_BTN) {
-        pDC->SetBkMode(TRANSPARENT);
-        return Tavrin::SkinResourceCache::GetSolidBrush(m_background);
-    }
-    return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
 }

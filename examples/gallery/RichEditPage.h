@@ -4,27 +4,19 @@
 
 #include <Tavrin.h>
 
-#include "GalleryPages.h"
+#include "GalleryDialogPage.h"
 
-class RichEditPage : public CDialog, public GalleryPage {
+class RichEditPage : public GalleryDialogPage {
 public:
     RichEditPage();
 
-    BOOL CreatePage(CWnd* gallery, CPoint origin, COLORREF background) override;
-    CWnd* Window() override { return this; }
     void FocusSample() override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    void OnOK() override {}
-    void OnCancel() override {}
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    DECLARE_MESSAGE_MAP()
 
 private:
-    COLORREF m_background;
     Tavrin::NeloGroupBox m_group;
     Tavrin::NeloRichEditCtrl m_rich, m_disabled;
 };

@@ -2,25 +2,15 @@
 
 #include "scrolling_page_ids.h"
 
-BEGIN_MESSAGE_MAP(ScrollingPage, CDialog)
-ON_WM_ERASEBKGND()
-ON_WM_CTLCOLOR()
+BEGIN_MESSAGE_MAP(ScrollingPage, GalleryDialogPage)
 ON_WM_VSCROLL()
 ON_WM_HSCROLL()
 END_MESSAGE_MAP()
 
-ScrollingPage::ScrollingPage() : CDialog(IDD_SCROLLING_PAGE), m_background(RGB(250, 250, 250)) {}
-
-BOOL ScrollingPage::CreatePage(CWnd* gallery, CPoint origin, COLORREF background) {
-    m_background = background;
-    if (!Create(IDD_SCROLLING_PAGE, gallery))
-        return FALSE;
-    SetWindowPos(nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return TRUE;
-}
+ScrollingPage::ScrollingPage() : GalleryDialogPage(IDD_SCROLLING_PAGE) {}
 
 void ScrollingPage::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
+    GalleryDialogPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_SC_BARS_GROUP, m_barsGroup);
     DDX_Control(pDX, IDC_SC_SPINS_GROUP, m_spinsGroup);
     DDX_Control(pDX, IDC_SC_NOTE_BARS, m_barsNote);
@@ -73,7 +63,7 @@ void WearLook(Tavrin::NeloScrollBar& bar, bool pressed, bool arrowsToo) {
 } // namespace
 
 BOOL ScrollingPage::OnInitDialog() {
-    CDialog::OnInitDialog();
+    GalleryDialogPage::OnInitDialog();
     const int positions[5] = {0, 30, 50, 80, 40};
     Tavrin::NeloScrollBar* vertical[5] = {};
     for (int i = 0; i < 5; ++i)
@@ -150,19 +140,4 @@ void ScrollingPage::OnVScroll(UINT code, UINT, CScrollBar*) {
 
 void ScrollingPage::OnHScroll(UINT code, UINT, CScrollBar*) {
     Scroll(false, code);
-}
-
-BOOL ScrollingPage::OnEraseBkgnd(CDC* pDC) {
-    CRect client;
-    GetClientRect(&client);
-    pDC->FillSolidRect(&client, m_background);
-    return TRUE;
-}
-
-HBRUSH ScrollingPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    if (nCtlColor == CTLCOLOR_STATIC || nCtlColor == CTLCOLOR_BTN) {
-        pDC->SetBkMode(TRANSPARENT);
-        return Tavrin::SkinResourceCache::GetSolidBrush(m_background);
-    }
-    return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
 }

@@ -7,25 +7,19 @@
 
 #include <Tavrin.h>
 
-#include "GalleryPages.h"
+#include "GalleryDialogPage.h"
 
 #include <memory>
 #include <vector>
 
-class ScrollingPage : public CDialog, public GalleryPage {
+class ScrollingPage : public GalleryDialogPage {
 public:
     ScrollingPage();
 
-    BOOL CreatePage(CWnd* gallery, CPoint origin, COLORREF background) override;
-    CWnd* Window() override { return this; }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    void OnOK() override {}
-    void OnCancel() override {}
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     afx_msg void OnVScroll(UINT code, UINT pos, CScrollBar* bar);
     afx_msg void OnHScroll(UINT code, UINT pos, CScrollBar* bar);
     DECLARE_MESSAGE_MAP()
@@ -34,7 +28,6 @@ private:
     Tavrin::NeloScrollBar* MakeBar(UINT placeholder, bool vertical, int position);
     void Scroll(bool vertical, UINT code);
 
-    COLORREF m_background;
     Tavrin::NeloGroupBox m_barsGroup, m_spinsGroup;
     Tavrin::NeloStatic m_barsNote, m_spinsNote;
     std::vector<std::unique_ptr<Tavrin::NeloScrollBar>> m_bars;

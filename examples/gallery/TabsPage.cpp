@@ -2,20 +2,7 @@
 
 #include "tabs_page_ids.h"
 
-BEGIN_MESSAGE_MAP(TabsPage, CDialog)
-ON_WM_ERASEBKGND()
-ON_WM_CTLCOLOR()
-END_MESSAGE_MAP()
-
-TabsPage::TabsPage() : CDialog(IDD_TABS_PAGE), m_background(RGB(250, 250, 250)) {}
-
-BOOL TabsPage::CreatePage(CWnd* gallery, CPoint origin, COLORREF background) {
-    m_background = background;
-    if (!Create(IDD_TABS_PAGE, gallery))
-        return FALSE;
-    SetWindowPos(nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return TRUE;
-}
+TabsPage::TabsPage() : GalleryDialogPage(IDD_TABS_PAGE) {}
 
 void TabsPage::FocusSample() {
     if (m_images.GetSafeHwnd())
@@ -23,7 +10,7 @@ void TabsPage::FocusSample() {
 }
 
 void TabsPage::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
+    GalleryDialogPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_TB_SCROLL, m_scrolling);
     DDX_Control(pDX, IDC_TB_IMAGES, m_images);
     DDX_Control(pDX, IDC_TB_HOT, m_hot);
@@ -66,7 +53,7 @@ void MakeImages(CImageList& list) {
 } // namespace
 
 BOOL TabsPage::OnInitDialog() {
-    CDialog::OnInitDialog();
+    GalleryDialogPage::OnInitDialog();
 
     AddTabs(m_scrolling, {L"General", L"Video", L"Audio", L"Subtitles", L"Output", L"About"});
     const wchar_t* tips[] = {L"Name and place", L"Size and quality", L"Sound (disabled)", L"Text tracks",
@@ -97,19 +84,4 @@ BOOL TabsPage::OnInitDialog() {
     m_disabled.SetCurSel(0);
     m_disabled.EnableWindow(FALSE);
     return FALSE;
-}
-
-BOOL TabsPage::OnEraseBkgnd(CDC* pDC) {
-    CRect client;
-    GetClientRect(&client);
-    pDC->FillSolidRect(&client, m_background);
-    return TRUE;
-}
-
-HBRUSH TabsPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    if (nCtlColor == CTLCOLOR_STATIC || nCtlColor == CTLCOLOR_BTN) {
-        pDC->SetBkMode(TRANSPARENT);
-        return Tavrin::SkinResourceCache::GetSolidBrush(m_background);
-    }
-    return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
 }

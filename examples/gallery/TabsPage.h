@@ -7,27 +7,19 @@
 
 #include <Tavrin.h>
 
-#include "GalleryPages.h"
+#include "GalleryDialogPage.h"
 
-class TabsPage : public CDialog, public GalleryPage {
+class TabsPage : public GalleryDialogPage {
 public:
     TabsPage();
 
-    BOOL CreatePage(CWnd* gallery, CPoint origin, COLORREF background) override;
-    CWnd* Window() override { return this; }
     void FocusSample() override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    void OnOK() override {}
-    void OnCancel() override {}
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    DECLARE_MESSAGE_MAP()
 
 private:
-    COLORREF m_background;
     Tavrin::NeloTabCtrl m_scrolling, m_images, m_hot, m_disabled;
     CImageList m_imageList;
 };

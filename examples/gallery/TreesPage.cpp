@@ -60,23 +60,10 @@ void AddSquare(CImageList& images, COLORREF fill, COLORREF edge) {
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(TreesPage, CDialog)
-ON_WM_ERASEBKGND()
-ON_WM_CTLCOLOR()
-END_MESSAGE_MAP()
-
-TreesPage::TreesPage() : CDialog(IDD_TREES_PAGE), m_background(RGB(250, 250, 250)) {}
-
-BOOL TreesPage::CreatePage(CWnd* gallery, CPoint origin, COLORREF background) {
-    m_background = background;
-    if (!Create(IDD_TREES_PAGE, gallery))
-        return FALSE;
-    SetWindowPos(nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return TRUE;
-}
+TreesPage::TreesPage() : GalleryDialogPage(IDD_TREES_PAGE) {}
 
 void TreesPage::DoDataExchange(CDataExchange* pDX) {
-    CDialog::DoDataExchange(pDX);
+    GalleryDialogPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_TR_GROUP_TREE, m_treeGroup);
     DDX_Control(pDX, IDC_TR_GROUP_VIEW, m_viewGroup);
     DDX_Control(pDX, IDC_TR_TREE, m_tree);
@@ -84,7 +71,7 @@ void TreesPage::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL TreesPage::OnInitDialog() {
-    CDialog::OnInitDialog();
+    GalleryDialogPage::OnInitDialog();
     m_images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 3, 1);
     AddSquare(m_images, RGB(240, 190, 50), RGB(200, 150, 30));  // folder
     AddSquare(m_images, RGB(120, 170, 230), RGB(60, 110, 180)); // file
@@ -136,19 +123,4 @@ void TreesPage::MakeDocumentWindow() {
 
 void TreesPage::FocusSample() {
     m_tree.SetFocus();
-}
-
-BOOL TreesPage::OnEraseBkgnd(CDC* pDC) {
-    CRect client;
-    GetClientRect(&client);
-    pDC->FillSolidRect(&client, m_background);
-    return TRUE;
-}
-
-HBRUSH TreesPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
-    if (nCtlColor == CTLCOLOR_STATIC || nCtlColor == CTLCOLOR_BTN) {
-        pDC->SetBkMode(TRANSPARENT);
-        return Tavrin::SkinResourceCache::GetSolidBrush(m_background);
-    }
-    return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
 }

@@ -1,5 +1,6 @@
 #include "NeloListCtrl.h"
 
+#include "ScrollBarHost.h"
 #include "SkinControl.h"
 #include "SkinRows.h"
 #include "SkinWindow.h"
@@ -9,11 +10,13 @@
 namespace Tavrin {
 
 BEGIN_MESSAGE_MAP(NeloListCtrl, CListCtrl)
+ON_WM_PAINT()
 ON_WM_NCPAINT()
 ON_WM_ERASEBKGND()
 ON_WM_CTLCOLOR_REFLECT()
 ON_WM_NCCALCSIZE()
 ON_WM_ENABLE()
+ON_WM_SHOWWINDOW()
 ON_WM_SIZE()
 ON_WM_MOVE()
 ON_WM_MEASUREITEM_REFLECT()
@@ -24,7 +27,7 @@ ON_WM_MOUSEMOVE()
 ON_WM_MOUSELEAVE()
 END_MESSAGE_MAP()
 
-NeloListCtrl::NeloListCtrl() {
+NeloListCtrl::NeloListCtrl() : m_barThickness(18), m_styleCache(0) {
     ResetState();
 }
 
@@ -52,6 +55,8 @@ _ListCtrlColorInfo NeloListCtrl::DefaultColorInfo() {
     c.clrSizeBoxTo = RGB(187, 211, 233);
     c.clrSizeBoxDisabledFrom = RGB(225, 234, 234);
     c.clrSizeBoxDisabledTo = RGB(185, 205, 251);
+    c.HeaderColors = NeloHeaderCtrl::DefaultColorInfo();
+    c.ScrollBarColors = NeloScrollBar::DefaultColorInfo();
     return c;
 }
 
@@ -73,6 +78,7 @@ void NeloListCtrl::ResetState() {
     m_rowHeight = 0;
     m_headerFont = m_font;
     m_frameDirty = 0;
+    m_styleCache = 0;
 }
 
 void NeloListCtrl::PreSubclassWindow() {
@@ -88,6 +94,11 @@ void NeloListCtrl::PreSubclassWindow() {
     // Columns the window already has get their settings too.
     for (int i = GetColumnCount(); i > 0; --i)
         m_columns.Insert(0);
+    // The skinned bars (windows at the first paint) and header.
+    m_bars.Make();
+    m_barThickness =
+        geometry::ListScrollBarThickness(::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL));
+    AttachHeader(ListView_GetHeader(m_hWnd));
     // The list paints a one-pixel frame of its own inside a plain border.
     if (GetExStyle() & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE)) {
         ModifyStyleEx(WS_EX_CLIENTEDGE | WS_EX_STATICEDGE, 0);
@@ -96,6 +107,50 @@ void NeloListCtrl::PreSubclassWindow() {
     RedrawFrame(m_hWnd);
     SetFont(L"Arial", 10, 0);
     SetHeaderCtrlFont(L"Arial", 10, 0);
+    // The header takes its own height in the list's layout from now on.
+    RelayoutHeader();
+}
+
+// The skinned header subclasses the list's own header window and takes the
+// list's settings.
+void NeloListCtrl::AttachHeader(HWND header) {
+    if (!header || m_header.GetSafeHwnd() == header)
+        return;
+    if (m_header.GetSafeHwnd())
+        m_header.UnsubclassWindow();
+    if (!m_header.SubclassWindow(header))
+        return;
+    m_header.ShowHeader((GetStyle() & LVS_NOCOLUMNHEADER) ? 0 : 1);
+    m_header.SetHeaderCtrlColorInfo(m_colorInfo.HeaderColors);
+    m_header.FixItemWidth(m_fixAllWidths);
+    m_header.ShowHoverEffect(m_rowHover);
+    m_header.ShowSortSymbol(m_sortSymbol);
+    for (int c = 0; c < m_header.GetItemCount(); ++c)
+        m_header.SetColumnResizable(c, m_columns.FixedWidth(c) ? 0 : 1);
+    PublishSort();
+}
+
+bool NeloListCtrl::HaveHeader() const {
+    return m_header.GetSafeHwnd() && ::IsWindow(m_header.GetSafeHwnd());
+}
+
+// The header draws its arrow from the list's sort column and direction.
+void NeloListCtrl::PublishSort() {
+    m_header.SetSortColumn(m_sortColumn, m_sortAscending);
+}
+
+// The list lays its header out anew (asking it for its height) when a
+// column comes or goes: an empty column is added after the last one and
+// removed again.
+void NeloListCtrl::RelayoutHeader() {
+    if (!m_hWnd || !HaveHeader() || (GetStyle() & LVS_NOCOLUMNHEADER))
+        return;
+    LVCOLUMNW dummy{};
+    dummy.mask = LVCF_TEXT | LVCF_WIDTH;
+    dummy.pszText = const_cast<LPWSTR>(L"");
+    const int at = static_cast<int>(SendMessage(LVM_INSERTCOLUMNW, GetColumnCount(), reinterpret_cast<LPARAM>(&dummy)));
+    if (at >= 0)
+        SendMessage(LVM_DELETECOLUMN, at);
 }
 
 int NeloListCtrl::InsertColumn(int column, const wchar_t* heading, int format, int width, int subItem) {
@@ -124,15 +179,20 @@ int NeloListCtrl::InsertColumn(int column, const LVCOLUMNW* desc) {
 }
 
 int NeloListCtrl::SetListCtrlColorInfo(const _ListCtrlColorInfo& info) {
-    if (!m_hWnd)
+    if (!m_hWnd || !m_bars.Ready())
         return 0;
     m_colorInfo = info;
+    m_bars.SetColours(info.ScrollBarColors);
+    m_header.SetHeaderCtrlColorInfo(info.HeaderColors);
     Invalidate(TRUE);
     RedrawFrame(m_hWnd);
     return 1;
 }
 
 int NeloListCtrl::GetListCtrlColorInfo(_ListCtrlColorInfo& info) {
+    // The bars and the header may have been given colours of their own.
+    m_bars.ReadColours(m_colorInfo.ScrollBarColors);
+    m_header.GetHeaderCtrlColorInfo(m_colorInfo.HeaderColors);
     info = m_colorInfo;
     return 1;
 }
@@ -153,11 +213,15 @@ int NeloListCtrl::GetColumnCount() {
 
 int NeloListCtrl::FixColumnWidth(int fix) {
     m_fixAllWidths = fix;
-    return 1;
+    return m_header.FixItemWidth(fix);
 }
 
 int NeloListCtrl::FixColumnWidth(const int& column, int fix) {
-    return m_columns.SetFixedWidth(column, fix != 0) ? 1 : 0;
+    if (!m_columns.SetFixedWidth(column, fix != 0))
+        return 0;
+    // The header keeps the resize cursor off a fixed column's divider.
+    m_header.SetColumnResizable(column, fix ? 0 : 1);
+    return 1;
 }
 
 int NeloListCtrl::IsColumnWidthFixed(const int& column) {
@@ -170,9 +234,17 @@ int NeloListCtrl::FixColumnOrder(int fix) {
     return 1;
 }
 
-int NeloListCtrl::SetColumnHeight(const int&) {
-    // The header keeps its own height until a skinned header lays it out.
-    return 0;
+int NeloListCtrl::SetColumnHeight(const int& height) {
+    if (!m_hWnd || !HaveHeader())
+        return 0;
+    RECT client{};
+    ::GetClientRect(m_hWnd, &client);
+    const int wanted = geometry::ListHeaderHeight(height, client.bottom - client.top, TextHeightOf(m_headerFont, L"kg"));
+    if (wanted == 0)
+        return 0;
+    m_header.SetHeaderHeight(wanted);
+    RelayoutHeader();
+    return 1;
 }
 
 int NeloListCtrl::GetColumnHeight() {
@@ -211,8 +283,7 @@ int NeloListCtrl::SetSortType(const int& column, ListCtrlSortType type) {
         else
             SortNow();
     }
-    if (HWND header = ListView_GetHeader(m_hWnd))
-        ::InvalidateRect(header, nullptr, FALSE);
+    PublishSort();
     return 1;
 }
 
@@ -303,28 +374,35 @@ int NeloListCtrl::SetFont(const CString& faceName, const int& pointSize, int bol
 
 int NeloListCtrl::SetHeaderCtrlFont(const CString& faceName, const int& pointSize, int bold) {
     HFONT font = SkinFont(faceName, pointSize, bold);
-    if (!font)
+    if (!font || !m_header.SetFont(faceName, pointSize, bold))
         return 0;
     m_headerFont = font;
     if (HWND header = m_hWnd ? ListView_GetHeader(m_hWnd) : nullptr)
         ::SendMessageW(header, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    const int wanted = TextHeightOf(font, L"kg") + 4;
+    if (HaveHeader() && m_header.GetHeaderHeight() < wanted)
+        SetColumnHeight(wanted);
     return 1;
 }
 
 int NeloListCtrl::ShowHoverEffect(int show, int rowHover) {
+    if (!m_bars.Ready())
+        return 0;
     m_hoverEffect = show;
     m_rowHover = show ? rowHover : 0;
+    m_bars.ShowHoverEffect(show);
+    m_header.ShowHoverEffect(m_rowHover);
     Invalidate(FALSE);
     return 1;
 }
 
 int NeloListCtrl::ShowSortSymbol(int show) {
     m_sortSymbol = show;
-    return 1;
+    return m_header.ShowSortSymbol(show);
 }
 
-int NeloListCtrl::ShowScrollBarThumbSymbol(int) {
-    return 0;
+int NeloListCtrl::ShowScrollBarThumbSymbol(int show) {
+    return m_bars.ShowThumbSymbol(show);
 }
 
 int NeloListCtrl::Invalidate(int erase) {
@@ -347,7 +425,16 @@ LRESULT NeloListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 return result;
             break;
         }
-        case WM_KEYDOWN:
+        case WM_PARENTNOTIFY:
+            // A header made after the set-up is skinned as it appears.
+            if (LOWORD(wParam) == WM_CREATE && !HaveHeader()) {
+                wchar_t name[32] = {};
+                HWND child = reinterpret_cast<HWND>(lParam);
+                if (::GetClassNameW(child, name, 32) && lstrcmpiW(name, WC_HEADERW) == 0)
+                    AttachHeader(child);
+            }
+            break;
+        case WM_KEYDOWN: {
             // Ctrl with the keypad's plus sizes every column to its content:
             // not while any column's width is fixed.
             if (wParam == VK_ADD && (::GetKeyState(VK_CONTROL) & 0x8000)) {
@@ -355,13 +442,21 @@ LRESULT NeloListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                     if (IsColumnWidthFixed(c))
                         return 0;
             }
-            break;
+            // Keys scroll the list: the bars follow at once.
+            const LRESULT result = CListCtrl::WindowProc(message, wParam, lParam);
+            SetScrollBar();
+            return result;
+        }
         case LVM_INSERTCOLUMNW: {
             const LRESULT result = CListCtrl::WindowProc(message, wParam, lParam);
             if (result >= 0)
                 m_columns.Insert(static_cast<int>(result));
-            if (m_sortColumn >= result && result >= 0)
+            if (m_sortColumn >= result && result >= 0) {
                 ++m_sortColumn;
+                PublishSort();
+            }
+            SetScrollBar();
+            CalculateScrollBarSize(nullptr, 0, 0);
             return result;
         }
         case LVM_DELETECOLUMN: {
@@ -373,8 +468,11 @@ LRESULT NeloListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                     m_sortColumn = -1;
                 else if (m_sortColumn > column)
                     --m_sortColumn;
+                PublishSort();
             }
             Invalidate(TRUE);
+            SetScrollBar();
+            CalculateScrollBarSize(nullptr, 0, 0);
             return result;
         }
         case LVM_DELETEITEM:
@@ -383,6 +481,22 @@ LRESULT NeloListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             const LRESULT result = CListCtrl::WindowProc(message, wParam, lParam);
             m_hotItem = -1;
             Invalidate(TRUE);
+            SetScrollBar();
+            CalculateScrollBarSize(nullptr, 0, 0);
+            return result;
+        }
+        case LVM_INSERTITEMW:
+        case LVM_INSERTITEMA: {
+            const LRESULT result = CListCtrl::WindowProc(message, wParam, lParam);
+            SetScrollBar();
+            CalculateScrollBarSize(nullptr, 0, 0);
+            return result;
+        }
+        case WM_VSCROLL:
+        case WM_HSCROLL:
+        case WM_MOUSEWHEEL: {
+            const LRESULT result = CListCtrl::WindowProc(message, wParam, lParam);
+            SetScrollBar();
             return result;
         }
         default:
@@ -431,8 +545,7 @@ void NeloListCtrl::SortByHeaderClick(int column) {
         m_sortAscending = 0;
     m_sortAscending = !m_sortAscending;
     m_sortColumn = column;
-    if (HWND header = ListView_GetHeader(m_hWnd))
-        ::InvalidateRect(header, nullptr, FALSE);
+    PublishSort();
     SortNow();
 }
 
@@ -565,65 +678,104 @@ HBRUSH NeloListCtrl::CtlColor(CDC*, UINT) {
     return SkinResourceCache::GetSolidBrush(ListBackground(m_colorInfo, ::IsWindowEnabled(m_hWnd) != FALSE));
 }
 
+// The frame: one pixel in on every side for the inner ring; an edge with a
+// bar gives back the system bar's room and takes the skinned bar's
+// thickness + 2 instead (the bar's own rectangle sits on the ring).
 void NeloListCtrl::OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params) {
     CListCtrl::OnNcCalcSize(calcValidRects, params);
-    // One more pixel on each side for the inner ring; the system's scroll
-    // bars keep their own room.
     const DWORD style = GetStyle();
-    RECT& r = params->rgrc[0];
-    r.left += 1;
-    r.top += 1;
-    if (!(style & WS_HSCROLL))
-        r.bottom -= 1;
-    if (!(style & WS_VSCROLL))
-        r.right -= 1;
+    params->rgrc[0] = geometry::ListClientInsets(params->rgrc[0], (style & WS_HSCROLL) != 0,
+                                                 (style & WS_VSCROLL) != 0, ::GetSystemMetrics(SM_CXVSCROLL),
+                                                 ::GetSystemMetrics(SM_CYHSCROLL), m_barThickness);
 }
 
+// The background under the bars, the corner square between them, then the
+// rings. The system's own bars are never drawn.
 void NeloListCtrl::OnNcPaint() {
     try {
-        Default();
-        HDC dc = ::GetWindowDC(m_hWnd);
-        if (!dc)
-            return;
-        PaintFrame(dc);
-        ::ReleaseDC(m_hWnd, dc);
+        const bool enabled = ::IsWindowEnabled(m_hWnd) != FALSE;
+        const DWORD style = GetStyle();
+        const RECT window = WindowLocalRect(m_hWnd);
+        ScrollFrameLook look{};
+        look.back = ListBackground(m_colorInfo, enabled);
+        look.border = enabled ? m_colorInfo.clrBorder : m_colorInfo.clrBorderDisabled;
+        look.corner = (style & WS_HSCROLL) && (style & WS_VSCROLL);
+        look.cornerSquare = geometry::ListSizeBox(window.right, window.bottom, m_barThickness,
+                                                  (style & WS_BORDER) != 0);
+        look.cornerGradient = geometry::ListSizeBoxGradient(look.cornerSquare);
+        look.cornerFrom = enabled ? m_colorInfo.clrSizeBoxFrom : m_colorInfo.clrSizeBoxDisabledFrom;
+        look.cornerTo = enabled ? m_colorInfo.clrSizeBoxTo : m_colorInfo.clrSizeBoxDisabledTo;
+        look.borderRing = true;
+        PaintScrollFrame(m_hWnd, look);
     } catch (...) {
     }
 }
 
-void NeloListCtrl::PaintFrame(HDC dc) {
-    const bool enabled = ::IsWindowEnabled(m_hWnd) != FALSE;
-    RECT ring = WindowLocalRect(m_hWnd);
-    if (GetStyle() & WS_BORDER) {
-        if (HBRUSH brush = SkinResourceCache::GetSolidBrush(enabled ? m_colorInfo.clrBorder
-                                                                    : m_colorInfo.clrBorderDisabled))
-            ::FrameRect(dc, &ring, brush);
-        ::InflateRect(&ring, -1, -1);
-    }
-    if (HBRUSH brush = SkinResourceCache::GetSolidBrush(ListBackground(m_colorInfo, enabled)))
-        ::FrameRect(dc, &ring, brush);
+void NeloListCtrl::OnPaint() {
+    Default();
+    SetScrollBar();
+    CalculateScrollBarSize(nullptr, 0, 0);
 }
 
 void NeloListCtrl::OnEnable(BOOL enable) {
     CListCtrl::OnEnable(enable);
     if (HWND header = ListView_GetHeader(m_hWnd))
         ::EnableWindow(header, enable);
+    m_bars.Enable(enable != FALSE);
     Invalidate(TRUE);
     RedrawFrame(m_hWnd);
 }
 
+void NeloListCtrl::OnShowWindow(BOOL show, UINT status) {
+    CListCtrl::OnShowWindow(show, status);
+    m_bars.Show(show != FALSE, GetStyle());
+}
+
 void NeloListCtrl::OnSize(UINT type, int cx, int cy) {
     CListCtrl::OnSize(type, cx, cy);
+    m_styleCache = 0;
     Invalidate(FALSE);
 }
 
 void NeloListCtrl::OnMove(int x, int y) {
     CListCtrl::OnMove(x, y);
+    m_styleCache = 0;
     Invalidate(FALSE);
 }
 
+long NeloListCtrl::SetScrollBar() {
+    return SyncHostedScrollBars(*this, m_bars, m_colorInfo.ScrollBarColors);
+}
+
+long NeloListCtrl::CalculateScrollBarSize(const CRect* clientRect, int forceHorizontal, int forceVertical) {
+    if (!m_hWnd)
+        return E_FAIL;
+    const DWORD style = GetStyle();
+    if (style == m_styleCache && !clientRect)
+        return 0;
+    m_styleCache = style;
+    return LayoutHostedScrollBars(*this, m_bars, clientRect, m_barThickness,
+                                  (style & WS_HSCROLL) || forceHorizontal, (style & WS_VSCROLL) || forceVertical,
+                                  false);
+}
+
+// The position a thumb was dragged to. The message carries its low 16 bits;
+// when they are the skinned bar's tracking position, the bar's whole value
+// is taken.
+static int ThumbPosition(NeloScrollBar* bar, UINT pos) {
+    if (bar && bar->GetSafeHwnd()) {
+        SCROLLINFO info{};
+        bar->GetScrollInfo(&info, SIF_TRACKPOS);
+        if (static_cast<UINT>(info.nTrackPos & 0xFFFF) == (pos & 0xFFFF))
+            return info.nTrackPos;
+    }
+    return static_cast<int>(pos);
+}
+
 void NeloListCtrl::OnVScroll(UINT code, UINT pos, CScrollBar* bar) {
-    if (code != SB_THUMBTRACK) {
+    // The list view itself would take the thumb position from its own
+    // (hidden) bar, which never moves.
+    if (code != SB_THUMBTRACK && code != SB_THUMBPOSITION) {
         CListCtrl::OnVScroll(code, pos, bar);
         return;
     }
@@ -633,19 +785,23 @@ void NeloListCtrl::OnVScroll(UINT code, UINT pos, CScrollBar* bar) {
     RECT first{LVIR_BOUNDS, 0, 0, 0};
     if (!SendMessage(LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first)))
         return;
+    const int target = ThumbPosition(m_bars.Vertical(), pos);
     const int current = ::GetScrollPos(m_hWnd, SB_VERT);
-    Scroll(CSize(0, (static_cast<int>(pos) - current) * (first.bottom - first.top)));
-    ::SetScrollPos(m_hWnd, SB_VERT, static_cast<int>(pos), TRUE);
+    if (target != current)
+        Scroll(CSize(0, (target - current) * (first.bottom - first.top)));
+    ::SetScrollPos(m_hWnd, SB_VERT, target, TRUE);
 }
 
 void NeloListCtrl::OnHScroll(UINT code, UINT pos, CScrollBar* bar) {
-    if (code != SB_THUMBTRACK) {
+    if (code != SB_THUMBTRACK && code != SB_THUMBPOSITION) {
         CListCtrl::OnHScroll(code, pos, bar);
         return;
     }
+    const int target = ThumbPosition(m_bars.Horizontal(), pos);
     const int current = ::GetScrollPos(m_hWnd, SB_HORZ);
-    Scroll(CSize(static_cast<int>(pos) - current, 0));
-    ::SetScrollPos(m_hWnd, SB_HORZ, static_cast<int>(pos), TRUE);
+    if (target != current)
+        Scroll(CSize(target - current, 0));
+    ::SetScrollPos(m_hWnd, SB_HORZ, target, TRUE);
 }
 
 void NeloListCtrl::InvalidateRow(int item) {

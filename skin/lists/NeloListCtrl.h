@@ -14,13 +14,23 @@
 // (LVM_INSERTCOLUMNW, LVM_DELETECOLUMN). Items, selection, keyboard,
 // scrolling and the header's own tracking stay with the system's list view.
 //
+// The system's scroll bars give way to two NeloScrollBar siblings laid over
+// the list's bar areas (through holes in its window region) and kept in
+// step with the list's own scroll information after every paint, scroll,
+// wheel turn and key; the system's header is subclassed by an owned
+// NeloHeaderCtrl (its height, font, colours, hover look and sort arrow
+// follow the list's settings).
+//
 // Image lists handed to the list are shared (LVS_SHAREIMAGELISTS): they
 // stay their owner's and are destroyed by it alone.
 #pragma once
 
 #include "ListViewGeometry.h"
+#include "NeloHeaderCtrl.h"
+#include "NeloScrollBar.h"
 #include "SkinFoundation.h"
 #include "SkinRows.h"
+#include "SkinScrollHost.h"
 #include "TavrinExport.h"
 
 #include <afxwin.h>
@@ -49,6 +59,8 @@ struct _ListCtrlColorInfo {
     COLORREF clrSizeBoxTo;
     COLORREF clrSizeBoxDisabledFrom;
     COLORREF clrSizeBoxDisabledTo;
+    _HeaderCtrlColorInfo HeaderColors;
+    _ScrollBarColorInfo ScrollBarColors;
 };
 
 typedef int ListCtrlSortType;
@@ -108,6 +120,14 @@ public:
     // The hot row (-1 for none).
     int GetHotItem() const { return m_hotItem; }
 
+    // The skinned header that subclasses the list's own (no window before
+    // the list is subclassed).
+    NeloHeaderCtrl* GetHeaderCtrl() { return &m_header; }
+    // The skinned bars (no windows before the list's first paint).
+    NeloScrollBar* HorizontalBar() const { return m_bars.Horizontal(); }
+    NeloScrollBar* VerticalBar() const { return m_bars.Vertical(); }
+    int GetBarThickness() const { return m_barThickness; }
+
     virtual void DrawItem(LPDRAWITEMSTRUCT item);
 
     // LVM_SORTITEMSEX compare callbacks; the list object is the parameter.
@@ -118,11 +138,13 @@ protected:
     virtual void PreSubclassWindow();
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
+    afx_msg void OnPaint();
     afx_msg void OnNcPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* dc);
     afx_msg HBRUSH CtlColor(CDC* dc, UINT ctlColor);
     afx_msg void OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params);
     afx_msg void OnEnable(BOOL enable);
+    afx_msg void OnShowWindow(BOOL show, UINT status);
     afx_msg void OnSize(UINT type, int cx, int cy);
     afx_msg void OnMove(int x, int y);
     afx_msg void MeasureItem(LPMEASUREITEMSTRUCT measure);
@@ -144,7 +166,16 @@ private:
     int HeaderHeight() const;
     void PaintRow(const DRAWITEMSTRUCT& item);
     void PaintCells(HDC dc, const DRAWITEMSTRUCT& item, COLORREF text);
-    void PaintFrame(HDC windowDC);
+    void AttachHeader(HWND header);
+    void PublishSort();
+    void RelayoutHeader();
+    bool HaveHeader() const;
+    // Makes the bars' windows that are missing and gives both the list's
+    // scroll information.
+    long SetScrollBar();
+    // Lays the bars over the bar areas when the style changed since the last
+    // layout or a client rectangle is given.
+    long CalculateScrollBarSize(const CRect* clientRect, int forceHorizontal, int forceVertical);
 
     GdiplusSessionScope m_gdiplus;
     HFONT m_font;
@@ -165,6 +196,10 @@ private:
     HFONT m_headerFont;
     int m_frameDirty;
     RowBuffer m_rowBuffer;
+    HostedScrollBarPair m_bars;
+    NeloHeaderCtrl m_header;
+    int m_barThickness;
+    DWORD m_styleCache;
 };
 
 } // namespace Tavrin

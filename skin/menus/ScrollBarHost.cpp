@@ -58,7 +58,8 @@ void PaintScrollFrame(HWND host, const ScrollFrameLook& look) {
             RECT local = buffer.LocalRect();
             ::FillRect(buffer.DC(), &local, SkinResourceCache::GetSolidBrush(look.back));
             if (look.corner) {
-                Gdiplus::LinearGradientBrush brush(ToGdiplusRect(look.cornerSquare),
+                const RECT& box = ::IsRectEmpty(&look.cornerGradient) ? look.cornerSquare : look.cornerGradient;
+                Gdiplus::LinearGradientBrush brush(ToGdiplusRect(box),
                                                    Gdiplus::Color(ToArgb(look.cornerFrom)),
                                                    Gdiplus::Color(ToArgb(look.cornerTo)),
                                                    Gdiplus::LinearGradientModeForwardDiagonal);
@@ -68,7 +69,9 @@ void PaintScrollFrame(HWND host, const ScrollFrameLook& look) {
         }
     }
     ::RestoreDC(dc, saved);
-    if (::GetWindowLongPtrW(host, GWL_EXSTYLE) & WS_EX_STATICEDGE) {
+    const bool outerRing = look.borderRing ? (::GetWindowLongPtrW(host, GWL_STYLE) & WS_BORDER) != 0
+                                           : (::GetWindowLongPtrW(host, GWL_EXSTYLE) & WS_EX_STATICEDGE) != 0;
+    if (outerRing) {
         ::FrameRect(dc, &window, SkinResourceCache::GetSolidBrush(look.border));
         ::InflateRect(&window, -1, -1);
     }

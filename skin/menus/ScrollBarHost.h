@@ -34,11 +34,18 @@ struct ScrollFrameLook {
     RECT cornerSquare;     // window-relative
     COLORREF cornerFrom;   // forward-diagonal gradient
     COLORREF cornerTo;
+    // The gradient's own box when it differs from the square (empty: the
+    // square itself).
+    RECT cornerGradient{0, 0, 0, 0};
+    // The outer ring comes with WS_BORDER instead of a static edge (a list
+    // view keeps a plain border and paints it over).
+    bool borderRing = false;
 };
 
 // The frame of a host: everything outside the client area in the background
 // colour (double-buffered), the corner square, then the border ring (with a
-// static edge) and the background ring inside it.
+// static edge, or a border when the look asks) and the background ring
+// inside it.
 TAVRIN_API void PaintScrollFrame(HWND host, const ScrollFrameLook& look);
 
 } // namespace Tavrin

@@ -77,13 +77,25 @@ struct ProbeReport {
 
 inline ProbeReport Probe(const std::wstring& file) {
     ProbeReport report;
-    RunResult run =
-        RunCommand(Quoted(ProgramFolder() + L"ffprobe.exe") +
-                   L" -v error -show_entries stream=codec_type,codec_name,width,height,pix_fmt,channels,"
-                   L"sample_rate:format=format_name,"
-                   L"duration:format_tags=major_brand -of compact " +
-                   Quoted(file));
-    report.raw = run.output;
+    const std::wstring command = Quoted(ProgramFolder() + L"ffprobe.exe") +
+                                 L" -v error -show_entries stream=codec_type,codec_name,width,height,pix_fmt,"
+                                 L"channels,sample_rate:format=format_name,"
+                                 L"duration:format_tags=major_brand -of compact " +
+                                 Quoted(file);
+    // ffprobe answers every file, readable or not, with at least a line. On
+    // a heavily loaded machine its run under Wine has (rarely) come back with
+    // nothing at all; that says nothing about the file, so it is asked again,
+    // and what each empty run ended with is kept for the failure message.
+    RunResult run;
+    std::string emptyRuns;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        run = RunCommand(command);
+        if (!run.output.empty())
+            break;
+        emptyRuns += "[ffprobe gave no output: started " + std::to_string(run.started) + ", exit code " +
+                     std::to_string(run.exitCode) + "]\n";
+    }
+    report.raw = emptyRuns + run.output;
     std::istringstream lines(run.output);
     std::string line;
     while (std::getline(lines, line)) {

@@ -47,8 +47,10 @@ void WriteBytes(const std::wstring& path, const std::string& bytes) {
 }
 
 bool ReadBytes(const std::wstring& path, std::string& bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Wine's rename keeps the renamed file open (for deletion) for a moment
+    // after it has appeared: a reader that does not share deletion is refused.
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     bytes.clear();
@@ -141,9 +143,18 @@ std::string ScriptPath(const std::wstring& path) {
     return escaped;
 }
 
+// The process id a fake encoder published; 0 when none could be read. The
+// file may have appeared a moment before it can be opened, so this waits
+// for it a while.
 DWORD ReadPid(const std::wstring& pidFile) {
-    std::string bytes;
-    return ReadBytes(pidFile, bytes) ? static_cast<DWORD>(std::stoul(bytes)) : 0;
+    DWORD pid = 0;
+    WaitUntil([&] {
+        std::string bytes;
+        if (ReadBytes(pidFile, bytes) && !bytes.empty() && bytes.find_first_not_of("0123456789") == std::string::npos)
+            pid = static_cast<DWORD>(std::stoul(bytes));
+        return pid != 0;
+    });
+    return pid;
 }
 
 const char kDuration10[] = "err   Duration: 00:00:10.50, start: 0.000000, bitrate: 1000 kb/s\\r\\n\n";
