@@ -9,6 +9,7 @@
 #include "TabsPage.h"
 #include "RichEditPage.h"
 #include "TreesPage.h"
+#include "ComboBoxesPage.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ const std::vector<GalleryPageEntry>& GalleryPageList() {
         {L"listviews", L"List views", &Make<ListViewsPage>},
         {L"trees", L"Trees", &Make<TreesPage>},
         {L"richedit", L"Rich edit", &Make<RichEditPage>},
+        {L"combos", L"Combo boxes", &Make<ComboBoxesPage>},
     };
     return pages;
 }

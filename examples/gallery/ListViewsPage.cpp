@@ -113,6 +113,12 @@ void ListViewsPage::FillListBoxes() {
     for (Tavrin::NeloListBox* box : boxes)
         for (const wchar_t* item : items)
             box->AddString(item);
+    // More rows than fit in the first and the last box: their skinned bars
+    // show, enabled and disabled.
+    static const wchar_t* const more[] = {L"MKV", L"MOV", L"FLV", L"WEBM", L"MPEG"};
+    for (Tavrin::NeloListBox* box : {&m_normal, &m_disabled})
+        for (const wchar_t* item : more)
+            box->AddString(item);
     m_normal.SetCurSel(1);
     m_striped.ShowStripeRow(1);
     m_striped.SetCurSel(2);

@@ -76,9 +76,13 @@ void HostedScrollBarPair::SyncFrom(HWND host) {
 
 void HostedScrollBarPair::Layout(HWND host, const RECT& window, const RECT& client, int thickness,
                                  bool horizontal, bool vertical) {
-    m_last = geometry::LayoutHostedScrollBars(client, thickness, horizontal, vertical);
-    PlaceBar(m_horizontal.get(), horizontal, m_last.horizontalBar, window);
-    PlaceBar(m_vertical.get(), vertical, m_last.verticalBar, window);
+    Layout(host, window, geometry::LayoutHostedScrollBars(client, thickness, horizontal, vertical));
+}
+
+void HostedScrollBarPair::Layout(HWND host, const RECT& window, const geometry::HostedScrollBars& bars) {
+    m_last = bars;
+    PlaceBar(m_horizontal.get(), m_last.horizontal, m_last.horizontalBar, window);
+    PlaceBar(m_vertical.get(), m_last.vertical, m_last.verticalBar, window);
 
     OwnedGdiObject<HRGN> wanted(::CreateRectRgn(0, 0, window.right - window.left, window.bottom - window.top));
     if (!wanted.Get())

@@ -55,6 +55,8 @@ public:
     // host's window region (left alone when it is already that region).
     void Layout(HWND host, const RECT& window, const RECT& client, int thickness, bool horizontal,
                 bool vertical);
+    // The same for bars placed by the host itself (window coordinates).
+    void Layout(HWND host, const RECT& window, const geometry::HostedScrollBars& bars);
     // Shows or hides the bars a style asks for.
     void Show(bool show, DWORD style);
     void Enable(bool enable);

@@ -49,7 +49,7 @@ void FrameRing(HDC dc, RECT& ring, COLORREF colour) {
 NeloComboBox::NeloComboBox()
     : m_copyPaste(1), m_comboType(0), m_createdByCreate(0), m_hover(1), m_tracking(0), m_dropped(0),
       m_buttonPressed(0), m_buttonHot(0), m_buttonRect{0, 0, 0, 0}, m_buttonWidth(0), m_textPart(nullptr),
-      m_colorInfo(DefaultColorInfo()) {}
+      m_colorInfo(DefaultColorInfo()), m_knownSelection(-1), m_notifying(0) {}
 
 NeloComboBox::~NeloComboBox() {
     m_parts.reset();
@@ -104,6 +104,7 @@ bool NeloComboBox::SetUp(bool fromCreate) {
     m_buttonPressed = 0;
     m_buttonHot = 0;
     m_textPart = nullptr;
+    m_knownSelection = GetCurSel();
 
     m_copyPaste = 1;
     m_hover = 1;
@@ -356,8 +357,12 @@ LRESULT NeloComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 ToggleDropDown(false);
                 return 0;
             }
+            // The system's combo would swallow them all.
+            if (skinned)
+                return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
             break;
         case CB_RESETCONTENT:
+            m_knownSelection = -1;
             if (skinned) {
                 m_parts->drop->List().ClearItemImages();
                 if (m_comboType == CBS_DROPDOWNLIST && m_parts->staticPart->GetSafeHwnd()) {
@@ -374,6 +379,7 @@ LRESULT NeloComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             // The native combo answers (CB_ERR included); the text part
             // follows.
             const LRESULT result = CComboBox::WindowProc(message, wParam, lParam);
+            m_knownSelection = GetCurSel();
             if (skinned)
                 OnSelChange();
             return result;
@@ -419,10 +425,20 @@ BOOL NeloComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRE
     try {
         if (message == WM_COMMAND && reinterpret_cast<HWND>(lParam) == m_hWnd && m_parts &&
             m_comboType != CBS_SIMPLE) {
-            if (HIWORD(wParam) == CBN_EDITCHANGE)
+            if (HIWORD(wParam) == CBN_EDITCHANGE) {
                 OnEditChange();
-            else if (HIWORD(wParam) == CBN_SELCHANGE)
+            } else if (HIWORD(wParam) == CBN_SELCHANGE) {
+                // The parent hears of a change once: the system's combo also
+                // reports keys that leave the selection where it was (Up on
+                // the first item, End on the last).
+                const int selection = GetCurSel();
+                if (!m_notifying && selection == m_knownSelection) {
+                    *pResult = 0;
+                    return TRUE;
+                }
+                m_knownSelection = selection;
                 OnSelChange();
+            }
         }
     } catch (...) {
     }
@@ -655,9 +671,12 @@ void NeloComboBox::SelectFromList(int item) {
     SetCurSel(item);
     // The parent hears of a change only when there is one.
     if (GetCurSel() != before) {
-        if (CWnd* parent = GetParent())
+        if (CWnd* parent = GetParent()) {
+            m_notifying = 1;
             parent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), CBN_SELCHANGE),
                                 reinterpret_cast<LPARAM>(m_hWnd));
+            m_notifying = 0;
+        }
     }
     if (m_comboType == CBS_DROPDOWN)
         SetEditSel(0, -1);
@@ -680,6 +699,32 @@ bool NeloComboBox::KeyRule(WPARAM key) {
     case VK_F4:
         ToggleDropDown(false);
         return true;
+    default:
+        return KeyLeavesSelection(key);
+    }
+}
+
+bool NeloComboBox::KeyLeavesSelection(WPARAM key) {
+    // The system's combo reports a selection change for a key that moves
+    // nowhere (Up on the first item, End on the last); such a key is
+    // dropped so that the parent hears of changes only. Home and End
+    // belong to the edit's caret in a drop-down combo.
+    const int count = GetCount();
+    const int selection = GetCurSel();
+    if (count <= 0 || selection < 0)
+        return false;
+    const bool list = m_comboType == CBS_DROPDOWNLIST;
+    switch (key) {
+    case VK_UP:
+    case VK_PRIOR:
+        return selection == 0;
+    case VK_HOME:
+        return list && selection == 0;
+    case VK_DOWN:
+    case VK_NEXT:
+        return selection == count - 1;
+    case VK_END:
+        return list && selection == count - 1;
     default:
         return false;
     }

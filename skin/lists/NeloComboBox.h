@@ -123,6 +123,7 @@ private:
     void OnSelChange();
     void OnEditChange();
     bool KeyRule(WPARAM key);
+    bool KeyLeavesSelection(WPARAM key);
     bool DialogCodeWanted(const MSG* msg) const;
     void UpdateButtonHot(POINT screen);
     void SetButtonPressed(int pressed);
@@ -145,6 +146,10 @@ private:
     int m_buttonWidth;
     HWND m_textPart;
     _ComboBoxColorInfo m_colorInfo;
+    // The selection the parent last heard of, and whether the combo itself
+    // is telling it of a new one.
+    int m_knownSelection;
+    int m_notifying;
 };
 
 } // namespace Tavrin

@@ -1,6 +1,7 @@
 #include "NeloListBox.h"
 
 #include "ListViewGeometry.h"
+#include "ScrollBarHost.h"
 #include "SkinControl.h"
 #include "SkinRows.h"
 #include "SkinWindow.h"
@@ -43,11 +44,13 @@ bool IsRelayedMouseMessage(UINT message) {
 } // namespace
 
 BEGIN_MESSAGE_MAP(NeloListBox, CListBox)
+ON_WM_PAINT()
 ON_WM_NCPAINT()
 ON_WM_ERASEBKGND()
 ON_WM_CTLCOLOR_REFLECT()
 ON_WM_NCCALCSIZE()
 ON_WM_ENABLE()
+ON_WM_SHOWWINDOW()
 ON_WM_SIZE()
 ON_WM_MOVE()
 ON_WM_MOUSEWHEEL()
@@ -55,7 +58,7 @@ ON_WM_MOUSEMOVE()
 ON_WM_MOUSELEAVE()
 END_MESSAGE_MAP()
 
-NeloListBox::NeloListBox() {
+NeloListBox::NeloListBox() : m_barThickness(18), m_styleCache(0) {
     ResetState();
 }
 
@@ -82,6 +85,7 @@ _ListBoxColorInfo NeloListBox::DefaultColorInfo() {
     c.clrSplitLine = RGB(229, 236, 249);
     c.clrSplitLineDisabled = RGB(224, 221, 204);
     c.ToolTipColors = NeloToolTipCtrl::DefaultColorInfo();
+    c.ScrollBarColors = NeloScrollBar::DefaultColorInfo();
     return c;
 }
 
@@ -98,6 +102,7 @@ void NeloListBox::ResetState() {
     m_splitLine = 1;
     m_skinnedRows = 0;
     m_frameDirty = 0;
+    m_styleCache = 0;
 }
 
 void NeloListBox::PreSubclassWindow() {
@@ -107,6 +112,9 @@ void NeloListBox::PreSubclassWindow() {
     const DWORD style = GetStyle();
     m_skinnedRows = (style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) && (style & LBS_HASSTRINGS);
     m_toolTip.Attach(this, true);
+    m_bars.Make();
+    m_barThickness =
+        geometry::ListScrollBarThickness(::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL));
     // The list box paints a one-pixel frame of its own inside a static edge.
     if ((style & WS_BORDER) || (GetExStyle() & WS_EX_CLIENTEDGE)) {
         ModifyStyle(WS_BORDER, 0);
@@ -118,14 +126,16 @@ void NeloListBox::PreSubclassWindow() {
     SetToolTipCtrlFont(L"Arial", 10, 0);
     RedrawFrame(m_hWnd);
     CListBox::PreSubclassWindow();
+    SetScrollBar();
 }
 
 int NeloListBox::SetListBoxColorInfo(const _ListBoxColorInfo& info) {
-    if (!m_toolTip.IsReady())
+    if (!m_toolTip.IsReady() || !m_bars.Ready())
         return 0;
     m_colorInfo = info;
     if (!m_toolTip.SetColours(info.ToolTipColors))
         return 0;
+    m_bars.SetColours(info.ScrollBarColors);
     Invalidate(TRUE);
     RedrawFrame(m_hWnd);
     return 1;
@@ -134,6 +144,8 @@ int NeloListBox::SetListBoxColorInfo(const _ListBoxColorInfo& info) {
 int NeloListBox::GetListBoxColorInfo(_ListBoxColorInfo& info) {
     if (!m_toolTip.ReadColours(m_colorInfo.ToolTipColors))
         return 0;
+    // The bars may have been given colours of their own.
+    m_bars.ReadColours(m_colorInfo.ScrollBarColors);
     info = m_colorInfo;
     return 1;
 }
@@ -183,8 +195,13 @@ int NeloListBox::ShowHoverEffect(int show, int rowHover) {
         return 0;
     m_hoverEffect = show;
     m_rowHover = show ? rowHover : 0;
+    m_bars.ShowHoverEffect(show);
     Invalidate(FALSE);
     return 1;
+}
+
+int NeloListBox::ShowScrollBarThumbSymbol(int show) {
+    return m_bars.ShowThumbSymbol(show);
 }
 
 int NeloListBox::ShowToolTipCtrl(int show) {
@@ -247,6 +264,14 @@ LRESULT NeloListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             const LRESULT result = CListBox::WindowProc(message, wParam, lParam);
             if (IsNavigationKey(wParam) && m_rowHover)
                 SetHotItemFromCursor();
+            SetScrollBar();
+            return result;
+        }
+        case WM_VSCROLL:
+        case WM_HSCROLL:
+        case WM_MOUSEWHEEL: {
+            const LRESULT result = CListBox::WindowProc(message, wParam, lParam);
+            SetScrollBar();
             return result;
         }
         case LB_ADDSTRING:
@@ -256,6 +281,8 @@ LRESULT NeloListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             if (m_skinnedRows)
                 RaiseLowItems();
             Invalidate(TRUE);
+            SetScrollBar();
+            CalculateScrollBarSize(nullptr, 0, 0);
             return result;
         }
         case LB_DELETESTRING:
@@ -267,6 +294,8 @@ LRESULT NeloListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             if (message == LB_DELETESTRING || message == LB_RESETCONTENT)
                 SetHotItem(-1);
             Invalidate(TRUE);
+            SetScrollBar();
+            CalculateScrollBarSize(nullptr, 0, 0);
             return result;
         }
         case WM_LBUTTONDOWN:
@@ -330,31 +359,50 @@ void NeloListBox::PaintRow(const DRAWITEMSTRUCT& item) {
     m_rowBuffer.Present();
 }
 
+// The background under the bars (the corner square between them too),
+// then the rings. The system's own bars are never drawn.
 void NeloListBox::OnNcPaint() {
     try {
-        // The system draws its scroll bars; the frame rings are ours.
-        Default();
-        HDC dc = ::GetWindowDC(m_hWnd);
-        if (!dc)
-            return;
-        PaintFrame(dc);
-        ::ReleaseDC(m_hWnd, dc);
+        const bool enabled = ::IsWindowEnabled(m_hWnd) != FALSE;
+        ScrollFrameLook look{};
+        look.back = ListBackground(m_colorInfo, enabled);
+        look.border = enabled ? m_colorInfo.clrBorder : m_colorInfo.clrBorderDisabled;
+        look.corner = false;
+        PaintScrollFrame(m_hWnd, look);
     } catch (...) {
     }
 }
 
-void NeloListBox::PaintFrame(HDC dc) {
-    const bool enabled = ::IsWindowEnabled(m_hWnd) != FALSE;
-    const COLORREF back = ListBackground(m_colorInfo, enabled);
-    RECT ring = WindowLocalRect(m_hWnd);
-    if (GetExStyle() & WS_EX_STATICEDGE) {
-        if (HBRUSH brush = SkinResourceCache::GetSolidBrush(enabled ? m_colorInfo.clrBorder
-                                                                    : m_colorInfo.clrBorderDisabled))
-            ::FrameRect(dc, &ring, brush);
-        ::InflateRect(&ring, -1, -1);
-    }
-    if (HBRUSH brush = SkinResourceCache::GetSolidBrush(back))
-        ::FrameRect(dc, &ring, brush);
+void NeloListBox::OnPaint() {
+    Default();
+    SetScrollBar();
+    CalculateScrollBarSize(nullptr, 0, 0);
+}
+
+long NeloListBox::SetScrollBar() {
+    return SyncHostedScrollBars(*this, m_bars, m_colorInfo.ScrollBarColors);
+}
+
+// With both bars the horizontal one stops a pixel short of the bottom ring.
+long NeloListBox::CalculateScrollBarSize(const CRect* clientRect, int forceHorizontal, int forceVertical) {
+    if (!m_hWnd || !m_bars.Ready())
+        return E_FAIL;
+    const DWORD style = GetStyle();
+    if (style == m_styleCache && !clientRect)
+        return 0;
+    m_styleCache = style;
+    const RECT client = clientRect ? static_cast<RECT>(*clientRect) : WindowRelativeClient(m_hWnd);
+    const bool horizontal = (style & WS_HSCROLL) || forceHorizontal;
+    const bool vertical = (style & WS_VSCROLL) || forceVertical;
+    const geometry::ScrollBarPlaces places =
+        geometry::PlaceListScrollBars(client, m_barThickness, horizontal, vertical, geometry::BarVariant::ListBox);
+    geometry::HostedScrollBars bars;
+    bars.horizontal = places.horz;
+    bars.vertical = places.vert;
+    bars.horizontalBar = places.horzBar;
+    bars.verticalBar = places.vertBar;
+    m_bars.Layout(m_hWnd, WindowRectOnParent(m_hWnd), bars);
+    return 0;
 }
 
 BOOL NeloListBox::OnEraseBkgnd(CDC* dc) {
@@ -368,33 +416,37 @@ HBRUSH NeloListBox::CtlColor(CDC*, UINT) {
     return SkinResourceCache::GetSolidBrush(ListBackground(m_colorInfo, ::IsWindowEnabled(m_hWnd) != FALSE));
 }
 
+// One pixel in on every side for the inner ring; an edge with a bar gives
+// back the system bar's room and takes the skinned bar's thickness + 2.
 void NeloListBox::OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params) {
     CListBox::OnNcCalcSize(calcValidRects, params);
-    // One more pixel on each side for the inner ring; the system's scroll
-    // bars keep their own room.
     const DWORD style = GetStyle();
-    RECT& r = params->rgrc[0];
-    r.left += 1;
-    r.top += 1;
-    if (!(style & WS_HSCROLL))
-        r.bottom -= 1;
-    if (!(style & WS_VSCROLL))
-        r.right -= 1;
+    params->rgrc[0] = geometry::ListClientInsets(params->rgrc[0], (style & WS_HSCROLL) != 0,
+                                                 (style & WS_VSCROLL) != 0, ::GetSystemMetrics(SM_CXVSCROLL),
+                                                 ::GetSystemMetrics(SM_CYHSCROLL), m_barThickness);
 }
 
 void NeloListBox::OnEnable(BOOL enable) {
     CListBox::OnEnable(enable);
+    m_bars.Enable(enable != FALSE);
     Invalidate(TRUE);
     RedrawFrame(m_hWnd);
 }
 
+void NeloListBox::OnShowWindow(BOOL show, UINT status) {
+    CListBox::OnShowWindow(show, status);
+    m_bars.Show(show != FALSE, GetStyle());
+}
+
 void NeloListBox::OnSize(UINT type, int cx, int cy) {
     CListBox::OnSize(type, cx, cy);
+    m_styleCache = 0;
     Invalidate(FALSE);
 }
 
 void NeloListBox::OnMove(int x, int y) {
     CListBox::OnMove(x, y);
+    m_styleCache = 0;
     Invalidate(FALSE);
 }
 

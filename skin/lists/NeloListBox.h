@@ -8,7 +8,9 @@
 // (WM_MOUSEMOVE, WM_MOUSELEAVE, WM_MOUSEWHEEL, the navigation keys), item
 // heights after strings are added, and the tooltip (fed from
 // PreTranslateMessage). Selection, keyboard, scrolling and the item store
-// stay with the system's list box.
+// stay with the system's list box. The system's scroll bars give way to two
+// NeloScrollBar siblings laid over the bar areas (WM_PAINT, WM_VSCROLL,
+// WM_HSCROLL, the wheel, keys and item changes keep them in step).
 //
 // The rows are drawn only for a list box made with LBS_OWNERDRAWFIXED (or
 // LBS_OWNERDRAWVARIABLE) and LBS_HASSTRINGS: a list box keeps the item
@@ -16,9 +18,11 @@
 // itself, and the row setters answer 0 for it.
 #pragma once
 
+#include "NeloScrollBar.h"
 #include "NeloToolTipCtrl.h"
 #include "SkinFoundation.h"
 #include "SkinRows.h"
+#include "SkinScrollHost.h"
 #include "SkinToolTipHost.h"
 #include "TavrinExport.h"
 
@@ -47,6 +51,7 @@ struct _ListBoxColorInfo {
     COLORREF clrSplitLine;
     COLORREF clrSplitLineDisabled;
     _ToolTipCtrlColorInfo ToolTipColors;
+    _ScrollBarColorInfo ScrollBarColors;
 };
 
 class TAVRIN_API NeloListBox : public CListBox {
@@ -67,7 +72,13 @@ public:
     int ShowHoverEffect(int show, int rowHover);
     int ShowToolTipCtrl(int show);
     int ShowSplitLine(int show);
+    int ShowScrollBarThumbSymbol(int show);
     int Invalidate(int erase);
+
+    // The skinned bars (no windows before the first paint).
+    NeloScrollBar* HorizontalBar() const { return m_bars.Horizontal(); }
+    NeloScrollBar* VerticalBar() const { return m_bars.Vertical(); }
+    int GetBarThickness() const { return m_barThickness; }
 
     // The hot row (-1 for none) and whether rows are drawn by the list box.
     int GetHotItem() const { return m_hotItem; }
@@ -80,11 +91,13 @@ protected:
     virtual void PreSubclassWindow();
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
+    afx_msg void OnPaint();
     afx_msg void OnNcPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* dc);
     afx_msg HBRUSH CtlColor(CDC* dc, UINT ctlColor);
     afx_msg void OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params);
     afx_msg void OnEnable(BOOL enable);
+    afx_msg void OnShowWindow(BOOL show, UINT status);
     afx_msg void OnSize(UINT type, int cx, int cy);
     afx_msg void OnMove(int x, int y);
     afx_msg BOOL OnMouseWheel(UINT flags, short delta, CPoint point);
@@ -102,7 +115,8 @@ private:
     int ItemAt(CPoint client) const;
     void UpdateToolTip();
     void PaintRow(const DRAWITEMSTRUCT& item);
-    void PaintFrame(HDC windowDC);
+    long SetScrollBar();
+    long CalculateScrollBarSize(const CRect* clientRect, int forceHorizontal, int forceVertical);
 
     GdiplusSessionScope m_gdiplus;
     _ListBoxColorInfo m_colorInfo;
@@ -119,6 +133,9 @@ private:
     int m_skinnedRows;
     int m_frameDirty;
     RowBuffer m_rowBuffer;
+    HostedScrollBarPair m_bars;
+    int m_barThickness;
+    DWORD m_styleCache;
 };
 
 } // namespace Tavrin

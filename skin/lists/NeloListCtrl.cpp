@@ -492,6 +492,17 @@ LRESULT NeloListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             CalculateScrollBarSize(nullptr, 0, 0);
             return result;
         }
+        case LVM_SETIMAGELIST: {
+            // The list view hands its small images to its header too, which
+            // would then show image 0 on every column: the header keeps the
+            // image list it was given through SetHeaderCtrlImageList.
+            HWND header = ListView_GetHeader(m_hWnd);
+            HIMAGELIST kept = header ? Header_GetImageList(header) : nullptr;
+            const LRESULT result = CListCtrl::WindowProc(message, wParam, lParam);
+            if (header && Header_GetImageList(header) != kept)
+                Header_SetImageList(header, kept);
+            return result;
+        }
         case WM_VSCROLL:
         case WM_HSCROLL:
         case WM_MOUSEWHEEL: {

@@ -1,10 +1,13 @@
 // The skinned list box on real windows: its colour record, rows in every
 // look at exact pixels, its frame, item heights, the tooltip of items wider
 // than the list, the held button, a list box without the styles its rows
-// need, one attached from a dialog template, and no leaks over repaints.
+// need, one attached from a dialog template, no leaks over repaints, and
+// the skinned bars in place of the system's.
 #include "listview_test_support.h"
 
 #include "support/colour_record.h"
+
+#include <algorithm>
 
 using namespace listview_test;
 using quorvex_test::ColourEntry;
@@ -61,16 +64,18 @@ protected:
 
 TEST_F(ListBoxTest, ColourRecordDefaultsAndTheTooltipBlock) {
     _ListBoxColorInfo record = NeloListBox::DefaultColorInfo();
-    EXPECT_TRUE(RecordHolds(record, kListBoxDefaults, 18 + 4));
+    EXPECT_TRUE(RecordHolds(record, kListBoxDefaults, 18 + 4 + 34));
     EXPECT_EQ(RGB(251, 252, 253), record.ToolTipColors.crTipTop);
     EXPECT_EQ(RGB(234, 252, 249), record.ToolTipColors.crTipBottom);
     EXPECT_EQ(RGB(6, 45, 117), record.ToolTipColors.crTipText);
     EXPECT_EQ(RGB(49, 93, 148), record.ToolTipColors.crTipFrame);
+    EXPECT_EQ(RGB(176, 176, 168), record.ScrollBarColors.clrTrackA);
+    EXPECT_EQ(RGB(201, 215, 241), record.ScrollBarColors.clrFrame);
 
     // An attached list box hands out the same, and takes a record whole:
     // the tip's text colour comes back from the tip itself.
     ASSERT_EQ(1, host->templateListBox.GetListBoxColorInfo(record));
-    EXPECT_TRUE(RecordHolds(record, kListBoxDefaults, 18 + 4));
+    EXPECT_TRUE(RecordHolds(record, kListBoxDefaults, 18 + 4 + 34));
     NeloListBox unattached;
     EXPECT_EQ(0, unattached.SetListBoxColorInfo(record)) << "no tooltip before it is attached";
     record.clrRowBack = RGB(255, 255, 255);
@@ -286,6 +291,120 @@ TEST_F(ListBoxTest, NoLeakOverRepaintsInEachLook) {
     box.ShowStripeRow(1);
     ::EnableWindow(window, FALSE);
     ExpectNoLeakOverRepaints("striped and disabled", window);
+}
+
+// The bars over the bar areas: places (the horizontal one a pixel short
+// with both), frame, and scrolling by clicks, the wheel and keys.
+TEST_F(ListBoxTest, SkinnedBarsFollowAndScrollTheListBox) {
+    NeloListBox box;
+    HWND window = MakeBox(box, kOwnerDrawn | WS_VSCROLL | WS_HSCROLL, 2030);
+    box.SetHorizontalExtent(400);
+    for (int i = 5; i < 40; ++i)
+        box.AddString(L"another row");
+    Repaint(window);
+    const int t = std::max(18, std::max(::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL)));
+    EXPECT_EQ(t, box.GetBarThickness());
+    HWND v = box.VerticalBar()->GetSafeHwnd();
+    HWND h = box.HorizontalBar()->GetSafeHwnd();
+    ASSERT_NE(nullptr, v);
+    ASSERT_NE(nullptr, h);
+    EXPECT_EQ(window, box.VerticalBar()->Owner());
+    ASSERT_TRUE(::IsWindowVisible(v));
+    ASSERT_TRUE(::IsWindowVisible(h));
+
+    CRect client, outer, vr, hr;
+    box.GetClientRect(&client);
+    box.ClientToScreen(&client);
+    ::GetWindowRect(window, &outer);
+    ::GetWindowRect(v, &vr);
+    ::GetWindowRect(h, &hr);
+    EXPECT_EQ(CRect(client.right, client.top, client.right + t + 1, client.bottom + 1), vr);
+    EXPECT_EQ(CRect(client.left, client.bottom, client.right + 1, client.bottom + t), hr);
+    const int w = outer.Width(), ht = outer.Height();
+    struct Pixel {
+        const char* what;
+        int x, y;
+        COLORREF colour;
+    } frame[] = {
+        {"outer ring", w - 1, ht / 2, RGB(127, 157, 185)},
+        {"inner ring", w - 2, ht / 2, RGB(250, 250, 250)},
+        {"under the shorter horizontal bar", w / 2, client.bottom + t - outer.top, RGB(250, 250, 250)},
+        {"corner square", w - 3 - t / 2, ht - 3 - t / 2, RGB(250, 250, 250)},
+    };
+    for (const Pixel& p : frame)
+        EXPECT_COLOUR(p.colour, WindowPixel(window, p.x, p.y)) << p.what;
+    EXPECT_COLOUR(RGB(201, 215, 241), WindowPixel(v, 0, vr.Height() - t - 3)) << "the bar's frame";
+
+    auto inStep = [&](const char* after) {
+        SCOPED_TRACE(after);
+        SCROLLINFO own{sizeof(own), SIF_ALL}, skinned{};
+        ::GetScrollInfo(window, SB_VERT, &own);
+        box.VerticalBar()->GetScrollInfo(&skinned, SIF_ALL);
+        EXPECT_EQ(own.nMax, skinned.nMax);
+        EXPECT_EQ(own.nPos, skinned.nPos);
+        EXPECT_EQ(box.GetTopIndex(), skinned.nPos);
+    };
+    inStep("filled");
+    quorvex_test::LeftClick(POINT{vr.left + t / 2, vr.bottom - 1 - t / 2});
+    Pump();
+    EXPECT_EQ(1, box.GetTopIndex()) << "down arrow";
+    inStep("down arrow");
+
+    const POINT over{client.left + 40, client.top + 30};
+    ::SetCursorPos(over.x, over.y);
+    INPUT wheel[2] = {quorvex_test::MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, over),
+                      quorvex_test::MouseInput(MOUSEEVENTF_WHEEL)};
+    wheel[1].mi.mouseData = static_cast<DWORD>(-WHEEL_DELTA);
+    ::SendInput(2, wheel, sizeof(INPUT));
+    Pump();
+    EXPECT_GT(box.GetTopIndex(), 1) << "wheel";
+    inStep("wheel");
+
+    // Page Down three times: the selection and the rows move on.
+    ::SetFocus(window);
+    const int topBefore = box.GetTopIndex();
+    for (int k = 0; k < 3; ++k) {
+        INPUT next[2] = {};
+        for (int i = 0; i < 2; ++i) {
+            next[i].type = INPUT_KEYBOARD;
+            next[i].ki.wVk = VK_NEXT;
+            next[i].ki.dwFlags = i ? KEYEVENTF_KEYUP : 0;
+        }
+        ::SendInput(2, next, sizeof(INPUT));
+        Pump();
+    }
+    EXPECT_GT(box.GetCurSel(), 0);
+    EXPECT_GT(box.GetTopIndex(), topBefore) << "Page Down";
+    inStep("Page Down");
+
+    quorvex_test::LeftClick(POINT{hr.right - 1 - t / 2, hr.top + t / 2});
+    Pump();
+    EXPECT_GT(::GetScrollPos(window, SB_HORZ), 0) << "right arrow";
+    EXPECT_EQ(::GetScrollPos(window, SB_HORZ), box.HorizontalBar()->GetScrollPos());
+
+    // Settings and colours reach both bars; a disabled box disables them.
+    EXPECT_EQ(1, box.ShowScrollBarThumbSymbol(0));
+    EXPECT_EQ(1, box.ShowHoverEffect(1, 1));
+    _ListBoxColorInfo colours{};
+    ASSERT_EQ(1, box.GetListBoxColorInfo(colours));
+    colours.ScrollBarColors.clrFrame = RGB(200, 10, 10);
+    ASSERT_EQ(1, box.SetListBoxColorInfo(colours));
+    Repaint(v);
+    EXPECT_COLOUR(RGB(200, 10, 10), WindowPixel(v, 0, vr.Height() - t - 3));
+    Tavrin::_ScrollBarColorInfo read{};
+    box.HorizontalBar()->GetScrollBarColorInfo(read);
+    EXPECT_EQ(RGB(200, 10, 10), read.clrFrame);
+    ::EnableWindow(window, FALSE);
+    Repaint(window);
+    EXPECT_FALSE(::IsWindowEnabled(v));
+    EXPECT_FALSE(::IsWindowEnabled(h));
+    ::EnableWindow(window, TRUE);
+
+    // Fewer rows than fit: the vertical bar goes.
+    box.ResetContent();
+    box.AddString(L"alone");
+    Repaint(window);
+    EXPECT_FALSE(::IsWindowVisible(v));
 }
 
 } // namespace

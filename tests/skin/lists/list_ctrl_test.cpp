@@ -397,6 +397,13 @@ TEST_F(ListCtrlTest, CellImagesAndSharedImageLists) {
                                      RECT{cell.left, row0.top, cell.right, row0.bottom});
         EXPECT_EQ(16, red.right - red.left) << "the image of the second cell";
         EXPECT_LE(cell.left + 2, red.left);
+        // The rows' images are not the header's: no image on any column.
+        HWND header = ListView_GetHeader(window);
+        EXPECT_EQ(nullptr, Header_GetImageList(header));
+        Repaint(header);
+        EXPECT_EQ(0, Capture::Client(header).Count([](COLORREF c) { return c == RGB(255, 0, 0); }));
+        CImageList* headerImages = list.GetHeaderCtrlImageList();
+        EXPECT_TRUE(!headerImages || !headerImages->GetSafeHandle());
 
         ASSERT_EQ(1, list.SetItemImage(0, 1, -5));
         LVITEMW lvi{};

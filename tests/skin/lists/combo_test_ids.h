@@ -1,0 +1,8 @@
+#pragma once
+
+#define IDD_COMBO_HOST 130
+#define IDC_COMBO_GROUP 1301
+#define IDC_COMBO_LIST 1302
+#define IDC_COMBO_EDIT 1303
+#define IDC_COMBO_SIMPLE 1304
+#define IDC_COMBO_DISABLED 1305
