@@ -334,14 +334,8 @@ void MainDialog::SetUpFileList() {
     // The other columns may be widened by the user; the path column stays
     // hidden, so its divider cannot be dragged open.
     m_fileList.FixColumnWidth(FileListRows::PathColumn, 1);
-    if (FillImageList(m_rowImages, 3, kRowBitmaps, sizeof(kRowBitmaps) / sizeof(kRowBitmaps[0]))) {
+    if (FillImageList(m_rowImages, 3, kRowBitmaps, sizeof(kRowBitmaps) / sizeof(kRowBitmaps[0])))
         m_fileList.SetImageList(&m_rowImages, LVSIL_SMALL);
-        // The list view hands its small image list on to its header, whose
-        // columns ask for their picture by callback and come back with
-        // picture 0: every heading would show the waiting mark. The headings
-        // have no pictures.
-        m_fileList.SetHeaderCtrlImageList(nullptr);
-    }
 }
 
 void MainDialog::SetUpLabelsAndProgress() {
