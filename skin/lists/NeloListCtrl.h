@@ -121,8 +121,9 @@ public:
     int GetHotItem() const { return m_hotItem; }
 
     // The skinned header that subclasses the list's own (no window before
-    // the list is subclassed).
-    NeloHeaderCtrl* GetHeaderCtrl() { return &m_header; }
+    // the list is subclassed). Const like the list view's own getter, which
+    // it stands in for.
+    NeloHeaderCtrl* GetHeaderCtrl() const { return const_cast<NeloHeaderCtrl*>(&m_header); }
     // The skinned bars (no windows before the list's first paint).
     NeloScrollBar* HorizontalBar() const { return m_bars.Horizontal(); }
     NeloScrollBar* VerticalBar() const { return m_bars.Vertical(); }

@@ -75,6 +75,7 @@ void RunOnce(CWnd& parent, bool skinned, Times& best) {
     ::UpdateWindow(window);
     double t1 = Now();
     best.insert = std::min(best.insert, t1 - t0);
+    Print("  %s: inserted in %.3fs\n", skinned ? "skinned" : "system", t1 - t0);
 
     t0 = Now();
     while (list.GetTopIndex() + list.GetCountPerPage() < kRows) {
@@ -83,6 +84,7 @@ void RunOnce(CWnd& parent, bool skinned, Times& best) {
     }
     t1 = Now();
     best.scroll = std::min(best.scroll, t1 - t0);
+    Print("  %s: paged through in %.3fs\n", skinned ? "skinned" : "system", t1 - t0);
 
     t0 = Now();
     for (int i = 0; i < kRepaints; ++i)
