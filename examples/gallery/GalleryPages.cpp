@@ -40,7 +40,7 @@ const std::vector<GalleryPageEntry>& GalleryPageList() {
         {L"listviews", L"List views", &Make<ListViewsPage>},
         {L"trees", L"Trees", &Make<TreesPage>},
         {L"richedit", L"Rich edit", &Make<RichEditPage>},
-        {L"combos", L"Combo boxes", &Make<ComboBoxesPage>},
+        {L"combos", L"Combos", &Make<ComboBoxesPage>},
     };
     return pages;
 }

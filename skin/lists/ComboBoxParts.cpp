@@ -1,6 +1,7 @@
 #include "ComboBoxParts.h"
 
 #include "ComboGeometry.h"
+#include "NeloComboBox.h"
 #include "SkinDrawing.h"
 #include "SkinWindow.h"
 
@@ -46,6 +47,15 @@ void FillRectWith(HDC dc, const RECT& rect, COLORREF colour) {
 }
 
 } // namespace
+
+bool InDropWindow(HWND combo, HWND window) {
+    if (!combo || !window)
+        return false;
+    CWnd* object = CWnd::FromHandlePermanent(combo);
+    NeloComboBox* owner = dynamic_cast<NeloComboBox*>(object);
+    HWND drop = owner ? owner->GetDropWindow() : nullptr;
+    return drop && (window == drop || ::IsChild(drop, window));
+}
 
 ComboButtonColours DefaultComboButtonColours() {
     return ComboButtonColours{{
@@ -362,7 +372,8 @@ LRESULT NeloComboBoxEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         HWND combo = m_combo ? m_combo->GetSafeHwnd() : nullptr;
         switch (message) {
         case WM_KILLFOCUS: {
-            SendCombo(DROP_DOWN_CLOSE_NELO_COMBO_BOX_MSG, 0, 1);
+            if (!InDropWindow(combo, reinterpret_cast<HWND>(wParam)))
+                SendCombo(DROP_DOWN_CLOSE_NELO_COMBO_BOX_MSG, 0, 1);
             if (combo)
                 ::InvalidateRect(combo, nullptr, FALSE);
             break;
@@ -487,6 +498,29 @@ END_MESSAGE_MAP()
 NeloComboBoxListCtrl::NeloComboBoxListCtrl() = default;
 NeloComboBoxListCtrl::~NeloComboBoxListCtrl() = default;
 
+LRESULT NeloComboBoxListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETFOCUS) {
+        // The drop list never keeps the focus (its scroll bar hands it the
+        // focus when pressed): it stays with the combo, whose list stays
+        // open.
+        const LRESULT result = NeloListCtrl::WindowProc(message, wParam, lParam);
+        HWND previous = reinterpret_cast<HWND>(wParam);
+        if (previous && ::IsWindow(previous))
+            ::SetFocus(previous);
+        return result;
+    }
+    if (message == WM_MOUSEACTIVATE)
+        return MA_NOACTIVATE;
+    if (message == WM_SIZE && m_setUp) {
+        // The one column spans the rows whenever the bar area comes or goes
+        // (the list learns only after showing whether it needs a bar).
+        const LRESULT result = NeloListCtrl::WindowProc(message, wParam, lParam);
+        FitColumn();
+        return result;
+    }
+    return NeloListCtrl::WindowProc(message, wParam, lParam);
+}
+
 void NeloComboBoxListCtrl::PreSubclassWindow() {
     // While the list is being created the list view does not exist yet:
     // its set-up runs from CreateList once it does.
@@ -570,10 +604,15 @@ void NeloComboBoxListCtrl::MarkSelected(int item) {
 void NeloComboBoxListCtrl::PrepareShow() {
     const int selection = m_source ? static_cast<int>(::SendMessageW(m_source, LB_GETCURSEL, 0, 0)) : -1;
     ShowAtTop(selection < 0 ? 0 : selection, selection >= 0);
+    FitColumn();
+}
+
+void NeloComboBoxListCtrl::FitColumn() {
     RECT client{};
     ::GetClientRect(m_hWnd, &client);
     const int width = client.right + ((GetStyle() & WS_VSCROLL) ? 0 : 1);
-    SendMessage(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(width, 0));
+    if (GetColumnCount() > 0 && ListView_GetColumnWidth(m_hWnd, 0) != width)
+        SendMessage(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(width, 0));
 }
 
 int NeloComboBoxListCtrl::ContentWidth() {
@@ -613,6 +652,19 @@ int NeloComboBoxListCtrl::SetItemImageOf(int item, int image) {
     if (m_hWnd)
         ::InvalidateRect(m_hWnd, nullptr, FALSE);
     return 1;
+}
+
+void NeloComboBoxListCtrl::ShiftItemImages(int item, int delta) {
+    std::map<int, int> moved;
+    for (const auto& entry : m_images) {
+        if (entry.first < item)
+            moved.insert(entry);
+        else if (delta > 0)
+            moved[entry.first + delta] = entry.second;
+        else if (entry.first > item)
+            moved[entry.first + delta] = entry.second;
+    }
+    m_images.swap(moved);
 }
 
 int NeloComboBoxListCtrl::SelectedItem() {
@@ -659,8 +711,16 @@ int NeloComboBoxListCtrl::ItemAt(POINT screen) {
     return static_cast<int>(SendMessage(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
 }
 
+NeloScrollBar* NeloComboBoxListCtrl::ShownBar() const {
+    NeloScrollBar* bar = VerticalBar();
+    return bar && bar->GetSafeHwnd() && ::IsWindowVisible(bar->GetSafeHwnd()) ? bar : nullptr;
+}
+
 bool NeloComboBoxListCtrl::LButtonDown(POINT screen) {
-    if (OnScrollBar(screen)) {
+    if (NeloScrollBar* bar = ShownBar()) {
+        if (bar->LButtonDown(CPoint(screen)) >= 0)
+            return true;
+    } else if (OnScrollBar(screen)) {
         // The system's bar tracks the button itself until it is released;
         // the drop window takes the capture back afterwards.
         m_scrolling = 1;
@@ -673,12 +733,22 @@ bool NeloComboBoxListCtrl::LButtonDown(POINT screen) {
 }
 
 void NeloComboBoxListCtrl::MouseMove(POINT screen) {
+    if (NeloScrollBar* bar = ShownBar()) {
+        if (bar->MouseMove(CPoint(screen)) >= 0)
+            return;
+    }
     const int item = ItemAt(screen);
     if (item >= 0 && item != SelectedItem())
         SelectOnly(item);
 }
 
 void NeloComboBoxListCtrl::LButtonUp(POINT screen) {
+    if (NeloScrollBar* bar = ShownBar()) {
+        if (bar->LButtonUp(CPoint(screen)) >= 0) {
+            m_pressedInside = 0;
+            return;
+        }
+    }
     if (!m_pressedInside)
         return;
     m_pressedInside = 0;

@@ -25,6 +25,10 @@
 
 namespace Tavrin {
 
+// Whether 'window' is the drop window of the combo 'combo' or inside it
+// (its list, its scroll bars).
+bool InDropWindow(HWND combo, HWND window);
+
 // The button's colours in the order of the combo's record.
 typedef std::array<COLORREF, 16> ComboButtonColours;
 ComboButtonColours DefaultComboButtonColours();
@@ -172,6 +176,9 @@ public:
     // nothing selected for -1).
     void MarkSelected(int item);
     void ClearItemImages() { m_images.clear(); }
+    // Items were inserted at 'item' (delta 1) or removed from it (delta -1):
+    // the images move with their items.
+    void ShiftItemImages(int item, int delta);
 
     // Mouse events the drop window hands in (screen points); true when the
     // scroll bar took the event.
@@ -182,11 +189,16 @@ public:
 
 protected:
     void PreSubclassWindow() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     afx_msg void OnGetDispInfo(NMHDR* header, LRESULT* result);
     DECLARE_MESSAGE_MAP()
 
 private:
     bool OnScrollBar(POINT screen) const;
+    // The column as wide as the client area.
+    void FitColumn();
+    // The skinned vertical bar when it is shown.
+    NeloScrollBar* ShownBar() const;
     int ItemAt(POINT screen);
     void SelectOnly(int item);
     int SourceCount() const;

@@ -65,7 +65,7 @@ _ComboBoxColorInfo NeloComboBox::DefaultColorInfo() {
     c.clrBorderDisabled = RGB(204, 204, 204);
     const ComboButtonColours button = DefaultComboButtonColours();
     std::copy(button.begin(), button.end(), c.ButtonColors);
-    c.ScrollBarColors = NeloScrollBar::DefaultColorInfo();
+    c.ScrollBarColors = NeloListCtrl::DefaultColorInfo().ScrollBarColors;
     return c;
 }
 
@@ -168,7 +168,9 @@ bool NeloComboBox::SetUp(bool fromCreate) {
     const int itemHeight = static_cast<int>(SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
     m_parts->drop->RaiseMaxHeight(window.bottom - window.top - itemHeight - 6);
 
-    m_colorInfo.ScrollBarColors = NeloScrollBar::DefaultColorInfo();
+    _ListCtrlColorInfo rows{};
+    m_parts->drop->List().GetListCtrlColorInfo(rows);
+    m_colorInfo.ScrollBarColors = rows.ScrollBarColors;
     SetComboBoxColorInfo(m_colorInfo);
     ShowImageOfSelection();
     return true;
@@ -199,6 +201,7 @@ int NeloComboBox::SetComboBoxColorInfo(const _ComboBoxColorInfo& info) {
             rows.clrText = info.clrText;
             rows.clrTextSelected = kSelectedText;
             rows.clrTextDisabled = info.clrTextDisabled;
+            rows.ScrollBarColors = info.ScrollBarColors;
             list.SetListCtrlColorInfo(rows);
         }
         m_parts->edit->SetBackColours(info.clrBack, info.clrBackDisabled);
@@ -331,7 +334,9 @@ LRESULT NeloComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_KILLFOCUS:
-            if (skinned)
+            // Not when the focus only passes through the drop list, which
+            // hands it straight back.
+            if (skinned && !InDropWindow(m_hWnd, reinterpret_cast<HWND>(wParam)))
                 CloseDropDown(false);
             break;
         case WM_ERASEBKGND:
@@ -384,6 +389,22 @@ LRESULT NeloComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             m_knownSelection = GetCurSel();
             if (skinned)
                 OnSelChange();
+            return result;
+        }
+        case CB_ADDSTRING:
+        case CB_INSERTSTRING:
+        case CB_DELETESTRING: {
+            // Images belong to items: they move when items are inserted
+            // before them (a sorted combo inserts anywhere) or removed.
+            const int countBefore = GetCount();
+            const LRESULT result = CComboBox::WindowProc(message, wParam, lParam);
+            if (m_parts && result >= 0) {
+                if (message == CB_DELETESTRING)
+                    m_parts->drop->List().ShiftItemImages(static_cast<int>(wParam), -1);
+                else if (static_cast<int>(result) < countBefore)
+                    m_parts->drop->List().ShiftItemImages(static_cast<int>(result), 1);
+            }
+            m_knownSelection = GetCurSel();
             return result;
         }
         case CB_GETDROPPEDSTATE:

@@ -18,6 +18,7 @@
 #pragma once
 
 #include "SkinFoundation.h"
+#include "NeloListCtrl.h"
 #include "NeloScrollBar.h"
 #include "TavrinExport.h"
 

@@ -2,6 +2,7 @@
 // before the frame fades in, every progress bar framed, and the second frame
 // in the inactive look.
 #include "GalleryDialog.h"
+#include "combos_page_ids.h"
 #include "lists_page_ids.h"
 
 #include "support/capture.h"
@@ -207,6 +208,39 @@ TEST(Gallery, ListsAndScrollingPagesShowTheirControls) {
     };
     EXPECT_EQ(1, scrolling.DoModal(1, 100));
     EXPECT_EQ(9, bars) << "five vertical and four horizontal bars; the edits' own stay hidden";
+}
+
+TEST(Gallery, CombosPageShowsTheConvertersChoosersFromTheCatalogue) {
+    GalleryProbe combos(9);
+    combos.checks = [&](GalleryProbe& g) {
+        CWnd* page = g.PageWindow(9);
+        ASSERT_NE(nullptr, page);
+        auto combo = [&](int id) {
+            return dynamic_cast<Tavrin::NeloComboBox*>(CWnd::FromHandlePermanent(::GetDlgItem(page->GetSafeHwnd(), id)));
+        };
+        Tavrin::NeloComboBox* target = combo(IDC_CB_TARGET);
+        ASSERT_NE(nullptr, target);
+        EXPECT_EQ(11, target->GetCount()) << "the eleven targets";
+        CString first;
+        target->GetLBText(0, first);
+        EXPECT_EQ(CString(L"AVI"), first);
+        EXPECT_EQ(0, target->GetShownImage()) << "the first target's picture";
+        for (int id : {IDC_CB_SIZE, IDC_CB_QUALITY}) {
+            ASSERT_NE(nullptr, combo(id));
+            EXPECT_GT(combo(id)->GetCount(), 0);
+            EXPECT_GE(combo(id)->GetCurSel(), 0);
+        }
+        // Every kind is skinned; the simple combo keeps its native parts.
+        for (int id : {IDC_CB_LIST_IMAGES, IDC_CB_LIST_PLAIN, IDC_CB_EDIT_IMAGES, IDC_CB_EDIT_PLAIN,
+                       IDC_CB_LIST_DISABLED, IDC_CB_EDIT_DISABLED})
+            EXPECT_NE(nullptr, combo(id)->GetDropWindow()) << id;
+        EXPECT_EQ(nullptr, combo(IDC_CB_SIMPLE)->GetDropWindow());
+        EXPECT_TRUE(SameColour(quorvex_test::WindowPixelNow(combo(IDC_CB_LIST_PLAIN)->GetSafeHwnd(), 0, 5),
+                               RGB(127, 157, 185)));
+        EXPECT_TRUE(SameColour(quorvex_test::WindowPixelNow(combo(IDC_CB_LIST_DISABLED)->GetSafeHwnd(), 0, 5),
+                               RGB(204, 204, 204)));
+    };
+    EXPECT_EQ(1, combos.DoModal(1, 100));
 }
 
 } // namespace

@@ -307,6 +307,45 @@ TEST_F(ComboTest, DropListShowsTheItemsWithTheSelectionAtTheTop) {
     combo.FixDropListWidth(1);
 }
 
+TEST_F(ComboTest, OpenListAndSelectionFieldColours) {
+    NeloComboBox& combo = host->list;
+    combo.SetCurSel(1);
+    Focus(combo);
+    // The focused field of a drop-down list: white text on (48, 109, 192).
+    HWND field = combo.GetTextPart();
+    Repaint(field);
+    Capture focused = Capture::Client(field);
+    EXPECT_COLOUR(RGB(48, 109, 192), focused.At(1, 1));
+    EXPECT_GT(focused.Count([](COLORREF c) { return c == RGB(248, 248, 248); }), 10) << "the text";
+    host->edit.SetFocus();
+    Pump();
+    Repaint(field);
+    Capture unfocused = Capture::Client(field);
+    EXPECT_COLOUR(RGB(250, 250, 250), unfocused.At(1, 1));
+    EXPECT_GT(unfocused.Count([](COLORREF c) { return c == RGB(6, 45, 117); }), 10) << "the text";
+
+    // The open list: the selected row in (48, 104, 192) with white text, the
+    // others on the background, a border in the combo's border colour.
+    Focus(combo);
+    PressKey(VK_F4);
+    HWND list = combo.GetDropList();
+    Repaint(list);
+    Capture rows = Capture::Client(list);
+    RECT selected{LVIR_BOUNDS, 0, 0, 0}, other{LVIR_BOUNDS, 0, 0, 0};
+    ::SendMessageW(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&selected));
+    ::SendMessageW(list, LVM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&other));
+    const int right = rows.Width() - 30;
+    EXPECT_COLOUR(RGB(48, 104, 192), rows.At(right, (selected.top + selected.bottom) / 2));
+    EXPECT_COLOUR(RGB(250, 250, 250), rows.At(right, (other.top + other.bottom) / 2));
+    EXPECT_COLOUR(RGB(48, 104, 192), rows.At(rows.Width() - 1, (selected.top + selected.bottom) / 2))
+        << "the selected row spans the list";
+    const RECT selectedRow{0, selected.top, rows.Width(), selected.bottom};
+    EXPECT_GT(rows.Count([](COLORREF c) { return c == RGB(255, 255, 255); }, selectedRow), 10) << "white text";
+    Capture frame = Capture::Window(combo.GetDropWindow());
+    EXPECT_COLOUR(RGB(127, 157, 185), frame.At(0, frame.Height() / 2)) << "the list's border";
+    PressKey(VK_ESCAPE);
+}
+
 TEST_F(ComboTest, KeyboardMovesTheSelectionWithOneChangeEach) {
     NeloComboBox& combo = host->list;
     Fill(combo, 30);
@@ -541,6 +580,35 @@ TEST_F(ComboTest, ItemImagesInTheListAndInTheTextParts) {
     }
 }
 
+TEST_F(ComboTest, ImagesMoveWithTheirItems) {
+    ColourImages images;
+    NeloComboBox& combo = host->list;
+    combo.SetImageList(&images.list);
+    for (int i = 0; i < 3; ++i)
+        combo.SetItemImage(i, i); // items 0, 1, 2 show images 0, 1, 2
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        const wchar_t* item;
+        int image;
+    };
+    const Step steps[] = {
+        {"an item inserted at the top", [&] { combo.InsertString(0, L"New"); }, L"Item 1", 1},
+        {"the new item has none", [] {}, L"New", -1},
+        {"an item deleted before it", [&] { combo.DeleteString(0); }, L"Item 1", 1},
+        {"the deleted item's image goes", [&] { combo.DeleteString(1); }, L"Item 2", 2},
+        {"appended items have none", [&] { combo.AddString(L"Last"); }, L"Last", -1},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.name);
+        s.act();
+        const int index = combo.FindStringExact(-1, s.item);
+        ASSERT_GE(index, 0);
+        combo.SetCurSel(index);
+        EXPECT_EQ(s.image, combo.GetShownImage());
+    }
+}
+
 TEST_F(ComboTest, TheCallersImageListOutlivesTheCombo) {
     ColourImages images;
     {
@@ -610,6 +678,30 @@ TEST_F(ComboTest, EditPartTypingFilteringAndOpening) {
     host->list.SetFocus();
     Pump();
     EXPECT_FALSE(combo.IsDropped());
+}
+
+TEST_F(ComboTest, DisabledDropDownComboTakesNoTyping) {
+    NeloComboBox& combo = host->edit;
+    HWND edit = combo.GetTextPart();
+    combo.EnableWindow(FALSE);
+    Pump();
+    EXPECT_TRUE(::IsWindowEnabled(edit)) << "enabled, so that it takes the combo's colours";
+    EXPECT_TRUE(::GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) << "but takes no typing";
+    EXPECT_FALSE(combo.IsDropped());
+    Repaint(combo.GetSafeHwnd());
+    Capture shot = Capture::Client(combo.GetSafeHwnd());
+    EXPECT_COLOUR(RGB(204, 204, 204), shot.At(0, shot.Height() / 2)) << "disabled border";
+    EXPECT_COLOUR(RGB(236, 233, 216), shot.At(1, shot.Height() / 2)) << "disabled background";
+    combo.EnableWindow(TRUE);
+    Pump();
+    EXPECT_FALSE(::GetWindowLongW(edit, GWL_STYLE) & ES_READONLY);
+    ::SetFocus(edit);
+    Pump();
+    ::SetWindowTextW(edit, L"");
+    PressKey('Q');
+    wchar_t text[8] = {};
+    ::GetWindowTextW(edit, text, 8);
+    EXPECT_STREQ(L"q", text);
 }
 
 TEST_F(ComboTest, CopyAndPasteSwitch) {
