@@ -67,9 +67,8 @@ int FileListRows::ImageOf(int row) const {
 }
 
 void FileListRows::SetImage(int row, int image) {
-    // The picture of the row's first column, as the skinned list's
-    // SetItemImage(row, 0, image) sets it.
-    m_list.SetItem(row, StateColumn, LVIF_IMAGE, nullptr, image, 0, 0, 0);
+    // The state picture belongs to the row's first column.
+    m_list.SetItemImage(row, StateColumn, image);
 }
 
 bool FileListRows::IsConverted(int row) const {

@@ -1,9 +1,10 @@
 // The rows of the file list, the program's only record of the user's files.
 // Each row shows a state picture, the file's name, its duration and its
 // progress; the full path sits in a column of zero width and is the key a
-// row is found by. Works on any list view of the framework's CListCtrl kind,
-// the skinned one included.
+// row is found by.
 #pragma once
+
+#include <Tavrin.h>
 
 #include <afxcmn.h>
 
@@ -15,7 +16,7 @@ public:
     // Pictures of the list's small image list.
     enum Image { WaitingImage = 0, ConvertingImage = 1, ConvertedImage = 2 };
 
-    explicit FileListRows(CListCtrl& list) : m_list(list) {}
+    explicit FileListRows(Tavrin::NeloListCtrl& list) : m_list(list) {}
     FileListRows(const FileListRows&) = delete;
     FileListRows& operator=(const FileListRows&) = delete;
 
@@ -47,7 +48,7 @@ public:
 private:
     bool IsConverted(int row) const;
 
-    CListCtrl& m_list;
+    Tavrin::NeloListCtrl& m_list;
 };
 
 // What the "Precent" column says of a file that has been converted, of one

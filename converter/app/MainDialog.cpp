@@ -310,23 +310,30 @@ void MainDialog::SetUpOutputFolderEdit() {
 }
 
 void MainDialog::SetUpProfileControls() {
-    FillImageList(m_targetImages, 7, kTargetBitmaps, sizeof(kTargetBitmaps) / sizeof(kTargetBitmaps[0]));
-    // Skinned combo box to come: SetImageList(&m_targetImages) here and
-    // SetItemImage(i, i) after each name.
+    if (FillImageList(m_targetImages, 7, kTargetBitmaps, sizeof(kTargetBitmaps) / sizeof(kTargetBitmaps[0])))
+        m_targetCombo.SetImageList(&m_targetImages);
     std::vector<std::wstring> names;
     if (const ProfileCatalogue* catalogue = Catalogue())
         catalogue->GetNames(names);
-    for (const std::wstring& name : names)
-        m_targetCombo.AddString(name.c_str());
+    // The pictures are in the catalogue's name order.
+    for (int i = 0; i < static_cast<int>(names.size()); ++i) {
+        m_targetCombo.AddString(names[i].c_str());
+        m_targetCombo.SetItemImage(i, i);
+    }
     m_targetCombo.SetCurSel(0);
     RefillSizeAndQuality();
 }
 
 void MainDialog::SetUpFileList() {
-    // Skinned list to come: FixColumnOrder(1), FixColumnWidth(0) and
-    // ShowStripeRow(1) before the columns.
-    for (int i = 0; i < static_cast<int>(sizeof(kColumns) / sizeof(kColumns[0])); ++i)
+    m_fileList.FixColumnOrder(1);
+    m_fileList.FixColumnWidth(0);
+    m_fileList.ShowStripeRow(1);
+    const int columns = static_cast<int>(sizeof(kColumns) / sizeof(kColumns[0]));
+    for (int i = 0; i < columns; ++i)
         m_fileList.InsertColumn(i, kColumns[i].heading, LVCFMT_LEFT, kColumns[i].width, -1);
+    // The other columns may be widened by the user; the path column stays
+    // hidden, so its divider cannot be dragged open.
+    m_fileList.FixColumnWidth(FileListRows::PathColumn, 1);
     if (FillImageList(m_rowImages, 3, kRowBitmaps, sizeof(kRowBitmaps) / sizeof(kRowBitmaps[0])))
         m_fileList.SetImageList(&m_rowImages, LVSIL_SMALL);
 }

@@ -2,9 +2,7 @@
 // profile controls (target, size, quality, output folder), the status line
 // and the per-file progress, the menu bar and the system menu's About entry.
 //
-// Still plain framework controls, to be replaced by their skinned classes:
-// the three profile combo boxes and the file list (see the members below).
-// Everything else is skinned.
+// Every control is skinned.
 #pragma once
 
 #include "FileListRows.h"
@@ -205,19 +203,20 @@ private:
     Tavrin::ToolTipHost m_progressTip;
     CString m_progressTipText;
 
-    // Skinned controls to come: the combo boxes become Tavrin::NeloComboBox
-    // (the target list then shows m_targetImages with SetImageList and
-    // SetItemImage), the list a Tavrin::NeloListCtrl (FixColumnOrder,
-    // FixColumnWidth, ShowStripeRow).
-    CComboBox m_targetCombo;
-    CComboBox m_sizeCombo;
-    CComboBox m_qualityCombo;
-    Tavrin::NeloEdit m_outputEdit;
-    CListCtrl m_fileList;
-    FileListRows m_rows;
-
+    // Shared with the target list and the file list, so declared before them:
+    // they outlive both.
     CImageList m_targetImages;
     CImageList m_rowImages;
+
+    // Each target shows its picture from m_targetImages.
+    Tavrin::NeloComboBox m_targetCombo;
+    Tavrin::NeloComboBox m_sizeCombo;
+    Tavrin::NeloComboBox m_qualityCombo;
+    Tavrin::NeloEdit m_outputEdit;
+    // Striped rows, columns in a fixed order, the hidden path column never
+    // widened; the row pictures come from m_rowImages.
+    Tavrin::NeloListCtrl m_fileList;
+    FileListRows m_rows;
 
     int m_lastProgress;
     bool m_removeEnabled;

@@ -14,8 +14,7 @@ protected:
 
 private:
     Tavrin::NeloStatic m_label;
-    // Skinned combo box to come: becomes a Tavrin::NeloComboBox.
-    CComboBox m_actions;
+    Tavrin::NeloComboBox m_actions;
     Tavrin::NeloButton m_ok;
     Tavrin::NeloButton m_cancel;
 };

@@ -49,7 +49,7 @@ void FrameRing(HDC dc, RECT& ring, COLORREF colour) {
 NeloComboBox::NeloComboBox()
     : m_copyPaste(1), m_comboType(0), m_createdByCreate(0), m_hover(1), m_tracking(0), m_dropped(0),
       m_buttonPressed(0), m_buttonHot(0), m_buttonRect{0, 0, 0, 0}, m_buttonWidth(0), m_textPart(nullptr),
-      m_colorInfo(DefaultColorInfo()), m_knownSelection(-1), m_notifying(0) {}
+      m_colorInfo(DefaultColorInfo()), m_knownSelection(-1), m_notifying(0), m_nativeInput(0) {}
 
 NeloComboBox::~NeloComboBox() {
     m_parts.reset();
@@ -354,7 +354,9 @@ LRESULT NeloComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KEYDOWN:
             if (skinned && KeyRule(wParam))
                 return 0;
-            break;
+            return NativeInput(message, wParam, lParam);
+        case WM_CHAR:
+            return NativeInput(message, wParam, lParam);
         case WM_SYSKEYDOWN:
             // Only Alt+Up and Alt+Down belong to the combo: Alt+F4, F10 and
             // the other system keys go on to the dialog.
@@ -426,7 +428,7 @@ LRESULT NeloComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 ::SendMessageW(GetDropList(), WM_MOUSEWHEEL, wParam, lParam);
                 return 0;
             }
-            break;
+            return NativeInput(message, wParam, lParam);
         case WM_MOUSELEAVE:
             if (skinned) {
                 m_tracking = 0;
@@ -442,6 +444,17 @@ LRESULT NeloComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+LRESULT NeloComboBox::NativeInput(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Restored however the handling ends.
+    struct Mark {
+        int& flag;
+        const int outer;
+        explicit Mark(int& f) : flag(f), outer(f) { flag = 1; }
+        ~Mark() { flag = outer; }
+    } mark(m_nativeInput);
+    return CComboBox::WindowProc(message, wParam, lParam);
+}
+
 BOOL NeloComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     try {
         if (message == WM_COMMAND && reinterpret_cast<HWND>(lParam) == m_hWnd && m_parts &&
@@ -451,9 +464,11 @@ BOOL NeloComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRE
             } else if (HIWORD(wParam) == CBN_SELCHANGE) {
                 // The parent hears of a change once: the system's combo also
                 // reports keys that leave the selection where it was (Up on
-                // the first item, End on the last).
+                // the first item, End on the last). A notification from
+                // anyone else (a program that selected an item and tells its
+                // dialog so) is passed on as it is.
                 const int selection = GetCurSel();
-                if (!m_notifying && selection == m_knownSelection) {
+                if (m_nativeInput && !m_notifying && selection == m_knownSelection) {
                     *pResult = 0;
                     return TRUE;
                 }

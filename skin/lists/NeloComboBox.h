@@ -125,6 +125,8 @@ private:
     void OnEditChange();
     bool KeyRule(WPARAM key);
     bool KeyLeavesSelection(WPARAM key);
+    // The system's combo handles a key or the wheel (m_nativeInput meanwhile).
+    LRESULT NativeInput(UINT message, WPARAM wParam, LPARAM lParam);
     bool DialogCodeWanted(const MSG* msg) const;
     void UpdateButtonHot(POINT screen);
     void SetButtonPressed(int pressed);
@@ -151,6 +153,9 @@ private:
     // is telling it of a new one.
     int m_knownSelection;
     int m_notifying;
+    // The system's combo is handling a key or the wheel: a selection change
+    // it reports meanwhile may be one that moved nowhere.
+    int m_nativeInput;
 };
 
 } // namespace Tavrin

@@ -10,7 +10,9 @@
 #include <PostTaskAction.h>
 #include <UiContext.h>
 
+#include "support/capture.h"
 #include "support/files.h"
+#include "support/input.h"
 
 #include <shlobj.h>
 
@@ -151,6 +153,120 @@ TEST_F(FileListTest, BatchMessagesChangeOnlyTheirRow) {
         EXPECT_EQ(c.label ? std::wstring(c.label) : label, Text(IDC_STATIC_FILE_PROGRESS));
         EXPECT_EQ(c.bar >= 0 ? c.bar : bar, SendMessageW(Item(IDC_PROGRESS_FILE), PBM_GETPOS, 0, 0));
     }
+}
+
+// Whether a colour is clearly one hue: its channel 'c' (0 red, 1 green,
+// 2 blue) stands at least 60 above both others.
+bool Dominant(COLORREF colour, int c) {
+    const int v[] = {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+    return v[c] >= v[(c + 1) % 3] + 60 && v[c] >= v[(c + 2) % 3] + 60;
+}
+
+// The file list is the skinned list: owner-drawn rows in stripes with the
+// row pictures in the State column, its own frame, headings without
+// pictures, and columns the user may widen, except the hidden path column.
+TEST_F(FileListTest, SkinnedListWithStripesRowPicturesAndAHiddenPathColumnThatStaysShut) {
+    HWND list = Item(IDC_LIST_FILES);
+    ASSERT_NE(nullptr, dynamic_cast<Tavrin::NeloListCtrl*>(CWnd::FromHandlePermanent(list)));
+    EXPECT_EQ(static_cast<LONG>(LVS_REPORT | LVS_OWNERDRAWFIXED),
+              GetWindowLongW(list, GWL_STYLE) & (LVS_TYPEMASK | LVS_OWNERDRAWFIXED));
+
+    for (const wchar_t* path : {L"C:\\in\\a.avi", L"C:\\in\\b.avi", L"C:\\in\\c.avi"})
+        Post(WM_PROBE_FINISHED, path, L"00:00:10");
+    Post(WM_CONVERT_STARTED, L"C:\\in\\a.avi");
+    Post(WM_CONVERT_FINISHED, L"C:\\in\\a.avi");
+    Post(WM_CONVERT_STARTED, L"C:\\in\\b.avi");
+    ASSERT_EQ(3, Rows());
+    quorvex_test::Settle();
+
+    HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    ASSERT_NE(nullptr, header);
+    auto headingRect = [&](int column) {
+        RECT r{};
+        SendMessageW(header, HDM_GETITEMRECT, column, reinterpret_cast<LPARAM>(&r));
+        return r;
+    };
+    auto width = [&](int column) { return static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0)); };
+
+    // Rows: even ones on the row colour, odd ones on the stripe colour, no
+    // split line under a row while stripes are on. The point lies in the
+    // Duration cell, right of its text.
+    const quorvex_test::Capture rows = quorvex_test::Capture::Client(list);
+    const COLORREF rowBack = RGB(250, 250, 250), stripeBack = RGB(232, 232, 240);
+    struct RowCase {
+        int image;        // its picture: 2 converted, 1 converting, 0 waiting
+        int hue;          // green bar, blue play symbol, red bar
+        COLORREF back;
+    };
+    const RowCase rowCases[] = {{2, 1, rowBack}, {1, 2, stripeBack}, {0, 0, rowBack}};
+    const int cellX = headingRect(2).right - 5;
+    for (int row = 0; row < 3; ++row) {
+        SCOPED_TRACE(testing::Message() << "row " << row);
+        RECT bounds{};
+        bounds.left = LVIR_BOUNDS;
+        ASSERT_TRUE(SendMessageW(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&bounds)));
+        EXPECT_COLOUR(rowCases[row].back, rows.At(cellX, (bounds.top + bounds.bottom) / 2));
+        EXPECT_COLOUR(rowCases[row].back, rows.At(cellX, bounds.bottom - 1));
+        EXPECT_EQ(rowCases[row].image, RowOf(row).image);
+        // The picture is drawn in the State cell and nowhere else in the row.
+        RECT state{bounds.left, bounds.top, headingRect(0).right, bounds.bottom};
+        RECT rest{headingRect(1).left, bounds.top, bounds.right, bounds.bottom};
+        const int hue = rowCases[row].hue;
+        EXPECT_GE(rows.Count([hue](COLORREF c) { return Dominant(c, hue); }, state), 8);
+        for (int other = 0; other < 3; ++other) {
+            if (other != hue) {
+                EXPECT_EQ(0, rows.Count([other](COLORREF c) { return Dominant(c, other); }, state)) << other;
+            }
+        }
+        // The text is dark blue; no red or green mark beside it.
+        for (int other : {0, 1})
+            EXPECT_EQ(0, rows.Count([other](COLORREF c) { return Dominant(c, other); }, rest)) << other;
+    }
+
+    // The list's own frame: a border ring and a ring of the row colour inside.
+    const quorvex_test::Capture frame = quorvex_test::Capture::Window(list);
+    EXPECT_COLOUR(RGB(127, 157, 185), frame.At(0, frame.Height() / 2));
+    EXPECT_COLOUR(RGB(127, 157, 185), frame.At(frame.Width() / 3, 0));
+    EXPECT_COLOUR(rowBack, frame.At(1, frame.Height() / 2));
+
+    // The headings carry no picture: no red or green mark beside their dark
+    // blue words.
+    const quorvex_test::Capture headings = quorvex_test::Capture::Client(header);
+    for (int hue : {0, 1})
+        EXPECT_EQ(0, headings.Count([hue](COLORREF c) { return Dominant(c, hue); })) << hue;
+
+    // Dragging dividers with the mouse: Name's narrows by 40 pixels; the
+    // hidden path column's, just right of the last visible divider, stays shut
+    // and leaves its neighbour as it was.
+    auto dragHeader = [&](int fromX, int toX) {
+        const RECT all = headingRect(0);
+        const int y = (all.top + all.bottom) / 2;
+        POINT from{fromX, y}, to{toX, y};
+        ClientToScreen(header, &from);
+        ClientToScreen(header, &to);
+        std::vector<POINT> path;
+        for (int step = 1; step <= 4; ++step)
+            path.push_back(POINT{from.x + (to.x - from.x) * step / 4, from.y});
+        quorvex_test::LeftDrag(from, path);
+        quorvex_test::PumpUntilIdle();
+    };
+    struct DragCase {
+        const char* what;
+        int fromX;
+        int byX;
+        int widths[5];
+    };
+    const DragCase drags[] = {
+        {"Name's divider", 50 + 160 - 2, -40, {50, 120, 90, 90, 0}},
+        {"the path column's divider", 50 + 120 + 90 + 90 + 2, 60, {50, 120, 90, 90, 0}},
+    };
+    for (const DragCase& drag : drags) {
+        SCOPED_TRACE(drag.what);
+        dragHeader(drag.fromX, drag.fromX + drag.byX);
+        for (int column = 0; column < 5; ++column)
+            EXPECT_EQ(drag.widths[column], width(column)) << "column " << column;
+    }
+    EXPECT_EQ(L"C:\\in\\c.avi", List().GetItemText(2, 4)) << "the hidden column still holds the path";
 }
 
 TEST_F(FileListTest, CommandsThatAreSwitchedOffDoNothingHoweverReached) {

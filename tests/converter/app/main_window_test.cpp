@@ -12,6 +12,7 @@
 #include <resource.h>
 
 #include "support/files.h"
+#include "support/input.h"
 #include "support/pump.h"
 #include "support/screen.h"
 
@@ -345,6 +346,63 @@ TEST_F(MainWindowTest, ProfileListsFollowTheChosenTarget) {
     }
 }
 
+Tavrin::NeloComboBox* ComboOf(HWND dialog, int id) {
+    return dynamic_cast<Tavrin::NeloComboBox*>(CWnd::FromHandlePermanent(GetDlgItem(dialog, id)));
+}
+
+// The three profile lists are skinned combo boxes; every target shows its own
+// picture, and a target chosen with the mouse in the skinned drop window
+// fills the size and quality lists as a chosen one always does.
+TEST_F(MainWindowTest, SkinnedProfileListsWithTargetPicturesChosenWithTheMouse) {
+    for (int id : {IDC_COMBO_TARGET, IDC_COMBO_SIZE, IDC_COMBO_QUALITY})
+        ASSERT_NE(nullptr, ComboOf(m_window, id)) << id;
+    Tavrin::NeloComboBox* target = ComboOf(m_window, IDC_COMBO_TARGET);
+    CImageList* pictures = target->GetImageList();
+    ASSERT_NE(nullptr, pictures);
+    EXPECT_EQ(11, pictures->GetImageCount());
+    int cx = 0, cy = 0;
+    ImageList_GetIconSize(pictures->GetSafeHandle(), &cx, &cy);
+    EXPECT_EQ(16, cx);
+    EXPECT_EQ(16, cy);
+    // Entry i shows picture i: AVI 0 (162) ... IPhone 5 (159) ... Zune 10 (176).
+    for (int entry = 0; entry < 11; ++entry) {
+        SelectTarget(entry);
+        EXPECT_EQ(entry, target->GetShownImage()) << "entry " << entry;
+    }
+    SelectTarget(0);
+    quorvex_test::Settle();
+
+    // Open the list by its arrow button and click "IPhone".
+    const RECT button = target->GetButtonRect();
+    POINT arrow{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    ClientToScreen(target->GetSafeHwnd(), &arrow);
+    quorvex_test::LeftClick(arrow);
+    ASSERT_TRUE(quorvex_test::PumpUntil([&] { return target->IsDropped() != 0; }, 5000));
+    HWND dropList = target->GetDropList();
+    ASSERT_TRUE(IsWindowVisible(dropList));
+    SendMessageW(dropList, LVM_ENSUREVISIBLE, 5, FALSE);
+    quorvex_test::PumpUntilIdle();
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    ASSERT_TRUE(SendMessageW(dropList, LVM_GETITEMRECT, 5, reinterpret_cast<LPARAM>(&row)));
+    POINT iphone{row.left + 30, (row.top + row.bottom) / 2};
+    ClientToScreen(dropList, &iphone);
+    quorvex_test::LeftClick(iphone);
+    ASSERT_TRUE(quorvex_test::PumpUntil([&] { return target->IsDropped() == 0; }, 5000));
+    quorvex_test::PumpUntilIdle();
+
+    int selection = -1;
+    ComboEntries(Item(IDC_COMBO_TARGET), &selection);
+    EXPECT_EQ(5, selection) << "IPhone";
+    EXPECT_EQ(5, target->GetShownImage());
+    EXPECT_EQ(L"IPhone", app_test::WindowText(Item(IDC_COMBO_TARGET)));
+    EXPECT_EQ((std::vector<std::wstring>{L"WideScreen"}), ComboEntries(Item(IDC_COMBO_SIZE), &selection));
+    EXPECT_EQ(0, selection);
+    EXPECT_EQ((std::vector<std::wstring>{L"High", L"Normal", L"Low"}),
+              ComboEntries(Item(IDC_COMBO_QUALITY), &selection));
+    EXPECT_EQ(1, selection) << "Normal";
+}
+
 TEST_F(MainWindowTest, FileListColumnsAndRowImagesLeaveTheCachedBitmapsIntact) {
     HWND list = Item(IDC_LIST_FILES);
     struct Column {
@@ -438,15 +496,18 @@ TEST_F(MainWindowTest, SettingsDialogShowsAndChangesTheActionAndTheMenuFollows) 
         UiContext::Current()->SetPostTaskAction(c.before);
         int shown = -2;
         std::vector<std::wstring> entries;
+        bool skinned = false;
         const bool acted = app_test::WithModalDialog(
             L"Settings",
             c.fromMenu ? std::function<void()>(openFromMenu) : std::function<void()>(openFromButton),
             [&](HWND dialog) {
+                skinned = ComboOf(dialog, IDC_COMBO_POST_TASK) != nullptr;
                 entries = ComboEntries(GetDlgItem(dialog, IDC_COMBO_POST_TASK), &shown);
                 SendMessageW(GetDlgItem(dialog, IDC_COMBO_POST_TASK), CB_SETCURSEL, c.choose, 0);
                 SendMessageW(dialog, WM_COMMAND, c.ending, 0);
             });
         ASSERT_TRUE(acted);
+        EXPECT_TRUE(skinned) << "the actions list is the skinned combo box";
         EXPECT_EQ((std::vector<std::wstring>{L"Do Nothing", L"Shut Down", L"Log Off"}), entries);
         EXPECT_EQ(c.shown, shown);
         EXPECT_EQ(c.after, UiContext::Current()->PostTaskAction());

@@ -28,9 +28,11 @@
 //   scene about        the About box
 //   scene settings     the settings dialog
 //   scene menu         the Options menu open with its Post Task Actions
+//   scene targets      the "Convert to" list open with the targets' pictures
 #include "../program_driver.h"
 
 #include "support/files.h"
+#include "support/input.h"
 
 #include <tlhelp32.h>
 
@@ -246,6 +248,14 @@ int Scene(const std::wstring& name) {
     } else if (name == L"menu") {
         // Options, then its first entry: the sub-menu with the check marks.
         program.ChooseFromMenuBar(2, {{"ii", 0}}, true);
+    } else if (name == L"targets") {
+        // A click on the arrow at the list's right end. Not at once: the
+        // window is activated a moment after it appears, and the list, open
+        // by then, would close with the lost focus.
+        Sleep(1000);
+        RECT combo;
+        GetWindowRect(program.Item(1002), &combo);
+        quorvex_test::LeftClick(POINT{combo.right - 8, (combo.top + combo.bottom) / 2});
     } else if (name == L"converting") {
         UseOutputFolder(program, inputs + L"\\Converted");
         const char* const scripts[] = {
