@@ -32,6 +32,18 @@ TAVRIN_API void RepaintNonClient(HWND window);
 // is invalidated and 1 returned.
 TAVRIN_API int InvalidateControl(HWND window, int erase);
 
+// The shape of every drawing switch's setter (hover effect, focus effect,
+// sort symbol, styles): the new value is stored, and the control repaints
+// itself through its own Invalidate only when the value changed. Always 1.
+template <typename Control, typename Value, typename Given>
+int SetDrawingOption(Control& control, Value& option, const Given& value, int erase) {
+    if (!(option == value)) {
+        option = value;
+        control.Invalidate(erase);
+    }
+    return 1;
+}
+
 // The window's own font (WM_GETFONT).
 TAVRIN_API HFONT WindowFont(HWND window);
 

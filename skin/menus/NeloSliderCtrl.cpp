@@ -146,27 +146,15 @@ int NeloSliderCtrl::SetSliderCtrlStyle(SliderCtrlStyle style) {
 }
 
 int NeloSliderCtrl::ShowHoverEffect(int show) {
-    if (show != m_hoverEffect) {
-        m_hoverEffect = show;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_hoverEffect, show, FALSE);
 }
 
 int NeloSliderCtrl::ShowFocusEffect(int show) {
-    if (show != m_focusEffect) {
-        m_focusEffect = show;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_focusEffect, show, FALSE);
 }
 
 int NeloSliderCtrl::ShowPassedChannel(int show) {
-    if (show != m_passedChannel) {
-        m_passedChannel = show;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_passedChannel, show, FALSE);
 }
 
 int NeloSliderCtrl::Invalidate(int erase) {
