@@ -80,3 +80,12 @@ void AfxSocketTerm();
 // Sets a control's text only when it differs (no flicker, no needless
 // change notifications).
 void AfxSetWindowText(HWND hWndCtrl, LPCTSTR lpszNew);
+
+// An owner-drawn control's reflected WM_DRAWITEM: the control paints the
+// item itself and its parent answers TRUE.
+template <class Control> BOOL AfxDrawReflectedItem(Control& control, LPARAM lParam, LRESULT* pResult) {
+    control.DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+    if (pResult)
+        *pResult = TRUE;
+    return TRUE;
+}

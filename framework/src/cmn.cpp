@@ -235,10 +235,7 @@ void CHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT) {}
 BOOL CHeaderCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     if (message != WM_DRAWITEM)
         return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    if (pResult)
-        *pResult = TRUE;
-    return TRUE;
+    return AfxDrawReflectedItem(*this, lParam, pResult);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -588,10 +585,7 @@ BOOL CListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     }
     if (message != WM_DRAWITEM)
         return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    if (pResult)
-        *pResult = TRUE;
-    return TRUE;
+    return AfxDrawReflectedItem(*this, lParam, pResult);
 }
 
 /////////////////////////////////////////////////////////////////////////////
