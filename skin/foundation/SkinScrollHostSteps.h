@@ -32,4 +32,19 @@ TAVRIN_API void LayoutHostedBarsBeside(HWND host, HostedScrollBarPair& bars, con
 // when the source was not hot before.
 TAVRIN_API bool EnterHoverSource(HoverSources& sources, int HoverSources::*source, HWND window);
 
+// A box's hover-effect switch: 0 without bar objects, else 1. A new value
+// is stored and handed to both bars, and the box's frame repaints
+// ('repaintFrame').
+template <typename RepaintFrame>
+int SetHostedHoverEffect(HostedScrollBarPair& bars, int& hoverEffect, int show, RepaintFrame repaintFrame) {
+    if (!bars.Ready())
+        return 0;
+    if (show == hoverEffect)
+        return 1;
+    hoverEffect = show;
+    bars.ShowHoverEffect(show);
+    repaintFrame();
+    return 1;
+}
+
 } // namespace Tavrin

@@ -405,14 +405,7 @@ void NeloEdit::ApplyTextAlignment(EditTextAlignmentStyle style, bool force) {
 }
 
 int NeloEdit::ShowHoverEffect(int show) {
-    if (!m_bars.Ready())
-        return 0;
-    if (show == m_hoverEffect)
-        return 1;
-    m_hoverEffect = show;
-    m_bars.ShowHoverEffect(show);
-    DrawBorder();
-    return 1;
+    return SetHostedHoverEffect(m_bars, m_hoverEffect, show, [this] { DrawBorder(); });
 }
 
 int NeloEdit::ShowScrollBarThumbSymbol(int show) {

@@ -118,14 +118,7 @@ int NeloRichEditCtrl::SetFont(const CString& faceName, const int& pointSize, int
 }
 
 int NeloRichEditCtrl::ShowHoverEffect(int show) {
-    if (!m_bars.Ready())
-        return 0;
-    if (show == m_hoverEffect)
-        return 1;
-    m_hoverEffect = show;
-    m_bars.ShowHoverEffect(show);
-    RepaintFrame();
-    return 1;
+    return SetHostedHoverEffect(m_bars, m_hoverEffect, show, [this] { RepaintFrame(); });
 }
 
 int NeloRichEditCtrl::ShowScrollBarThumbSymbol(int show) {
