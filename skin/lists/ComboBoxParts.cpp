@@ -367,6 +367,23 @@ LRESULT NeloComboBoxEdit::SendCombo(UINT message, WPARAM wParam, LPARAM lParam) 
     return combo ? ::SendMessageW(combo, message, wParam, lParam) : 0;
 }
 
+// Keys and the wheel reach the combo first, as its own registered message;
+// what the combo takes goes no further.
+static UINT ComboMessageFor(UINT message) {
+    switch (message) {
+    case WM_KEYDOWN:
+        return KEY_DOWN_NELO_COMBO_BOX_MSG;
+    case WM_CHAR:
+        return CHAR_NELO_COMBO_BOX_MSG;
+    case WM_SYSKEYDOWN:
+        return SYSTEM_KEY_DOWN_NELO_COMBO_BOX_MSG;
+    case WM_MOUSEWHEEL:
+        return MOUSE_WHEEL_NELO_COMBO_BOX_MSG;
+    default:
+        return 0;
+    }
+}
+
 LRESULT NeloComboBoxEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     try {
         HWND combo = m_combo ? m_combo->GetSafeHwnd() : nullptr;
@@ -422,19 +439,10 @@ LRESULT NeloComboBoxEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
                 return DLGC_WANTALLKEYS;
             break;
         case WM_KEYDOWN:
-            if (SendCombo(KEY_DOWN_NELO_COMBO_BOX_MSG, wParam, lParam))
-                return 0;
-            break;
         case WM_CHAR:
-            if (SendCombo(CHAR_NELO_COMBO_BOX_MSG, wParam, lParam))
-                return 0;
-            break;
         case WM_SYSKEYDOWN:
-            if (SendCombo(SYSTEM_KEY_DOWN_NELO_COMBO_BOX_MSG, wParam, lParam))
-                return 0;
-            break;
         case WM_MOUSEWHEEL:
-            if (SendCombo(MOUSE_WHEEL_NELO_COMBO_BOX_MSG, wParam, lParam))
+            if (SendCombo(ComboMessageFor(message), wParam, lParam))
                 return 0;
             break;
         case WM_MOUSEMOVE:

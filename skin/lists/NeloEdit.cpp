@@ -1,7 +1,9 @@
 #include "NeloEdit.h"
 
+#include "ScrollBarHost.h"
 #include "SkinControl.h"
 #include "SkinDrawing.h"
+#include "SkinScrollHostSteps.h"
 #include "SkinWindow.h"
 
 #include <vector>
@@ -403,14 +405,7 @@ void NeloEdit::ApplyTextAlignment(EditTextAlignmentStyle style, bool force) {
 }
 
 int NeloEdit::ShowHoverEffect(int show) {
-    if (!m_bars.Ready())
-        return 0;
-    if (show == m_hoverEffect)
-        return 1;
-    m_hoverEffect = show;
-    m_bars.ShowHoverEffect(show);
-    DrawBorder();
-    return 1;
+    return SetHostedHoverEffect(m_bars, m_hoverEffect, show, [this] { DrawBorder(); });
 }
 
 int NeloEdit::ShowScrollBarThumbSymbol(int show) {
@@ -458,43 +453,26 @@ COLORREF NeloEdit::BorderColour() {
 }
 
 void NeloEdit::SetScrollBar() {
-    if (!m_hWnd || !m_bars.Ready())
-        return;
-    m_bars.CreateWindows(*this);
-    m_bars.SyncFrom(m_hWnd);
+    SyncHostedBars(*this, m_bars);
 }
 
 void NeloEdit::CalculateScrollBarSize(const RECT* clientRect, const RECT* windowRect, int hasHorz,
                                       int hasVert) {
-    if (!m_hWnd || !m_bars.Ready() || m_inLayout)
+    if (!m_hWnd)
         return;
-    const DWORD style = GetStyle();
-    m_lastStyle = style;
-    RECT window{};
-    if (windowRect) {
-        window = *windowRect;
-    } else {
-        window = WindowRectOnParent(m_hWnd);
-    }
     RECT client{};
     if (clientRect) {
         client = *clientRect;
     } else {
-        ::GetClientRect(m_hWnd, &client);
-        POINT origin{0, 0};
-        ::ClientToScreen(m_hWnd, &origin);
-        const RECT screen = WindowRectOf(m_hWnd);
-        client = Offset(client, origin.x - screen.left, origin.y - screen.top);
+        client = WindowRelativeClient(m_hWnd);
         // The client area starts below the icon and the alignment offset;
         // the bars sit beside the whole of it.
-        if (m_icon && !(style & ES_MULTILINE))
+        if (m_icon && !(GetStyle() & ES_MULTILINE))
             client.left -= m_iconWidth;
         client.top -= m_textOffset;
     }
-    m_inLayout = true;
-    m_bars.Layout(m_hWnd, window, client, m_thickness, (style & WS_HSCROLL) || hasHorz,
-                  (style & WS_VSCROLL) || hasVert);
-    m_inLayout = false;
+    LayoutHostedBarsBeside(m_hWnd, m_bars, windowRect, client, m_thickness, hasHorz, hasVert, m_lastStyle,
+                           m_inLayout);
 }
 
 void NeloEdit::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* params) {
@@ -761,29 +739,22 @@ void NeloEdit::NotifySpin(int left) {
         ::PostMessageW(m_spin, MOUSE_IN_NELO_EDIT_MSG, 0, left);
 }
 
-void NeloEdit::OnMouseMove(UINT, CPoint) {
-    if (!m_hover.client) {
-        m_hover.client = 1;
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, m_hWnd, HOVER_DEFAULT};
-        ::TrackMouseEvent(&track);
-        if (m_hoverEffect) {
-            DrawBorder();
-            NotifySpin(0);
-        }
+// Every entry of the client area or the frame redraws the border and tells
+// the spin button (without the hover effect, only the leave is asked for).
+void NeloEdit::EnterHover(int HoverSources::*source) {
+    if (EnterHoverSource(m_hover, source, m_hWnd) && m_hoverEffect) {
+        DrawBorder();
+        NotifySpin(0);
     }
+}
+
+void NeloEdit::OnMouseMove(UINT, CPoint) {
+    EnterHover(&HoverSources::client);
     Default();
 }
 
 void NeloEdit::OnNcMouseMove(UINT, CPoint) {
-    if (!m_hover.nonClient) {
-        m_hover.nonClient = 1;
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, m_hWnd, HOVER_DEFAULT};
-        ::TrackMouseEvent(&track);
-        if (m_hoverEffect) {
-            DrawBorder();
-            NotifySpin(0);
-        }
-    }
+    EnterHover(&HoverSources::nonClient);
     Default();
 }
 

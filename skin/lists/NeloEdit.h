@@ -147,6 +147,7 @@ private:
     void DrawFrame(HDC windowDC);
     void PaintDisabled(HDC dc, const RECT& client);
     void NotifySpin(int left);
+    void EnterHover(int HoverSources::*source);
 
     GdiplusSessionScope m_gdiplus;
     int m_hoverEffect = 1;

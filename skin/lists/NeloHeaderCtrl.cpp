@@ -110,11 +110,7 @@ int NeloHeaderCtrl::GetHeaderCtrlColorInfo(_HeaderCtrlColorInfo& info) {
 }
 
 int NeloHeaderCtrl::FixItemWidth(int fix) {
-    if (fix != m_fixedWidth) {
-        m_fixedWidth = fix;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_fixedWidth, fix, FALSE);
 }
 
 int NeloHeaderCtrl::SetItemImage(const int& item, const int& image) {
@@ -133,19 +129,11 @@ int NeloHeaderCtrl::SetItemImage(const int& item, const int& image) {
 }
 
 int NeloHeaderCtrl::ShowHoverEffect(int show) {
-    if (show != m_hoverEffect) {
-        m_hoverEffect = show;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_hoverEffect, show, FALSE);
 }
 
 int NeloHeaderCtrl::ShowSortSymbol(int show) {
-    if (show != m_sortSymbol) {
-        m_sortSymbol = show;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_sortSymbol, show, FALSE);
 }
 
 int NeloHeaderCtrl::SetFont(const CString& face, const int& pointSize, int bold) {

@@ -3,6 +3,7 @@
 #include "ListViewGeometry.h"
 #include "ScrollBarHost.h"
 #include "SkinControl.h"
+#include "SkinListFrame.h"
 #include "SkinRows.h"
 #include "SkinWindow.h"
 
@@ -44,21 +45,16 @@ bool IsRelayedMouseMessage(UINT message) {
 } // namespace
 
 BEGIN_MESSAGE_MAP(NeloListBox, CListBox)
-ON_WM_PAINT()
 ON_WM_NCPAINT()
 ON_WM_ERASEBKGND()
 ON_WM_CTLCOLOR_REFLECT()
 ON_WM_NCCALCSIZE()
-ON_WM_ENABLE()
-ON_WM_SHOWWINDOW()
-ON_WM_SIZE()
-ON_WM_MOVE()
 ON_WM_MOUSEWHEEL()
 ON_WM_MOUSEMOVE()
 ON_WM_MOUSELEAVE()
 END_MESSAGE_MAP()
 
-NeloListBox::NeloListBox() : m_barThickness(18), m_styleCache(0) {
+NeloListBox::NeloListBox() : m_frame(geometry::BarVariant::ListBox) {
     ResetState();
 }
 
@@ -66,24 +62,9 @@ NeloListBox::~NeloListBox() = default;
 
 _ListBoxColorInfo NeloListBox::DefaultColorInfo() {
     _ListBoxColorInfo c{};
-    c.clrRowBack = RGB(250, 250, 250);
-    c.clrRowBackDisabled = RGB(236, 233, 216);
-    c.clrStripeBack = RGB(232, 232, 240);
-    c.clrStripeBackDisabled = RGB(219, 217, 202);
-    c.clrSelectedFrom = RGB(255, 242, 202);
-    c.clrSelectedTo = RGB(254, 230, 158);
-    c.clrHotFrom = RGB(240, 240, 240);
-    c.clrHotTo = RGB(232, 232, 240);
-    c.clrBorder = RGB(127, 157, 185);
-    c.clrBorderDisabled = RGB(172, 168, 153);
+    FillListRowDefaults(c);
     c.clrSelectedOutline = RGB(254, 230, 158);
     c.clrHotOutline = RGB(199, 199, 199);
-    c.clrText = RGB(6, 45, 117);
-    c.clrTextSelected = RGB(27, 44, 150);
-    c.clrTextHot = RGB(6, 45, 117);
-    c.clrTextDisabled = RGB(172, 168, 153);
-    c.clrSplitLine = RGB(229, 236, 249);
-    c.clrSplitLineDisabled = RGB(224, 221, 204);
     c.ToolTipColors = NeloToolTipCtrl::DefaultColorInfo();
     c.ScrollBarColors = NeloScrollBar::DefaultColorInfo();
     return c;
@@ -95,26 +76,21 @@ void NeloListBox::ResetState() {
     m_hoverEffect = 1;
     m_rowHover = 1;
     m_toolTipSwitch = 1;
-    m_tracking = 0;
+    m_rowTracker.Reset();
     m_hotItem = -1;
     m_font = SkinFont(L"Arial", 10, 0);
     m_buttonDown = 0;
     m_splitLine = 1;
     m_skinnedRows = 0;
-    m_frameDirty = 0;
-    m_styleCache = 0;
 }
 
 void NeloListBox::PreSubclassWindow() {
     ResetState();
     // The frame is computed again once the list box's messages reach this object.
-    m_frameDirty = 1;
+    m_frame.Attach();
     const DWORD style = GetStyle();
     m_skinnedRows = (style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) && (style & LBS_HASSTRINGS);
     m_toolTip.Attach(this, true);
-    m_bars.Make();
-    m_barThickness =
-        geometry::ListScrollBarThickness(::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL));
     // The list box paints a one-pixel frame of its own inside a static edge.
     if ((style & WS_BORDER) || (GetExStyle() & WS_EX_CLIENTEDGE)) {
         ModifyStyle(WS_BORDER, 0);
@@ -130,12 +106,12 @@ void NeloListBox::PreSubclassWindow() {
 }
 
 int NeloListBox::SetListBoxColorInfo(const _ListBoxColorInfo& info) {
-    if (!m_toolTip.IsReady() || !m_bars.Ready())
+    if (!m_toolTip.IsReady() || !m_frame.Bars().Ready())
         return 0;
     m_colorInfo = info;
     if (!m_toolTip.SetColours(info.ToolTipColors))
         return 0;
-    m_bars.SetColours(info.ScrollBarColors);
+    m_frame.Bars().SetColours(info.ScrollBarColors);
     Invalidate(TRUE);
     RedrawFrame(m_hWnd);
     return 1;
@@ -145,7 +121,7 @@ int NeloListBox::GetListBoxColorInfo(_ListBoxColorInfo& info) {
     if (!m_toolTip.ReadColours(m_colorInfo.ToolTipColors))
         return 0;
     // The bars may have been given colours of their own.
-    m_bars.ReadColours(m_colorInfo.ScrollBarColors);
+    m_frame.Bars().ReadColours(m_colorInfo.ScrollBarColors);
     info = m_colorInfo;
     return 1;
 }
@@ -153,12 +129,10 @@ int NeloListBox::GetListBoxColorInfo(_ListBoxColorInfo& info) {
 int NeloListBox::ShowStripeRow(int show) {
     if (!RowsReady())
         return 0;
-    if (show == m_stripes)
-        return 1;
-    m_stripes = show;
-    m_hotItem = -1;
-    Invalidate(FALSE);
-    return 1;
+    // A changed striping forgets the hot row.
+    if (show != m_stripes)
+        m_hotItem = -1;
+    return SetDrawingOption(*this, m_stripes, show, FALSE);
 }
 
 int NeloListBox::SetItemHeight(int index, UINT height) {
@@ -195,13 +169,13 @@ int NeloListBox::ShowHoverEffect(int show, int rowHover) {
         return 0;
     m_hoverEffect = show;
     m_rowHover = show ? rowHover : 0;
-    m_bars.ShowHoverEffect(show);
+    m_frame.Bars().ShowHoverEffect(show);
     Invalidate(FALSE);
     return 1;
 }
 
 int NeloListBox::ShowScrollBarThumbSymbol(int show) {
-    return m_bars.ShowThumbSymbol(show);
+    return m_frame.Bars().ShowThumbSymbol(show);
 }
 
 int NeloListBox::ShowToolTipCtrl(int show) {
@@ -216,11 +190,7 @@ int NeloListBox::ShowToolTipCtrl(int show) {
 int NeloListBox::ShowSplitLine(int show) {
     if (!RowsReady())
         return 0;
-    if (show != m_splitLine) {
-        m_splitLine = show;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_splitLine, show, FALSE);
 }
 
 int NeloListBox::Invalidate(int erase) {
@@ -255,22 +225,12 @@ BOOL NeloListBox::PreTranslateMessage(MSG* msg) {
 
 LRESULT NeloListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     try {
-        if (m_frameDirty && (message == WM_PAINT || message == WM_NCPAINT)) {
-            m_frameDirty = 0;
-            RedrawFrame(m_hWnd);
-        }
+        m_frame.BeforeMessage(m_hWnd, message);
         switch (message) {
         case WM_KEYDOWN: {
             const LRESULT result = CListBox::WindowProc(message, wParam, lParam);
             if (IsNavigationKey(wParam) && m_rowHover)
                 SetHotItemFromCursor();
-            SetScrollBar();
-            return result;
-        }
-        case WM_VSCROLL:
-        case WM_HSCROLL:
-        case WM_MOUSEWHEEL: {
-            const LRESULT result = CListBox::WindowProc(message, wParam, lParam);
             SetScrollBar();
             return result;
         }
@@ -314,7 +274,9 @@ LRESULT NeloListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             break;
         }
-        return CListBox::WindowProc(message, wParam, lParam);
+        const LRESULT result = CListBox::WindowProc(message, wParam, lParam);
+        m_frame.AfterMessage(*this, message, wParam, m_colorInfo.ScrollBarColors);
+        return result;
     } catch (...) {
         return 0;
     }
@@ -373,36 +335,13 @@ void NeloListBox::OnNcPaint() {
     }
 }
 
-void NeloListBox::OnPaint() {
-    Default();
-    SetScrollBar();
-    CalculateScrollBarSize(nullptr, 0, 0);
-}
-
 long NeloListBox::SetScrollBar() {
-    return SyncHostedScrollBars(*this, m_bars, m_colorInfo.ScrollBarColors);
+    return m_frame.Sync(*this, m_colorInfo.ScrollBarColors);
 }
 
 // With both bars the horizontal one stops a pixel short of the bottom ring.
 long NeloListBox::CalculateScrollBarSize(const CRect* clientRect, int forceHorizontal, int forceVertical) {
-    if (!m_hWnd || !m_bars.Ready())
-        return E_FAIL;
-    const DWORD style = GetStyle();
-    if (style == m_styleCache && !clientRect)
-        return 0;
-    m_styleCache = style;
-    const RECT client = clientRect ? static_cast<RECT>(*clientRect) : WindowRelativeClient(m_hWnd);
-    const bool horizontal = (style & WS_HSCROLL) || forceHorizontal;
-    const bool vertical = (style & WS_VSCROLL) || forceVertical;
-    const geometry::ScrollBarPlaces places =
-        geometry::PlaceListScrollBars(client, m_barThickness, horizontal, vertical, geometry::BarVariant::ListBox);
-    geometry::HostedScrollBars bars;
-    bars.horizontal = places.horz;
-    bars.vertical = places.vert;
-    bars.horizontalBar = places.horzBar;
-    bars.verticalBar = places.vertBar;
-    m_bars.Layout(m_hWnd, WindowRectOnParent(m_hWnd), bars);
-    return 0;
+    return m_frame.Layout(m_hWnd, clientRect, forceHorizontal, forceVertical);
 }
 
 BOOL NeloListBox::OnEraseBkgnd(CDC* dc) {
@@ -413,41 +352,12 @@ BOOL NeloListBox::OnEraseBkgnd(CDC* dc) {
 }
 
 HBRUSH NeloListBox::CtlColor(CDC*, UINT) {
-    return SkinResourceCache::GetSolidBrush(ListBackground(m_colorInfo, ::IsWindowEnabled(m_hWnd) != FALSE));
+    return ListBackgroundBrush(m_colorInfo, m_hWnd);
 }
 
-// One pixel in on every side for the inner ring; an edge with a bar gives
-// back the system bar's room and takes the skinned bar's thickness + 2.
 void NeloListBox::OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params) {
     CListBox::OnNcCalcSize(calcValidRects, params);
-    const DWORD style = GetStyle();
-    params->rgrc[0] = geometry::ListClientInsets(params->rgrc[0], (style & WS_HSCROLL) != 0,
-                                                 (style & WS_VSCROLL) != 0, ::GetSystemMetrics(SM_CXVSCROLL),
-                                                 ::GetSystemMetrics(SM_CYHSCROLL), m_barThickness);
-}
-
-void NeloListBox::OnEnable(BOOL enable) {
-    CListBox::OnEnable(enable);
-    m_bars.Enable(enable != FALSE);
-    Invalidate(TRUE);
-    RedrawFrame(m_hWnd);
-}
-
-void NeloListBox::OnShowWindow(BOOL show, UINT status) {
-    CListBox::OnShowWindow(show, status);
-    m_bars.Show(show != FALSE, GetStyle());
-}
-
-void NeloListBox::OnSize(UINT type, int cx, int cy) {
-    CListBox::OnSize(type, cx, cy);
-    m_styleCache = 0;
-    Invalidate(FALSE);
-}
-
-void NeloListBox::OnMove(int x, int y) {
-    CListBox::OnMove(x, y);
-    m_styleCache = 0;
-    Invalidate(FALSE);
+    m_frame.InsetClient(m_hWnd, params->rgrc[0]);
 }
 
 int NeloListBox::ItemAt(CPoint client) const {
@@ -507,16 +417,13 @@ void NeloListBox::UpdateToolTip() {
 
 void NeloListBox::OnMouseMove(UINT flags, CPoint point) {
     SetHotItem(ItemAt(point));
-    if (m_hoverEffect && m_rowHover && !m_stripes && !m_tracking) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, m_hWnd, 0};
-        if (::TrackMouseEvent(&track))
-            m_tracking = 1;
-    }
+    if (m_hoverEffect && m_rowHover && !m_stripes)
+        m_rowTracker.Update(m_hWnd, true);
     CListBox::OnMouseMove(flags, point);
 }
 
 void NeloListBox::OnMouseLeave() {
-    m_tracking = 0;
+    m_rowTracker.Leave();
     SetHotItem(-1);
 }
 

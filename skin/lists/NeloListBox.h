@@ -21,6 +21,8 @@
 #include "NeloScrollBar.h"
 #include "NeloToolTipCtrl.h"
 #include "SkinFoundation.h"
+#include "SkinListFrame.h"
+#include "SkinWindow.h"
 #include "SkinRows.h"
 #include "SkinScrollHost.h"
 #include "SkinToolTipHost.h"
@@ -76,9 +78,9 @@ public:
     int Invalidate(int erase);
 
     // The skinned bars (no windows before the first paint).
-    NeloScrollBar* HorizontalBar() const { return m_bars.Horizontal(); }
-    NeloScrollBar* VerticalBar() const { return m_bars.Vertical(); }
-    int GetBarThickness() const { return m_barThickness; }
+    NeloScrollBar* HorizontalBar() const { return m_frame.Bars().Horizontal(); }
+    NeloScrollBar* VerticalBar() const { return m_frame.Bars().Vertical(); }
+    int GetBarThickness() const { return m_frame.Thickness(); }
 
     // The hot row (-1 for none) and whether rows are drawn by the list box.
     int GetHotItem() const { return m_hotItem; }
@@ -91,15 +93,10 @@ protected:
     virtual void PreSubclassWindow();
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
-    afx_msg void OnPaint();
     afx_msg void OnNcPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* dc);
     afx_msg HBRUSH CtlColor(CDC* dc, UINT ctlColor);
     afx_msg void OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params);
-    afx_msg void OnEnable(BOOL enable);
-    afx_msg void OnShowWindow(BOOL show, UINT status);
-    afx_msg void OnSize(UINT type, int cx, int cy);
-    afx_msg void OnMove(int x, int y);
     afx_msg BOOL OnMouseWheel(UINT flags, short delta, CPoint point);
     afx_msg void OnMouseMove(UINT flags, CPoint point);
     afx_msg void OnMouseLeave();
@@ -125,17 +122,17 @@ private:
     int m_rowHover;
     int m_toolTipSwitch;
     ToolTipHost m_toolTip;
-    int m_tracking;
+    // The leave notice that ends the hot row.
+    HoverTracker m_rowTracker;
     int m_hotItem;
     HFONT m_font;
     int m_buttonDown;
     int m_splitLine;
     int m_skinnedRows;
-    int m_frameDirty;
     RowBuffer m_rowBuffer;
-    HostedScrollBarPair m_bars;
-    int m_barThickness;
-    DWORD m_styleCache;
+    // The bars, their thickness and layout, and the frame's steps after
+    // paints, moves, sizes, shows, enables and scrolls.
+    ListScrollFrame m_frame;
 };
 
 } // namespace Tavrin

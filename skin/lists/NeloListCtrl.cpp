@@ -2,6 +2,7 @@
 
 #include "ScrollBarHost.h"
 #include "SkinControl.h"
+#include "SkinListFrame.h"
 #include "SkinRows.h"
 #include "SkinWindow.h"
 
@@ -10,15 +11,11 @@
 namespace Tavrin {
 
 BEGIN_MESSAGE_MAP(NeloListCtrl, CListCtrl)
-ON_WM_PAINT()
 ON_WM_NCPAINT()
 ON_WM_ERASEBKGND()
 ON_WM_CTLCOLOR_REFLECT()
 ON_WM_NCCALCSIZE()
 ON_WM_ENABLE()
-ON_WM_SHOWWINDOW()
-ON_WM_SIZE()
-ON_WM_MOVE()
 ON_WM_MEASUREITEM_REFLECT()
 ON_WM_VSCROLL()
 ON_WM_HSCROLL()
@@ -27,7 +24,7 @@ ON_WM_MOUSEMOVE()
 ON_WM_MOUSELEAVE()
 END_MESSAGE_MAP()
 
-NeloListCtrl::NeloListCtrl() : m_barThickness(18), m_styleCache(0) {
+NeloListCtrl::NeloListCtrl() : m_frame(geometry::BarVariant::ListView) {
     ResetState();
 }
 
@@ -35,22 +32,7 @@ NeloListCtrl::~NeloListCtrl() = default;
 
 _ListCtrlColorInfo NeloListCtrl::DefaultColorInfo() {
     _ListCtrlColorInfo c{};
-    c.clrRowBack = RGB(250, 250, 250);
-    c.clrRowBackDisabled = RGB(236, 233, 216);
-    c.clrStripeBack = RGB(232, 232, 240);
-    c.clrStripeBackDisabled = RGB(219, 217, 202);
-    c.clrSelectedFrom = RGB(255, 242, 202);
-    c.clrSelectedTo = RGB(254, 230, 158);
-    c.clrHotFrom = RGB(240, 240, 240);
-    c.clrHotTo = RGB(232, 232, 240);
-    c.clrBorder = RGB(127, 157, 185);
-    c.clrBorderDisabled = RGB(172, 168, 153);
-    c.clrText = RGB(6, 45, 117);
-    c.clrTextSelected = RGB(27, 44, 150);
-    c.clrTextHot = RGB(6, 45, 117);
-    c.clrTextDisabled = RGB(172, 168, 153);
-    c.clrSplitLine = RGB(229, 236, 249);
-    c.clrSplitLineDisabled = RGB(224, 221, 204);
+    FillListRowDefaults(c);
     c.clrSizeBoxFrom = RGB(212, 216, 238);
     c.clrSizeBoxTo = RGB(187, 211, 233);
     c.clrSizeBoxDisabledFrom = RGB(225, 234, 234);
@@ -71,22 +53,18 @@ void NeloListCtrl::ResetState() {
     m_stripes = 0;
     m_hoverEffect = 1;
     m_rowHover = 1;
-    m_tracking = 0;
+    m_rowTracker.Reset();
     m_hotItem = -1;
     m_splitLine = 1;
     m_textAlignment = ListCtrlTextVCenter;
     m_rowHeight = 0;
     m_headerFont = m_font;
-    m_frameDirty = 0;
-    m_styleCache = 0;
 }
 
 void NeloListCtrl::PreSubclassWindow() {
     CListCtrl::PreSubclassWindow();
     // A list object attached again (a dialog shown a second time) starts afresh.
     ResetState();
-    // The frame is computed again once the list's messages reach this object.
-    m_frameDirty = 1;
     // Report view with owner-drawn rows; image lists stay their owners'.
     ModifyStyle(LVS_TYPEMASK, LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SHAREIMAGELISTS);
     SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_SUBITEMIMAGES | LVS_EX_HEADERDRAGDROP,
@@ -94,10 +72,9 @@ void NeloListCtrl::PreSubclassWindow() {
     // Columns the window already has get their settings too.
     for (int i = GetColumnCount(); i > 0; --i)
         m_columns.Insert(0);
-    // The skinned bars (windows at the first paint) and header.
-    m_bars.Make();
-    m_barThickness =
-        geometry::ListScrollBarThickness(::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL));
+    // The skinned bars (windows at the first paint) and header; the frame is
+    // computed again once the list's messages reach this object.
+    m_frame.Attach();
     AttachHeader(ListView_GetHeader(m_hWnd));
     // The list paints a one-pixel frame of its own inside a plain border.
     if (GetExStyle() & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE)) {
@@ -179,10 +156,10 @@ int NeloListCtrl::InsertColumn(int column, const LVCOLUMNW* desc) {
 }
 
 int NeloListCtrl::SetListCtrlColorInfo(const _ListCtrlColorInfo& info) {
-    if (!m_hWnd || !m_bars.Ready())
+    if (!m_hWnd || !m_frame.Bars().Ready())
         return 0;
     m_colorInfo = info;
-    m_bars.SetColours(info.ScrollBarColors);
+    m_frame.Bars().SetColours(info.ScrollBarColors);
     m_header.SetHeaderCtrlColorInfo(info.HeaderColors);
     Invalidate(TRUE);
     RedrawFrame(m_hWnd);
@@ -191,19 +168,17 @@ int NeloListCtrl::SetListCtrlColorInfo(const _ListCtrlColorInfo& info) {
 
 int NeloListCtrl::GetListCtrlColorInfo(_ListCtrlColorInfo& info) {
     // The bars and the header may have been given colours of their own.
-    m_bars.ReadColours(m_colorInfo.ScrollBarColors);
+    m_frame.Bars().ReadColours(m_colorInfo.ScrollBarColors);
     m_header.GetHeaderCtrlColorInfo(m_colorInfo.HeaderColors);
     info = m_colorInfo;
     return 1;
 }
 
 int NeloListCtrl::ShowStripeRow(int show) {
-    if (show == m_stripes)
-        return 1;
-    m_stripes = show;
-    m_hotItem = -1;
-    Invalidate(FALSE);
-    return 1;
+    // A changed striping forgets the hot row.
+    if (show != m_stripes)
+        m_hotItem = -1;
+    return SetDrawingOption(*this, m_stripes, show, FALSE);
 }
 
 int NeloListCtrl::GetColumnCount() {
@@ -337,19 +312,11 @@ int NeloListCtrl::SetHeaderCtrlImage(const int& column, const int& image) {
 }
 
 int NeloListCtrl::ShowSplitLine(int show) {
-    if (show != m_splitLine) {
-        m_splitLine = show;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_splitLine, show, FALSE);
 }
 
 int NeloListCtrl::SetTextAlignment(ListCtrlTextAlignmentStyle style) {
-    if (style != m_textAlignment) {
-        m_textAlignment = style;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_textAlignment, style, FALSE);
 }
 
 int NeloListCtrl::SetFont(const CString& faceName, const int& pointSize, int bold) {
@@ -386,11 +353,11 @@ int NeloListCtrl::SetHeaderCtrlFont(const CString& faceName, const int& pointSiz
 }
 
 int NeloListCtrl::ShowHoverEffect(int show, int rowHover) {
-    if (!m_bars.Ready())
+    if (!m_frame.Bars().Ready())
         return 0;
     m_hoverEffect = show;
     m_rowHover = show ? rowHover : 0;
-    m_bars.ShowHoverEffect(show);
+    m_frame.Bars().ShowHoverEffect(show);
     m_header.ShowHoverEffect(m_rowHover);
     Invalidate(FALSE);
     return 1;
@@ -402,7 +369,7 @@ int NeloListCtrl::ShowSortSymbol(int show) {
 }
 
 int NeloListCtrl::ShowScrollBarThumbSymbol(int show) {
-    return m_bars.ShowThumbSymbol(show);
+    return m_frame.Bars().ShowThumbSymbol(show);
 }
 
 int NeloListCtrl::Invalidate(int erase) {
@@ -413,10 +380,7 @@ int NeloListCtrl::Invalidate(int erase) {
 
 LRESULT NeloListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     try {
-        if (m_frameDirty && (message == WM_PAINT || message == WM_NCPAINT)) {
-            m_frameDirty = 0;
-            RedrawFrame(m_hWnd);
-        }
+        m_frame.BeforeMessage(m_hWnd, message);
         switch (message) {
         case WM_NOTIFY: {
             const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
@@ -503,17 +467,12 @@ LRESULT NeloListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 Header_SetImageList(header, kept);
             return result;
         }
-        case WM_VSCROLL:
-        case WM_HSCROLL:
-        case WM_MOUSEWHEEL: {
-            const LRESULT result = CListCtrl::WindowProc(message, wParam, lParam);
-            SetScrollBar();
-            return result;
-        }
         default:
             break;
         }
-        return CListCtrl::WindowProc(message, wParam, lParam);
+        const LRESULT result = CListCtrl::WindowProc(message, wParam, lParam);
+        m_frame.AfterMessage(*this, message, wParam, m_colorInfo.ScrollBarColors);
+        return result;
     } catch (...) {
         return 0;
     }
@@ -686,18 +645,13 @@ BOOL NeloListCtrl::OnEraseBkgnd(CDC* dc) {
 }
 
 HBRUSH NeloListCtrl::CtlColor(CDC*, UINT) {
-    return SkinResourceCache::GetSolidBrush(ListBackground(m_colorInfo, ::IsWindowEnabled(m_hWnd) != FALSE));
+    return ListBackgroundBrush(m_colorInfo, m_hWnd);
 }
 
-// The frame: one pixel in on every side for the inner ring; an edge with a
-// bar gives back the system bar's room and takes the skinned bar's
-// thickness + 2 instead (the bar's own rectangle sits on the ring).
+// The bar's own rectangle sits on the inner ring.
 void NeloListCtrl::OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params) {
     CListCtrl::OnNcCalcSize(calcValidRects, params);
-    const DWORD style = GetStyle();
-    params->rgrc[0] = geometry::ListClientInsets(params->rgrc[0], (style & WS_HSCROLL) != 0,
-                                                 (style & WS_VSCROLL) != 0, ::GetSystemMetrics(SM_CXVSCROLL),
-                                                 ::GetSystemMetrics(SM_CYHSCROLL), m_barThickness);
+    m_frame.InsetClient(m_hWnd, params->rgrc[0]);
 }
 
 // The background under the bars, the corner square between them, then the
@@ -711,7 +665,7 @@ void NeloListCtrl::OnNcPaint() {
         look.back = ListBackground(m_colorInfo, enabled);
         look.border = enabled ? m_colorInfo.clrBorder : m_colorInfo.clrBorderDisabled;
         look.corner = (style & WS_HSCROLL) && (style & WS_VSCROLL);
-        look.cornerSquare = geometry::ListSizeBox(window.right, window.bottom, m_barThickness,
+        look.cornerSquare = geometry::ListSizeBox(window.right, window.bottom, m_frame.Thickness(),
                                                   (style & WS_BORDER) != 0);
         look.cornerGradient = geometry::ListSizeBoxGradient(look.cornerSquare);
         look.cornerFrom = enabled ? m_colorInfo.clrSizeBoxFrom : m_colorInfo.clrSizeBoxDisabledFrom;
@@ -722,52 +676,20 @@ void NeloListCtrl::OnNcPaint() {
     }
 }
 
-void NeloListCtrl::OnPaint() {
-    Default();
-    SetScrollBar();
-    CalculateScrollBarSize(nullptr, 0, 0);
-}
-
+// The header follows the list; the frame's steps (the bars, the repaint)
+// come after this handler.
 void NeloListCtrl::OnEnable(BOOL enable) {
     CListCtrl::OnEnable(enable);
     if (HWND header = ListView_GetHeader(m_hWnd))
         ::EnableWindow(header, enable);
-    m_bars.Enable(enable != FALSE);
-    Invalidate(TRUE);
-    RedrawFrame(m_hWnd);
-}
-
-void NeloListCtrl::OnShowWindow(BOOL show, UINT status) {
-    CListCtrl::OnShowWindow(show, status);
-    m_bars.Show(show != FALSE, GetStyle());
-}
-
-void NeloListCtrl::OnSize(UINT type, int cx, int cy) {
-    CListCtrl::OnSize(type, cx, cy);
-    m_styleCache = 0;
-    Invalidate(FALSE);
-}
-
-void NeloListCtrl::OnMove(int x, int y) {
-    CListCtrl::OnMove(x, y);
-    m_styleCache = 0;
-    Invalidate(FALSE);
 }
 
 long NeloListCtrl::SetScrollBar() {
-    return SyncHostedScrollBars(*this, m_bars, m_colorInfo.ScrollBarColors);
+    return m_frame.Sync(*this, m_colorInfo.ScrollBarColors);
 }
 
 long NeloListCtrl::CalculateScrollBarSize(const CRect* clientRect, int forceHorizontal, int forceVertical) {
-    if (!m_hWnd)
-        return E_FAIL;
-    const DWORD style = GetStyle();
-    if (style == m_styleCache && !clientRect)
-        return 0;
-    m_styleCache = style;
-    return LayoutHostedScrollBars(*this, m_bars, clientRect, m_barThickness,
-                                  (style & WS_HSCROLL) || forceHorizontal, (style & WS_VSCROLL) || forceVertical,
-                                  false);
+    return m_frame.Layout(m_hWnd, clientRect, forceHorizontal, forceVertical);
 }
 
 // The position a thumb was dragged to. The message carries its low 16 bits;
@@ -796,7 +718,7 @@ void NeloListCtrl::OnVScroll(UINT code, UINT pos, CScrollBar* bar) {
     RECT first{LVIR_BOUNDS, 0, 0, 0};
     if (!SendMessage(LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first)))
         return;
-    const int target = ThumbPosition(m_bars.Vertical(), pos);
+    const int target = ThumbPosition(m_frame.Bars().Vertical(), pos);
     const int current = ::GetScrollPos(m_hWnd, SB_VERT);
     if (target != current)
         Scroll(CSize(0, (target - current) * (first.bottom - first.top)));
@@ -808,7 +730,7 @@ void NeloListCtrl::OnHScroll(UINT code, UINT pos, CScrollBar* bar) {
         CListCtrl::OnHScroll(code, pos, bar);
         return;
     }
-    const int target = ThumbPosition(m_bars.Horizontal(), pos);
+    const int target = ThumbPosition(m_frame.Bars().Horizontal(), pos);
     const int current = ::GetScrollPos(m_hWnd, SB_HORZ);
     if (target != current)
         Scroll(CSize(target - current, 0));
@@ -837,16 +759,13 @@ void NeloListCtrl::SetHotItem(int item) {
 
 void NeloListCtrl::OnMouseMove(UINT flags, CPoint point) {
     SetHotItem(HitTest(point));
-    if (m_hoverEffect && m_rowHover && !m_stripes && !m_tracking) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, m_hWnd, 0};
-        if (::TrackMouseEvent(&track))
-            m_tracking = 1;
-    }
+    if (m_hoverEffect && m_rowHover && !m_stripes)
+        m_rowTracker.Update(m_hWnd, true);
     CListCtrl::OnMouseMove(flags, point);
 }
 
 void NeloListCtrl::OnMouseLeave() {
-    m_tracking = 0;
+    m_rowTracker.Leave();
     SetHotItem(-1);
 }
 

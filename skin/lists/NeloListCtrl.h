@@ -29,6 +29,8 @@
 #include "NeloHeaderCtrl.h"
 #include "NeloScrollBar.h"
 #include "SkinFoundation.h"
+#include "SkinListFrame.h"
+#include "SkinWindow.h"
 #include "SkinRows.h"
 #include "SkinScrollHost.h"
 #include "TavrinExport.h"
@@ -125,9 +127,9 @@ public:
     // it stands in for.
     NeloHeaderCtrl* GetHeaderCtrl() const { return const_cast<NeloHeaderCtrl*>(&m_header); }
     // The skinned bars (no windows before the list's first paint).
-    NeloScrollBar* HorizontalBar() const { return m_bars.Horizontal(); }
-    NeloScrollBar* VerticalBar() const { return m_bars.Vertical(); }
-    int GetBarThickness() const { return m_barThickness; }
+    NeloScrollBar* HorizontalBar() const { return m_frame.Bars().Horizontal(); }
+    NeloScrollBar* VerticalBar() const { return m_frame.Bars().Vertical(); }
+    int GetBarThickness() const { return m_frame.Thickness(); }
 
     virtual void DrawItem(LPDRAWITEMSTRUCT item);
 
@@ -139,15 +141,11 @@ protected:
     virtual void PreSubclassWindow();
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
-    afx_msg void OnPaint();
     afx_msg void OnNcPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* dc);
     afx_msg HBRUSH CtlColor(CDC* dc, UINT ctlColor);
     afx_msg void OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params);
     afx_msg void OnEnable(BOOL enable);
-    afx_msg void OnShowWindow(BOOL show, UINT status);
-    afx_msg void OnSize(UINT type, int cx, int cy);
-    afx_msg void OnMove(int x, int y);
     afx_msg void MeasureItem(LPMEASUREITEMSTRUCT measure);
     afx_msg void OnVScroll(UINT code, UINT pos, CScrollBar* bar);
     afx_msg void OnHScroll(UINT code, UINT pos, CScrollBar* bar);
@@ -189,18 +187,18 @@ private:
     int m_stripes;
     int m_hoverEffect;
     int m_rowHover;
-    int m_tracking;
+    // The leave notice that ends the hot row.
+    HoverTracker m_rowTracker;
     int m_hotItem;
     int m_splitLine;
     ListCtrlTextAlignmentStyle m_textAlignment;
     int m_rowHeight;
     HFONT m_headerFont;
-    int m_frameDirty;
     RowBuffer m_rowBuffer;
-    HostedScrollBarPair m_bars;
+    // The bars, their thickness and layout, and the frame's steps after
+    // paints, moves, sizes, shows, enables and scrolls.
+    ListScrollFrame m_frame;
     NeloHeaderCtrl m_header;
-    int m_barThickness;
-    DWORD m_styleCache;
 };
 
 } // namespace Tavrin

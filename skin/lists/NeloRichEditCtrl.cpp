@@ -5,6 +5,7 @@
 #include "ScrollGeometry.h"
 #include "SkinControl.h"
 #include "SkinDrawing.h"
+#include "SkinScrollHostSteps.h"
 
 namespace Tavrin {
 
@@ -26,9 +27,8 @@ ON_REGISTERED_MESSAGE(MOUSE_OVER_NELO_SCROLLBAR_MSG, &NeloRichEditCtrl::OnMouseO
 END_MESSAGE_MAP()
 
 NeloRichEditCtrl::NeloRichEditCtrl()
-    : m_colors(DefaultColorInfo()), m_hoverEffect(1), m_thickness(18), m_lastStyle(0), m_clientTracker(false),
-      m_frameTracker(true), m_inLayout(false), m_layoutPending(false), m_pendingClient{}, m_pendingWindow{},
-      m_messageDepth(0) {}
+    : m_colors(DefaultColorInfo()), m_hoverEffect(1), m_thickness(18), m_lastStyle(0), m_inLayout(false),
+      m_layoutPending(false), m_pendingClient{}, m_pendingWindow{}, m_messageDepth(0) {}
 
 NeloRichEditCtrl::~NeloRichEditCtrl() = default;
 
@@ -44,8 +44,6 @@ void NeloRichEditCtrl::PreSubclassWindow() {
     if (!m_bars.Make())
         return;
     m_hover.Clear();
-    m_clientTracker.Reset();
-    m_frameTracker.Reset();
     m_lastStyle = 0;
     m_thickness =
         geometry::HostedScrollBarThickness(::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL));
@@ -120,14 +118,7 @@ int NeloRichEditCtrl::SetFont(const CString& faceName, const int& pointSize, int
 }
 
 int NeloRichEditCtrl::ShowHoverEffect(int show) {
-    if (!m_bars.Ready())
-        return 0;
-    if (show == m_hoverEffect)
-        return 1;
-    m_hoverEffect = show;
-    m_bars.ShowHoverEffect(show);
-    RepaintFrame();
-    return 1;
+    return SetHostedHoverEffect(m_bars, m_hoverEffect, show, [this] { RepaintFrame(); });
 }
 
 int NeloRichEditCtrl::ShowScrollBarThumbSymbol(int show) {
@@ -187,29 +178,16 @@ LRESULT NeloRichEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 void NeloRichEditCtrl::SetScrollBar() {
-    if (!m_hWnd || !m_bars.Ready())
-        return;
-    m_bars.CreateWindows(*this);
-    m_bars.SyncFrom(m_hWnd);
+    SyncHostedBars(*this, m_bars);
 }
 
 void NeloRichEditCtrl::CalculateScrollBarSize(const RECT* clientRect, const RECT* windowRect, int hasHorz,
                                               int hasVert) {
-    if (!m_hWnd || !m_bars.Ready() || m_inLayout)
+    if (!m_hWnd)
         return;
-    const DWORD style = GetStyle();
-    m_lastStyle = style;
-    RECT window{};
-    if (windowRect) {
-        window = *windowRect;
-    } else {
-        window = WindowRectOnParent(m_hWnd);
-    }
     const RECT client = clientRect ? *clientRect : WindowRelativeClient(m_hWnd);
-    m_inLayout = true;
-    m_bars.Layout(m_hWnd, window, client, m_thickness, (style & WS_HSCROLL) || hasHorz,
-                  (style & WS_VSCROLL) || hasVert);
-    m_inLayout = false;
+    LayoutHostedBarsBeside(m_hWnd, m_bars, windowRect, client, m_thickness, hasHorz, hasVert, m_lastStyle,
+                           m_inLayout);
 }
 
 // The edit's frame: the system's bar space given back and the skinned bars'
@@ -298,54 +276,45 @@ void NeloRichEditCtrl::OnMove(int x, int y) {
     Invalidate(FALSE);
 }
 
+// Sets or clears one hover source; the frame repaints when that changes
+// the hot look.
+void NeloRichEditCtrl::SetHoverSource(int HoverSources::*source, bool on) {
+    const bool was = IsHot();
+    if (on)
+        EnterHoverSource(m_hover, source, m_hWnd);
+    else
+        m_hover.*source = 0;
+    if (was != IsHot())
+        RepaintFrame();
+}
+
 void NeloRichEditCtrl::OnMouseMove(UINT flags, CPoint point) {
-    if (m_hoverEffect) {
-        const bool was = IsHot();
-        m_hover.client = 1;
-        m_clientTracker.Update(m_hWnd, true);
-        if (was != IsHot())
-            RepaintFrame();
-    }
+    if (m_hoverEffect)
+        SetHoverSource(&HoverSources::client, true);
     CRichEditCtrl::OnMouseMove(flags, point);
 }
 
 void NeloRichEditCtrl::OnMouseLeave() {
-    const bool was = IsHot();
-    m_clientTracker.Leave();
-    m_hover.client = 0;
-    if (was != IsHot())
-        RepaintFrame();
+    SetHoverSource(&HoverSources::client, false);
     CRichEditCtrl::OnMouseLeave();
 }
 
 void NeloRichEditCtrl::OnNcMouseMove(UINT hitTest, CPoint point) {
-    if (m_hoverEffect) {
-        const bool was = IsHot();
-        m_hover.nonClient = 1;
-        m_frameTracker.Update(m_hWnd, true);
-        if (was != IsHot())
-            RepaintFrame();
-    }
+    if (m_hoverEffect)
+        SetHoverSource(&HoverSources::nonClient, true);
     CRichEditCtrl::OnNcMouseMove(hitTest, point);
 }
 
 void NeloRichEditCtrl::OnNcMouseLeave() {
-    const bool was = IsHot();
-    m_frameTracker.Leave();
-    m_hover.nonClient = 0;
-    if (was != IsHot())
-        RepaintFrame();
+    SetHoverSource(&HoverSources::nonClient, false);
     CRichEditCtrl::OnNcMouseLeave();
 }
 
 // wParam 1: the pointer came onto one of the bars; 0: it left.
 LRESULT NeloRichEditCtrl::OnMouseOverScrollBar(WPARAM wParam, LPARAM) {
-    const bool was = IsHot();
     if (wParam && !m_hoverEffect)
         return 1;
-    m_hover.scrollBar = wParam ? 1 : 0;
-    if (was != IsHot())
-        RepaintFrame();
+    SetHoverSource(&HoverSources::scrollBar, wParam != 0);
     return 1;
 }
 

@@ -84,6 +84,7 @@ private:
     void CalculateScrollBarSize(const RECT* clientRect, const RECT* windowRect, int hasHorz, int hasVert);
     bool ThumbScroll(UINT message, WPARAM wParam);
     void RepaintFrame();
+    void SetHoverSource(int HoverSources::*source, bool on);
 
     GdiplusSessionScope m_gdiplus;
     _RichEditCtrlColorInfo m_colors;
@@ -91,9 +92,8 @@ private:
     int m_hoverEffect;
     int m_thickness;
     DWORD m_lastStyle;
+    // The client area and frame sources stay set until their leave notice.
     HoverSources m_hover;
-    HoverTracker m_clientTracker;
-    HoverTracker m_frameTracker;
     bool m_inLayout;
     // A layout asked for by the frame computation; it runs after that
     // computation (see OnNcCalcSize).

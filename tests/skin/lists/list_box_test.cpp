@@ -400,6 +400,10 @@ TEST_F(ListBoxTest, SkinnedBarsFollowAndScrollTheListBox) {
     EXPECT_FALSE(::IsWindowEnabled(h));
     ::EnableWindow(window, TRUE);
 
+    // Moved within the dialog, the box takes its bars along; the horizontal
+    // one stays a pixel short.
+    ExpectBarsFollowMoves(window, box.VerticalBar(), box.HorizontalBar(), t, 1);
+
     // Fewer rows than fit: the vertical bar goes.
     box.ResetContent();
     box.AddString(L"alone");

@@ -579,6 +579,7 @@ TEST_F(ListBarsTest, BarsLieOverTheBarAreasInThePlaceOfTheSystemsBars) {
     EXPECT_EQ(outer.right - 2, client.right + t + 1) << "border and inner ring right of the bar";
     EXPECT_EQ(outer.bottom - 2, client.bottom + t + 1);
     ExpectBarsInStep(list, "after filling");
+    ExpectBarsFollowMoves(window, list.VerticalBar(), list.HorizontalBar(), t, 0);
 
     // What the screen shows there: the bars' frames, the corner square's
     // gradient, the two rings.

@@ -46,6 +46,29 @@ void ListViewsTest::ExpectNoLeakOverRepaints(const char* what, HWND window) {
     EXPECT_EQ(before.handles, after.handles) << "GDI handles";
 }
 
+void ListViewsTest::ExpectBarsFollowMoves(HWND list, Tavrin::NeloScrollBar* vertical,
+                                          Tavrin::NeloScrollBar* horizontal, int thickness, int shorter) {
+    ASSERT_TRUE(vertical && vertical->GetSafeHwnd() && horizontal && horizontal->GetSafeHwnd());
+    const int t = thickness;
+    for (const POINT by : {POINT{30, 20}, POINT{-12, 16}}) {
+        SCOPED_TRACE(::testing::Message() << "moved by (" << by.x << ", " << by.y << ")");
+        RECT place{};
+        ::GetWindowRect(list, &place);
+        ::MapWindowPoints(nullptr, ::GetParent(list), reinterpret_cast<POINT*>(&place), 2);
+        ::SetWindowPos(list, nullptr, place.left + by.x, place.top + by.y, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Repaint(list);
+        RECT c{};
+        ::GetClientRect(list, &c);
+        ::MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&c), 2);
+        RECT v{}, h{};
+        ::GetWindowRect(vertical->GetSafeHwnd(), &v);
+        ::GetWindowRect(horizontal->GetSafeHwnd(), &h);
+        EXPECT_EQ(CRect(c.right, c.top, c.right + t + 1, c.bottom + 1), CRect(v));
+        EXPECT_EQ(CRect(c.left, c.bottom, c.right + 1, c.bottom + t + 1 - shorter), CRect(h));
+    }
+}
+
 int ArialTextHeight(const wchar_t* sample) {
     HFONT font = Tavrin::SkinFont(L"Arial", 10, 0);
     HDC dc = ::GetDC(nullptr);

@@ -52,6 +52,14 @@ protected:
     // Repaints a window 1,000 times; neither the framework's GDI wrappers nor
     // the process's GDI handles may grow.
     void ExpectNoLeakOverRepaints(const char* what, HWND window);
+    // Moves a list that shows both skinned bars about its parent (right and
+    // down, then back left and further down) and, after each move and the
+    // paint that follows it, expects the bars over the bar areas beside the
+    // client rectangle C (screen coordinates): the vertical one at
+    // (C.right, C.top, C.right + t + 1, C.bottom + 1), the horizontal one at
+    // (C.left, C.bottom, C.right + 1, C.bottom + t + 1 - shorter).
+    void ExpectBarsFollowMoves(HWND list, Tavrin::NeloScrollBar* vertical, Tavrin::NeloScrollBar* horizontal,
+                               int thickness, int shorter);
 };
 
 // Height of a sample text in the cached font the lists start with.
