@@ -75,15 +75,11 @@ void NeloButton::ResetMembers() {
     m_colorInfo = DefaultColorInfo();
     m_buttonStyle = ButtonStyleRounded;
     m_imageList.DeleteImageList();
-    m_pictureX = 0;
-    m_pictureY = 0;
+    m_picturePos = CPoint(0, 0);
     m_icon = nullptr;
     m_bitmap = nullptr;
-    m_textAlignment = ButtonTextCenterMiddle;
-    m_textX = 0;
-    m_textY = 0;
+    m_textPlacement = TextPlacement{ButtonTextCenterMiddle, 0, CPoint(0, 0)};
     m_font = SkinFont(L"Arial", 10, 0);
-    m_useTextPos = 0;
     m_hoverEffect = 1;
     m_focusEffect = 1;
     m_hover.Reset();
@@ -170,17 +166,12 @@ int NeloButton::SetBitmap(HBITMAP bitmap, COLORREF maskColour) {
 }
 
 int NeloButton::SetPicturePos(const int& x, const int& y) {
-    if (x != m_pictureX || y != m_pictureY) {
-        m_pictureX = x;
-        m_pictureY = y;
-        Invalidate(TRUE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_picturePos, CPoint(x, y), TRUE);
 }
 
 int NeloButton::GetPicturePos(int& x, int& y) {
-    x = m_pictureX;
-    y = m_pictureY;
+    x = m_picturePos.x;
+    y = m_picturePos.y;
     return 1;
 }
 
@@ -195,39 +186,22 @@ int NeloButton::SetFont(const CString& face, const int& pointSize, int bold) {
 
 int NeloButton::SetTextAlignment(ButtonTextAlignmentStyle alignment) {
     // Nothing to do only when the alignment is already the one in force; an
-    // explicit text position set earlier is always given up.
-    if (!m_useTextPos && alignment == m_textAlignment)
-        return 1;
-    m_useTextPos = 0;
-    m_textAlignment = alignment;
-    Invalidate(FALSE);
-    return 1;
+    // explicit text position set earlier is always given up (and kept for
+    // nothing but the comparison).
+    return SetDrawingOption(*this, m_textPlacement, TextPlacement{alignment, 0, m_textPlacement.pos}, FALSE);
 }
 
 int NeloButton::SetTextPos(const int& x, const int& y) {
-    if (m_useTextPos && x == m_textX && y == m_textY)
-        return 1;
-    m_useTextPos = 1;
-    m_textX = x;
-    m_textY = y;
-    Invalidate(TRUE);
-    return 1;
+    return SetDrawingOption(*this, m_textPlacement, TextPlacement{m_textPlacement.alignment, 1, CPoint(x, y)},
+                            TRUE);
 }
 
 int NeloButton::ShowHoverEffect(int show) {
-    if (show != m_hoverEffect) {
-        m_hoverEffect = show;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_hoverEffect, show, FALSE);
 }
 
 int NeloButton::ShowFocusEffect(int show) {
-    if (show != m_focusEffect) {
-        m_focusEffect = show;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_focusEffect, show, FALSE);
 }
 
 int NeloButton::SetToolTipText(const CString& text) {
@@ -308,7 +282,7 @@ void NeloButton::DrawFace(SkinPaintBuffer& buffer, Look look) {
 
 void NeloButton::DrawImage(HDC dc, bool pressedLook) {
     const int shift = pressedLook ? 1 : 0;
-    DrawSingleImage(m_imageList, dc, m_pictureX + shift, m_pictureY + shift);
+    DrawSingleImage(m_imageList, dc, m_picturePos.x + shift, m_picturePos.y + shift);
 }
 
 void NeloButton::DrawText(HDC dc, int width, int height, Look look) {
@@ -321,8 +295,8 @@ void NeloButton::DrawText(HDC dc, int width, int height, Look look) {
     ::DrawTextW(dc, text.GetString(), text.GetLength(), &measured,
                 DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL);
     RECT draw = geometry::LayoutButtonText(
-        width, height, SIZE{measured.right - measured.left, measured.bottom - measured.top}, m_textAlignment,
-        m_useTextPos != 0, POINT{m_textX, m_textY}, look == Look::Pressed);
+        width, height, SIZE{measured.right - measured.left, measured.bottom - measured.top},
+        m_textPlacement.alignment, m_textPlacement.useTextPos != 0, m_textPlacement.pos, look == Look::Pressed);
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, kButtonLooks.Read(m_colorInfo, look)[TextColour]);
     ::DrawTextW(dc, text.GetString(), text.GetLength(), &draw, DT_WORDBREAK | DT_EDITCONTROL);

@@ -81,11 +81,7 @@ int NeloGroupBox::GetGroupBoxColorInfo(_GroupBoxColorInfo& info) {
 int NeloGroupBox::SetLineThickness(const int& thickness) {
     if (thickness <= 0 || thickness > 10)
         return 0;
-    if (thickness != m_lineThickness) {
-        m_lineThickness = thickness;
-        Redraw();
-    }
-    return 1;
+    return SetDrawingOption(*this, m_lineThickness, thickness, TRUE);
 }
 
 int NeloGroupBox::GetLineThickness() {
@@ -93,19 +89,11 @@ int NeloGroupBox::GetLineThickness() {
 }
 
 int NeloGroupBox::ShowText(int show) {
-    if (show != m_showText) {
-        m_showText = show;
-        Redraw();
-    }
-    return 1;
+    return SetDrawingOption(*this, m_showText, show, TRUE);
 }
 
 int NeloGroupBox::SetRoundCornersStyle(GroupBoxRoundCornersStyle style) {
-    if (style != m_cornerStyle) {
-        m_cornerStyle = style;
-        Redraw();
-    }
-    return 1;
+    return SetDrawingOption(*this, m_cornerStyle, style, TRUE);
 }
 
 int NeloGroupBox::SetFont(const CString& face, const int& pointSize, int bold) {
