@@ -2,7 +2,7 @@
 
 #include "CheckGeometry.h"
 #include "SkinCaption.h"
-#include "SkinControl.h"
+#include "SkinControlFont.h"
 
 namespace Tavrin {
 
@@ -63,14 +63,10 @@ int CheckSymbolButton::SetSymbolWidth(int width) {
 }
 
 int CheckSymbolButton::SetFont(const CString& face, const int& pointSize, int bold) {
-    HFONT font = SkinFont(face, pointSize, bold);
-    if (!font)
-        return 0;
-    for (CheckSymbolButton* target : SettingTargets()) {
-        if (target->m_hWnd)
-            ::SendMessageW(target->m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-        target->Invalidate(TRUE);
-    }
+    // The same cached font for every target: it fails for all or for none.
+    for (CheckSymbolButton* target : SettingTargets())
+        if (!ApplyWindowFont(*target, face, pointSize, bold, TRUE))
+            return 0;
     return 1;
 }
 

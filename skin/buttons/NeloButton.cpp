@@ -2,6 +2,7 @@
 
 #include "ButtonsGeometry.h"
 #include "SkinControl.h"
+#include "SkinControlFont.h"
 #include "SkinDrawing.h"
 #include "SkinLook.h"
 
@@ -176,12 +177,7 @@ int NeloButton::GetPicturePos(int& x, int& y) {
 }
 
 int NeloButton::SetFont(const CString& face, const int& pointSize, int bold) {
-    HFONT font = SkinFont(face, pointSize, bold);
-    if (!font)
-        return 0;
-    m_font = font;
-    Invalidate(FALSE);
-    return 1;
+    return ApplyKeptFont(*this, m_font, face, pointSize, bold, FALSE);
 }
 
 int NeloButton::SetTextAlignment(ButtonTextAlignmentStyle alignment) {

@@ -2,6 +2,7 @@
 
 #include "ButtonsGeometry.h"
 #include "SkinControl.h"
+#include "SkinControlFont.h"
 #include "SkinDrawing.h"
 #include "SkinWindow.h"
 
@@ -97,13 +98,7 @@ int NeloGroupBox::SetRoundCornersStyle(GroupBoxRoundCornersStyle style) {
 }
 
 int NeloGroupBox::SetFont(const CString& face, const int& pointSize, int bold) {
-    HFONT font = SkinFont(face, pointSize, bold);
-    if (!font)
-        return 0;
-    if (m_hWnd)
-        ::SendMessage(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    Redraw();
-    return 1;
+    return ApplyWindowFont(*this, face, pointSize, bold, TRUE);
 }
 
 int NeloGroupBox::Invalidate(int) {

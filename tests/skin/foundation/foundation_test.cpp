@@ -2,6 +2,7 @@
 // lifetime, the registered messages and the shared paint helper, on Wine's
 // own GDI and GDI+.
 #include <Tavrin.h>
+#include <SkinControlFont.h>
 
 #include <gtest/gtest.h>
 
@@ -632,4 +633,75 @@ TEST(SkinDrawing, RegionsOfBothCombinedFormsAndTheirOnePixelFrame) {
     EXPECT_EQ(RGB(255, 255, 255), canvas.At(20, 19));
     EXPECT_EQ(RGB(255, 255, 255), canvas.At(20, 1)) << "one pixel wide";
     EXPECT_EQ(RGB(255, 255, 255), canvas.At(40, 10));
+}
+
+namespace {
+
+// Stands in for a control: the window it reports (none, or a plain static)
+// and every Invalidate it was asked for.
+struct FontTaker {
+    HWND window = nullptr;
+    std::vector<int> erases;
+
+    HWND GetSafeHwnd() const { return window; }
+    int Invalidate(int erase) {
+        erases.push_back(erase);
+        return window ? 1 : 0;
+    }
+};
+
+// A size outside 1..100 has no font: the setter fails and changes nothing.
+struct FontCase {
+    int size;
+    int bold;
+    int erase;
+    int result;
+};
+const FontCase kFontCases[] = {
+    {10, 0, FALSE, 1}, {10, 1, TRUE, 1}, {1, 0, TRUE, 1}, {100, 1, FALSE, 1}, {0, 0, TRUE, 0}, {101, 0, FALSE, 0},
+};
+
+} // namespace
+
+TEST(SkinControlFont, AKeptFontIsTheCachedOneAndRepaintsOnce) {
+    for (const FontCase& c : kFontCases) {
+        FontTaker control;
+        HFONT kept = reinterpret_cast<HFONT>(static_cast<INT_PTR>(0x1234));
+        const HFONT before = kept;
+        EXPECT_EQ(c.result, ApplyKeptFont(control, kept, L"Arial", c.size, c.bold, c.erase)) << c.size;
+        if (c.result) {
+            EXPECT_EQ(SkinResourceCache::GetFont(FontKey(L"Arial", c.size, c.bold)), kept) << c.size;
+            EXPECT_EQ(std::vector<int>{c.erase}, control.erases) << c.size;
+        } else {
+            EXPECT_EQ(before, kept) << c.size;
+            EXPECT_TRUE(control.erases.empty()) << c.size;
+        }
+    }
+}
+
+TEST(SkinControlFont, AWindowFontGoesToTheWindowAndRepaintsOnce) {
+    HWND window = ::CreateWindowW(L"STATIC", L"text", WS_POPUP, 0, 0, 80, 20, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, window);
+    for (const FontCase& c : kFontCases) {
+        const HFONT start = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+        ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(start), FALSE);
+        FontTaker control;
+        control.window = window;
+        EXPECT_EQ(c.result, ApplyWindowFont(control, L"Arial", c.size, c.bold, c.erase)) << c.size;
+        const HFONT now = reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0));
+        if (c.result) {
+            EXPECT_EQ(SkinResourceCache::GetFont(FontKey(L"Arial", c.size, c.bold)), now) << c.size;
+            EXPECT_EQ(std::vector<int>{c.erase}, control.erases) << c.size;
+        } else {
+            EXPECT_EQ(start, now) << c.size;
+            EXPECT_TRUE(control.erases.empty()) << c.size;
+        }
+    }
+    ::DestroyWindow(window);
+
+    // Without a window there is nobody to send the font to; the control is
+    // still asked to repaint.
+    FontTaker detached;
+    EXPECT_EQ(1, ApplyWindowFont(detached, L"Arial", 10, 0, TRUE));
+    EXPECT_EQ(std::vector<int>{TRUE}, detached.erases);
 }
