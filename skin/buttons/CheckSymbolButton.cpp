@@ -2,7 +2,7 @@
 
 #include "CheckGeometry.h"
 #include "SkinCaption.h"
-#include "SkinControlFont.h"
+#include "SkinControlSetters.h"
 
 namespace Tavrin {
 

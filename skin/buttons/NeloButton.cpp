@@ -2,7 +2,7 @@
 
 #include "ButtonsGeometry.h"
 #include "SkinControl.h"
-#include "SkinControlFont.h"
+#include "SkinControlSetters.h"
 #include "SkinDrawing.h"
 #include "SkinLook.h"
 
@@ -139,13 +139,7 @@ void NeloButton::ApplyRegion() {
 
 int NeloButton::SetIcon(HICON icon, int small) {
     m_icon = icon;
-    // A null handle takes the image away, repainting only when there was one.
-    if (icon)
-        LoadIconImage(m_imageList, icon, small);
-    else if (!ClearImage(m_imageList))
-        return 1;
-    Invalidate(FALSE);
-    return 1;
+    return ApplyIconImage(*this, m_imageList, icon, small, FALSE);
 }
 
 HICON NeloButton::GetIcon() {
@@ -158,11 +152,9 @@ HBITMAP NeloButton::GetBitmap() {
 
 int NeloButton::SetBitmap(HBITMAP bitmap, COLORREF maskColour) {
     m_bitmap = bitmap;
-    if (bitmap)
-        LoadBitmapImage(m_imageList, bitmap, maskColour);
-    else if (!ClearImage(m_imageList))
-        return 1;
-    Invalidate(FALSE);
+    // A bitmap that cannot be copied leaves the old image; the button still
+    // answers 1.
+    ApplyBitmapImage(*this, m_imageList, bitmap, maskColour, FALSE);
     return 1;
 }
 

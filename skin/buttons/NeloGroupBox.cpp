@@ -2,7 +2,7 @@
 
 #include "ButtonsGeometry.h"
 #include "SkinControl.h"
-#include "SkinControlFont.h"
+#include "SkinControlSetters.h"
 #include "SkinDrawing.h"
 #include "SkinWindow.h"
 

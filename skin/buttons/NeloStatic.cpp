@@ -2,6 +2,7 @@
 
 #include "ButtonsGeometry.h"
 #include "SkinControl.h"
+#include "SkinControlSetters.h"
 #include "SkinDrawing.h"
 #include "SkinWindow.h"
 
@@ -68,25 +69,13 @@ int NeloStatic::SetFont(const CString& face, const int& pointSize, int bold) {
 int NeloStatic::SetIcon(HICON icon, int small) {
     m_icon = icon;
     m_bitmap = nullptr;
-    if (icon)
-        LoadIconImage(m_imageList, icon, small);
-    else if (!ClearImage(m_imageList))
-        return 1;
-    Invalidate(FALSE);
-    return 1;
+    return ApplyIconImage(*this, m_imageList, icon, small, FALSE);
 }
 
 int NeloStatic::SetBitmap(HBITMAP bitmap, COLORREF maskColour) {
     m_bitmap = bitmap;
     m_icon = nullptr;
-    if (bitmap) {
-        if (!LoadBitmapImage(m_imageList, bitmap, maskColour))
-            return 0;
-    } else if (!ClearImage(m_imageList)) {
-        return 1;
-    }
-    Invalidate(FALSE);
-    return 1;
+    return ApplyBitmapImage(*this, m_imageList, bitmap, maskColour, FALSE);
 }
 
 HBITMAP NeloStatic::GetBitmap() {
