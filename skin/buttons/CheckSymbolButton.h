@@ -89,9 +89,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // First: GDI+ runs before anything else of the button is made.
     GdiplusSessionScope m_gdiplus;
 
 protected:
+    // 0 or 1; the controls' own handlers change it.
     int m_checked;
 
 private:
