@@ -2,6 +2,7 @@
 
 #include "ButtonsGeometry.h"
 #include "SkinControl.h"
+#include "SkinControlSetters.h"
 #include "SkinDrawing.h"
 #include "SkinLook.h"
 
@@ -75,15 +76,11 @@ void NeloButton::ResetMembers() {
     m_colorInfo = DefaultColorInfo();
     m_buttonStyle = ButtonStyleRounded;
     m_imageList.DeleteImageList();
-    m_pictureX = 0;
-    m_pictureY = 0;
+    m_picturePos = CPoint(0, 0);
     m_icon = nullptr;
     m_bitmap = nullptr;
-    m_textAlignment = ButtonTextCenterMiddle;
-    m_textX = 0;
-    m_textY = 0;
+    m_textPlacement = TextPlacement{ButtonTextCenterMiddle, 0, CPoint(0, 0)};
     m_font = SkinFont(L"Arial", 10, 0);
-    m_useTextPos = 0;
     m_hoverEffect = 1;
     m_focusEffect = 1;
     m_hover.Reset();
@@ -142,13 +139,7 @@ void NeloButton::ApplyRegion() {
 
 int NeloButton::SetIcon(HICON icon, int small) {
     m_icon = icon;
-    // A null handle takes the image away, repainting only when there was one.
-    if (icon)
-        LoadIconImage(m_imageList, icon, small);
-    else if (!ClearImage(m_imageList))
-        return 1;
-    Invalidate(FALSE);
-    return 1;
+    return ApplyIconImage(*this, m_imageList, icon, small, FALSE);
 }
 
 HICON NeloButton::GetIcon() {
@@ -161,73 +152,44 @@ HBITMAP NeloButton::GetBitmap() {
 
 int NeloButton::SetBitmap(HBITMAP bitmap, COLORREF maskColour) {
     m_bitmap = bitmap;
-    if (bitmap)
-        LoadBitmapImage(m_imageList, bitmap, maskColour);
-    else if (!ClearImage(m_imageList))
-        return 1;
-    Invalidate(FALSE);
+    // A bitmap that cannot be copied leaves the old image; the button still
+    // answers 1.
+    ApplyBitmapImage(*this, m_imageList, bitmap, maskColour, FALSE);
     return 1;
 }
 
 int NeloButton::SetPicturePos(const int& x, const int& y) {
-    if (x != m_pictureX || y != m_pictureY) {
-        m_pictureX = x;
-        m_pictureY = y;
-        Invalidate(TRUE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_picturePos, CPoint(x, y), TRUE);
 }
 
 int NeloButton::GetPicturePos(int& x, int& y) {
-    x = m_pictureX;
-    y = m_pictureY;
+    x = m_picturePos.x;
+    y = m_picturePos.y;
     return 1;
 }
 
 int NeloButton::SetFont(const CString& face, const int& pointSize, int bold) {
-    HFONT font = SkinFont(face, pointSize, bold);
-    if (!font)
-        return 0;
-    m_font = font;
-    Invalidate(FALSE);
-    return 1;
+    return ApplyKeptFont(*this, m_font, face, pointSize, bold, FALSE);
 }
 
 int NeloButton::SetTextAlignment(ButtonTextAlignmentStyle alignment) {
     // Nothing to do only when the alignment is already the one in force; an
-    // explicit text position set earlier is always given up.
-    if (!m_useTextPos && alignment == m_textAlignment)
-        return 1;
-    m_useTextPos = 0;
-    m_textAlignment = alignment;
-    Invalidate(FALSE);
-    return 1;
+    // explicit text position set earlier is always given up (and kept for
+    // nothing but the comparison).
+    return SetDrawingOption(*this, m_textPlacement, TextPlacement{alignment, 0, m_textPlacement.pos}, FALSE);
 }
 
 int NeloButton::SetTextPos(const int& x, const int& y) {
-    if (m_useTextPos && x == m_textX && y == m_textY)
-        return 1;
-    m_useTextPos = 1;
-    m_textX = x;
-    m_textY = y;
-    Invalidate(TRUE);
-    return 1;
+    return SetDrawingOption(*this, m_textPlacement, TextPlacement{m_textPlacement.alignment, 1, CPoint(x, y)},
+                            TRUE);
 }
 
 int NeloButton::ShowHoverEffect(int show) {
-    if (show != m_hoverEffect) {
-        m_hoverEffect = show;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_hoverEffect, show, FALSE);
 }
 
 int NeloButton::ShowFocusEffect(int show) {
-    if (show != m_focusEffect) {
-        m_focusEffect = show;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_focusEffect, show, FALSE);
 }
 
 int NeloButton::SetToolTipText(const CString& text) {
@@ -308,7 +270,7 @@ void NeloButton::DrawFace(SkinPaintBuffer& buffer, Look look) {
 
 void NeloButton::DrawImage(HDC dc, bool pressedLook) {
     const int shift = pressedLook ? 1 : 0;
-    DrawSingleImage(m_imageList, dc, m_pictureX + shift, m_pictureY + shift);
+    DrawSingleImage(m_imageList, dc, m_picturePos.x + shift, m_picturePos.y + shift);
 }
 
 void NeloButton::DrawText(HDC dc, int width, int height, Look look) {
@@ -321,8 +283,8 @@ void NeloButton::DrawText(HDC dc, int width, int height, Look look) {
     ::DrawTextW(dc, text.GetString(), text.GetLength(), &measured,
                 DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL);
     RECT draw = geometry::LayoutButtonText(
-        width, height, SIZE{measured.right - measured.left, measured.bottom - measured.top}, m_textAlignment,
-        m_useTextPos != 0, POINT{m_textX, m_textY}, look == Look::Pressed);
+        width, height, SIZE{measured.right - measured.left, measured.bottom - measured.top},
+        m_textPlacement.alignment, m_textPlacement.useTextPos != 0, m_textPlacement.pos, look == Look::Pressed);
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, kButtonLooks.Read(m_colorInfo, look)[TextColour]);
     ::DrawTextW(dc, text.GetString(), text.GetLength(), &draw, DT_WORDBREAK | DT_EDITCONTROL);

@@ -128,19 +128,26 @@ private:
     void DrawText(HDC dc, int width, int height, geometry::Look look);
     void DrawFocus(HDC dc, const RECT& item);
 
+    // Where the text goes: one of the nine alignments, or a position of its
+    // own that overrides the alignment while useTextPos is set.
+    struct TextPlacement {
+        ButtonTextAlignmentStyle alignment;
+        int useTextPos;
+        CPoint pos;
+        bool operator==(const TextPlacement& other) const {
+            return alignment == other.alignment && useTextPos == other.useTextPos && pos == other.pos;
+        }
+    };
+
     GdiplusSessionScope m_gdiplus;
     _ButtonColorInfo m_colorInfo;
     ButtonStyle m_buttonStyle;
     CImageList m_imageList;
-    int m_pictureX;
-    int m_pictureY;
+    CPoint m_picturePos;
     HICON m_icon;
     HBITMAP m_bitmap;
-    ButtonTextAlignmentStyle m_textAlignment;
-    int m_textX;
-    int m_textY;
+    TextPlacement m_textPlacement;
     HFONT m_font;
-    int m_useTextPos;
     int m_hoverEffect;
     int m_focusEffect;
     HoverTracker m_hover;

@@ -1,8 +1,6 @@
 #include "NeloCheckBox.h"
 
 #include "CheckGeometry.h"
-#include "SkinCaption.h"
-#include "SkinControl.h"
 #include "SkinDrawing.h"
 #include "SkinLook.h"
 
@@ -32,22 +30,16 @@ const LookTable<_CheckBoxColorInfo, CheckPartCount> kCheckLooks{{{
     kNormalCheck,
 }}};
 
-Gdiplus::Rect ToRect(const geometry::Box& b) {
-    return Gdiplus::Rect(b.x, b.y, b.width, b.height);
-}
-
 } // namespace
 
-BEGIN_MESSAGE_MAP(NeloCheckBox, CButton)
+BEGIN_MESSAGE_MAP(NeloCheckBox, CheckSymbolButton)
 ON_MESSAGE(BM_SETCHECK, &NeloCheckBox::SetCheckBoxState)
 ON_MESSAGE(BM_GETCHECK, &NeloCheckBox::GetCheckBoxState)
 ON_WM_LBUTTONDBLCLK()
-ON_WM_MOUSEMOVE()
-ON_WM_MOUSELEAVE()
-ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
-NeloCheckBox::NeloCheckBox() {
+// The mark's strokes are placed pixel by pixel: no smoothing.
+NeloCheckBox::NeloCheckBox() : CheckSymbolButton(Gdiplus::SmoothingModeNone) {
     ResetMembers();
 }
 
@@ -73,21 +65,13 @@ _CheckBoxColorInfo NeloCheckBox::DefaultColorInfo() {
 
 void NeloCheckBox::ResetMembers() {
     m_colorInfo = DefaultColorInfo();
-    m_checked = 0;
-    m_hoverEffect = 1;
-    m_focusEffect = 1;
-    m_symbolWidth = 14;
-    m_hover.Reset();
+    ResetSymbolState();
 }
 
 void NeloCheckBox::PreSubclassWindow() {
     ResetMembers();
-    SetFont(L"Arial", 10, 0);
-    // The button type is replaced, not added to: BS_OWNERDRAW or'ed onto a
-    // tri-state type gives 0xF, a type the system draws as nothing at all.
-    const DWORD style = static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_STYLE));
-    ::SetWindowLongW(m_hWnd, GWL_STYLE, static_cast<LONG>((style & ~BS_TYPEMASK) | BS_OWNERDRAW));
-    CButton::PreSubclassWindow();
+    TakeOverWindow();
+    CheckSymbolButton::PreSubclassWindow();
 }
 
 int NeloCheckBox::SetCheckBoxColorInfo(const _CheckBoxColorInfo& info) {
@@ -102,60 +86,16 @@ int NeloCheckBox::GetCheckBoxColorInfo(_CheckBoxColorInfo& info) {
 }
 
 int NeloCheckBox::SetCheckSymbolWidth(const int& width) {
-    RECT client{};
-    if (m_hWnd)
-        ::GetClientRect(m_hWnd, &client);
-    if (!geometry::SymbolWidthFits(width, client.bottom))
-        return 0;
-    if (width != m_symbolWidth) {
-        m_symbolWidth = width;
-        Invalidate(TRUE);
-    }
-    return 1;
+    return SetSymbolWidth(width);
 }
 
 int NeloCheckBox::GetCheckSymbolWidth() {
-    return m_symbolWidth;
+    return SymbolWidth();
 }
 
-int NeloCheckBox::ShowHoverEffect(int show) {
-    if (show != m_hoverEffect) {
-        m_hoverEffect = show;
-        Invalidate(TRUE);
-    }
-    return 1;
-}
-
-int NeloCheckBox::ShowFocusEffect(int show) {
-    if (show != m_focusEffect) {
-        m_focusEffect = show;
-        Invalidate(TRUE);
-    }
-    return 1;
-}
-
-int NeloCheckBox::SetFont(const CString& face, const int& pointSize, int bold) {
-    HFONT font = SkinFont(face, pointSize, bold);
-    if (!font)
-        return 0;
-    if (m_hWnd)
-        ::SendMessageW(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+void NeloCheckBox::OnClicked() {
+    m_checked = !m_checked;
     Invalidate(TRUE);
-    return 1;
-}
-
-int NeloCheckBox::Invalidate(int erase) {
-    return InvalidateControl(m_hWnd, erase);
-}
-
-BOOL NeloCheckBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    // An owner-drawn button never checks itself: the click's notification is
-    // the one place where the state changes.
-    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-        m_checked = !m_checked;
-        Invalidate(TRUE);
-    }
-    return CButton::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 LRESULT NeloCheckBox::SetCheckBoxState(WPARAM wParam, LPARAM lParam) {
@@ -175,77 +115,41 @@ void NeloCheckBox::OnLButtonDblClk(UINT flags, CPoint point) {
     DefWindowProc(WM_LBUTTONDOWN, flags, MAKELPARAM(point.x, point.y));
 }
 
-void NeloCheckBox::OnMouseMove(UINT flags, CPoint point) {
-    if (m_hoverEffect && !m_hover.IsHovering() && m_hover.Update(m_hWnd, true))
-        Invalidate(TRUE);
-    CButton::OnMouseMove(flags, point);
+COLORREF NeloCheckBox::BackgroundColour() const {
+    return m_colorInfo.crCheckBackground;
 }
 
-void NeloCheckBox::OnMouseLeave() {
-    if (m_hover.Leave())
-        Invalidate(TRUE);
-}
-
-BOOL NeloCheckBox::OnEraseBkgnd(CDC*) {
-    return TRUE;
-}
-
-void NeloCheckBox::DrawItem(LPDRAWITEMSTRUCT item) {
-    try {
-        Paint(item->hDC, item->rcItem, item->itemState);
-    } catch (...) {
-    }
-}
-
-void NeloCheckBox::Paint(HDC dc, const RECT& item, UINT state) {
-    const bool disabled = (state & ODS_DISABLED) != 0;
-    const bool hovering = m_hover.IsHovering();
-    const Look look = geometry::ResolveLook(disabled, hovering && (state & ODS_SELECTED), hovering);
-    const LookColours<CheckPartCount> colours = kCheckLooks.Read(m_colorInfo, look);
-    const int width = item.right - item.left, height = item.bottom - item.top;
+CheckSymbolButton::CaptionLook NeloCheckBox::DrawSymbol(Gdiplus::Graphics& g, int width, int height,
+                                                        const SymbolState& state) {
+    const LookColours<CheckPartCount> colours = kCheckLooks.Read(m_colorInfo, state.look);
     const geometry::CheckBoxLayout layout =
-        geometry::LayoutCheckBox(RECT{0, 0, width, height}, m_symbolWidth);
-    {
-        // The mark's strokes are placed pixel by pixel: no smoothing.
-        SkinPaintBuffer buffer(dc, item, Gdiplus::SmoothingModeNone);
-        if (!buffer.IsValid())
-            return;
-        Gdiplus::Graphics& g = buffer.Graphics();
-        Gdiplus::SolidBrush background(Gdiplus::Color(ToArgb(m_colorInfo.crCheckBackground)));
-        g.FillRectangle(&background, 0, 0, width, height);
-        FillGradient(g, ToRect(layout.faceBrush), ToRect(layout.face), colours[FaceStart], colours[FaceEnd],
-                     GradientDirection::ForwardDiagonal);
-        Gdiplus::GraphicsPath frame;
-        frame.AddRectangle(ToRect(layout.frame));
-        DrawGradientPath(g, frame, ToRect(layout.frameBrush), colours[FrameStart], colours[FrameEnd],
-                         GradientDirection::ForwardDiagonal, 1.0f);
-        if (m_hoverEffect && hovering) {
-            Gdiplus::GraphicsPath ring;
-            ring.AddRectangle(ToRect(layout.hoverRing));
-            DrawGradientPath(g, ring, ToRect(layout.frameBrush), m_colorInfo.crBoxHoverStart,
-                             m_colorInfo.crBoxHoverEnd, GradientDirection::ForwardDiagonal,
-                             layout.hoverWidth);
-        }
-        if (m_checked) {
-            const COLORREF c = colours[MarkColour];
-            for (const geometry::CheckStroke& s : layout.strokes) {
-                Gdiplus::Pen pen(
-                    Gdiplus::Color(static_cast<BYTE>(s.alpha), GetRValue(c), GetGValue(c), GetBValue(c)),
-                    1.0f);
-                const Gdiplus::Point points[3] = {Gdiplus::Point(s.from.x, s.from.y),
-                                                  Gdiplus::Point(s.bottom.x, s.bottom.y),
-                                                  Gdiplus::Point(s.to.x, s.to.y)};
-                g.DrawLines(&pen, points, 3);
-            }
-        }
-        buffer.Present();
+        geometry::LayoutCheckBox(RECT{0, 0, width, height}, SymbolWidth());
+    FillGradient(g, ToRect(layout.faceBrush), ToRect(layout.face), colours[FaceStart], colours[FaceEnd],
+                 GradientDirection::ForwardDiagonal);
+    Gdiplus::GraphicsPath frame;
+    frame.AddRectangle(ToRect(layout.frame));
+    DrawGradientPath(g, frame, ToRect(layout.frameBrush), colours[FrameStart], colours[FrameEnd],
+                     GradientDirection::ForwardDiagonal, 1.0f);
+    if (state.hoverRing) {
+        Gdiplus::GraphicsPath ring;
+        ring.AddRectangle(ToRect(layout.hoverRing));
+        DrawGradientPath(g, ring, ToRect(layout.frameBrush), m_colorInfo.crBoxHoverStart,
+                         m_colorInfo.crBoxHoverEnd, GradientDirection::ForwardDiagonal,
+                         layout.hoverWidth);
     }
-    CString text;
-    GetWindowText(text);
-    HFONT font = WindowFont(m_hWnd);
-    DrawSideCaption(dc, item, item.left + layout.captionLeft, text, font, colours[TextColour]);
-    if ((state & ODS_FOCUS) && m_focusEffect && !disabled)
-        DrawSideCaptionFocus(dc, item, item.left + layout.captionLeft, text, font, m_colorInfo.crCheckFocus);
+    if (m_checked) {
+        const COLORREF c = colours[MarkColour];
+        for (const geometry::CheckStroke& s : layout.strokes) {
+            Gdiplus::Pen pen(
+                Gdiplus::Color(static_cast<BYTE>(s.alpha), GetRValue(c), GetGValue(c), GetBValue(c)),
+                1.0f);
+            const Gdiplus::Point points[3] = {Gdiplus::Point(s.from.x, s.from.y),
+                                              Gdiplus::Point(s.bottom.x, s.bottom.y),
+                                              Gdiplus::Point(s.to.x, s.to.y)};
+            g.DrawLines(&pen, points, 3);
+        }
+    }
+    return {layout.captionLeft, colours[TextColour], m_colorInfo.crCheckFocus};
 }
 
 } // namespace Tavrin

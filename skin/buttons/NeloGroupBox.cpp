@@ -2,6 +2,7 @@
 
 #include "ButtonsGeometry.h"
 #include "SkinControl.h"
+#include "SkinControlSetters.h"
 #include "SkinDrawing.h"
 #include "SkinWindow.h"
 
@@ -81,11 +82,7 @@ int NeloGroupBox::GetGroupBoxColorInfo(_GroupBoxColorInfo& info) {
 int NeloGroupBox::SetLineThickness(const int& thickness) {
     if (thickness <= 0 || thickness > 10)
         return 0;
-    if (thickness != m_lineThickness) {
-        m_lineThickness = thickness;
-        Redraw();
-    }
-    return 1;
+    return SetDrawingOption(*this, m_lineThickness, thickness, TRUE);
 }
 
 int NeloGroupBox::GetLineThickness() {
@@ -93,29 +90,15 @@ int NeloGroupBox::GetLineThickness() {
 }
 
 int NeloGroupBox::ShowText(int show) {
-    if (show != m_showText) {
-        m_showText = show;
-        Redraw();
-    }
-    return 1;
+    return SetDrawingOption(*this, m_showText, show, TRUE);
 }
 
 int NeloGroupBox::SetRoundCornersStyle(GroupBoxRoundCornersStyle style) {
-    if (style != m_cornerStyle) {
-        m_cornerStyle = style;
-        Redraw();
-    }
-    return 1;
+    return SetDrawingOption(*this, m_cornerStyle, style, TRUE);
 }
 
 int NeloGroupBox::SetFont(const CString& face, const int& pointSize, int bold) {
-    HFONT font = SkinFont(face, pointSize, bold);
-    if (!font)
-        return 0;
-    if (m_hWnd)
-        ::SendMessage(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    Redraw();
-    return 1;
+    return ApplyWindowFont(*this, face, pointSize, bold, TRUE);
 }
 
 int NeloGroupBox::Invalidate(int) {

@@ -68,11 +68,7 @@ int NeloProgressCtrl::GetProgressCtrlColorInfo(_ProgressCtrlColorInfo& info) {
 }
 
 int NeloProgressCtrl::SetProgressCtrlStyle(ProgressCtrlStyle style) {
-    if (style != m_style) {
-        m_style = style;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_style, style, FALSE);
 }
 
 int NeloProgressCtrl::Invalidate(int erase) {

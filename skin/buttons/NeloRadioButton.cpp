@@ -1,8 +1,6 @@
 #include "NeloRadioButton.h"
 
 #include "CheckGeometry.h"
-#include "SkinCaption.h"
-#include "SkinControl.h"
 #include "SkinDrawing.h"
 #include "SkinLook.h"
 
@@ -29,10 +27,6 @@ const LookTable<R, RadioPartCount> kRadioLooks{{{
      &R::crDotDisabledStart, &R::crDotDisabledEnd, &R::crRadioTextDisabled},
     kNormalRadio,
 }}};
-
-Gdiplus::Rect ToRect(const geometry::Box& b) {
-    return Gdiplus::Rect(b.x, b.y, b.width, b.height);
-}
 
 DWORD StyleOf(HWND window) {
     return static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE));
@@ -84,19 +78,18 @@ void SetTabStop(HWND window, bool on) {
 
 } // namespace
 
-BEGIN_MESSAGE_MAP(NeloRadioButton, CButton)
+BEGIN_MESSAGE_MAP(NeloRadioButton, CheckSymbolButton)
 ON_MESSAGE(BM_SETCHECK, &NeloRadioButton::SetRadioButtonState)
 ON_MESSAGE(BM_GETCHECK, &NeloRadioButton::GetRadioButtonState)
 ON_WM_ENABLE()
 ON_WM_GETDLGCODE()
 ON_WM_KEYDOWN()
 ON_WM_NCDESTROY()
-ON_WM_MOUSEMOVE()
-ON_WM_MOUSELEAVE()
-ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
-NeloRadioButton::NeloRadioButton() : m_follower(false), m_originalType(BS_AUTORADIOBUTTON) {
+NeloRadioButton::NeloRadioButton()
+    : CheckSymbolButton(Gdiplus::SmoothingModeHighQuality), m_follower(false),
+      m_originalType(BS_AUTORADIOBUTTON) {
     ResetMembers();
 }
 
@@ -127,11 +120,7 @@ _RadioButtonColorInfo NeloRadioButton::DefaultColorInfo() {
 
 void NeloRadioButton::ResetMembers() {
     m_colorInfo = DefaultColorInfo();
-    m_checked = 0;
-    m_hoverEffect = 1;
-    m_focusEffect = 1;
-    m_symbolWidth = 14;
-    m_hover.Reset();
+    ResetSymbolState();
     m_createdFollowers = 0;
     if (!m_follower)
         m_tabStopFollowsCheck = 0;
@@ -139,9 +128,9 @@ void NeloRadioButton::ResetMembers() {
 
 void NeloRadioButton::PreSubclassWindow() {
     ResetMembers();
-    CButton::PreSubclassWindow();
+    CheckSymbolButton::PreSubclassWindow();
     if (m_follower) {
-        TakeOverWindow();
+        TakeOverRadioWindow();
         return;
     }
     // The first radio button of its group leads it, marked with WS_GROUP
@@ -161,23 +150,20 @@ void NeloRadioButton::PreSubclassWindow() {
     }
     if (leader) {
         m_tabStopFollowsCheck = (StyleOf(m_hWnd) & WS_TABSTOP) != 0;
-        TakeOverWindow();
+        TakeOverRadioWindow();
         AttachFollowers();
         return;
     }
     for (NeloRadioButton* member : Group())
         if (member != this && member->IsGroupLeader())
             m_tabStopFollowsCheck = member->m_tabStopFollowsCheck;
-    TakeOverWindow();
+    TakeOverRadioWindow();
 }
 
-void NeloRadioButton::TakeOverWindow() {
-    const DWORD style = StyleOf(m_hWnd);
-    m_originalType = style & BS_TYPEMASK;
+void NeloRadioButton::TakeOverRadioWindow() {
+    m_originalType = TakeOverWindow();
     if (m_originalType == BS_OWNERDRAW)
         m_originalType = BS_AUTORADIOBUTTON;
-    SetFont(L"Arial", 10, 0);
-    ::SetWindowLongW(m_hWnd, GWL_STYLE, static_cast<LONG>((style & ~BS_TYPEMASK) | BS_OWNERDRAW));
 }
 
 void NeloRadioButton::AttachFollowers() {
@@ -240,6 +226,11 @@ std::vector<NeloRadioButton*> NeloRadioButton::Targets() const {
     return {const_cast<NeloRadioButton*>(this)};
 }
 
+std::vector<CheckSymbolButton*> NeloRadioButton::SettingTargets() {
+    const std::vector<NeloRadioButton*> targets = Targets();
+    return {targets.begin(), targets.end()};
+}
+
 int NeloRadioButton::SetRadioButtonGroupColorInfo(const _RadioButtonColorInfo& info) {
     for (NeloRadioButton* member : Targets()) {
         member->m_colorInfo = info;
@@ -274,63 +265,16 @@ int NeloRadioButton::GetRadioButtonColorInfo(const int& controlId, _RadioButtonC
     return 0;
 }
 
-int NeloRadioButton::ShowHoverEffect(int show) {
-    for (NeloRadioButton* member : Targets()) {
-        if (member->m_hoverEffect != show) {
-            member->m_hoverEffect = show;
-            member->Invalidate(TRUE);
-        }
-    }
-    return 1;
-}
-
-int NeloRadioButton::ShowFocusEffect(int show) {
-    for (NeloRadioButton* member : Targets()) {
-        if (member->m_focusEffect != show) {
-            member->m_focusEffect = show;
-            member->Invalidate(TRUE);
-        }
-    }
-    return 1;
-}
-
 int NeloRadioButton::SetRadioSymbolWidth(const int& width) {
-    RECT client{};
-    if (m_hWnd)
-        ::GetClientRect(m_hWnd, &client);
-    if (!geometry::SymbolWidthFits(width, client.bottom))
-        return 0;
-    for (NeloRadioButton* member : Targets()) {
-        if (member->m_symbolWidth != width) {
-            member->m_symbolWidth = width;
-            member->Invalidate(TRUE);
-        }
-    }
-    return 1;
+    return SetSymbolWidth(width);
 }
 
 int NeloRadioButton::GetRadioSymbolWidth() {
-    return m_symbolWidth;
+    return SymbolWidth();
 }
 
-int NeloRadioButton::SetFont(const CString& face, const int& pointSize, int bold) {
-    HFONT font = SkinFont(face, pointSize, bold);
-    if (!font)
-        return 0;
-    for (NeloRadioButton* member : Targets())
-        if (member->m_hWnd)
-            ::SendMessageW(member->m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    return 1;
-}
-
-int NeloRadioButton::Invalidate(int erase) {
-    return InvalidateControl(m_hWnd, erase);
-}
-
-BOOL NeloRadioButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED)
-        UpdateGroup();
-    return CButton::OnChildNotify(message, wParam, lParam, pResult);
+void NeloRadioButton::OnClicked() {
+    UpdateGroup();
 }
 
 int NeloRadioButton::UpdateGroup() {
@@ -355,10 +299,7 @@ LRESULT NeloRadioButton::SetRadioButtonState(WPARAM wParam, LPARAM lParam) {
             SetTabStop(m_hWnd, false);
         }
     }
-    if (check != m_checked) {
-        m_checked = check;
-        Invalidate(TRUE);
-    }
+    SetDrawingOption(*this, m_checked, check, TRUE);
     return DefWindowProc(BM_SETCHECK, wParam, lParam);
 }
 
@@ -371,7 +312,7 @@ void NeloRadioButton::OnEnable(BOOL enable) {
         for (NeloRadioButton* member : Group())
             if (member != this && (::IsWindowEnabled(member->m_hWnd) != FALSE) != (enable != FALSE))
                 ::EnableWindow(member->m_hWnd, enable);
-    CButton::OnEnable(enable);
+    CheckSymbolButton::OnEnable(enable);
 }
 
 UINT NeloRadioButton::OnGetDlgCode() {
@@ -379,7 +320,7 @@ UINT NeloRadioButton::OnGetDlgCode() {
 }
 
 void NeloRadioButton::OnKeyDown(UINT key, UINT repeat, UINT flags) {
-    CButton::OnKeyDown(key, repeat, flags);
+    CheckSymbolButton::OnKeyDown(key, repeat, flags);
     if (::GetKeyState(VK_LBUTTON) < 0)
         return;
     switch (key) {
@@ -428,72 +369,37 @@ void NeloRadioButton::MoveCheck(int step) {
 
 void NeloRadioButton::OnNcDestroy() {
     ReleaseFollowers();
-    CButton::OnNcDestroy();
+    CheckSymbolButton::OnNcDestroy();
 }
 
-void NeloRadioButton::OnMouseMove(UINT flags, CPoint point) {
-    if (m_hoverEffect && !m_hover.IsHovering() && m_hover.Update(m_hWnd, true))
-        Invalidate(TRUE);
-    CButton::OnMouseMove(flags, point);
+COLORREF NeloRadioButton::BackgroundColour() const {
+    return m_colorInfo.crRadioBackground;
 }
 
-void NeloRadioButton::OnMouseLeave() {
-    if (m_hover.Leave())
-        Invalidate(TRUE);
-}
-
-BOOL NeloRadioButton::OnEraseBkgnd(CDC*) {
-    return TRUE;
-}
-
-void NeloRadioButton::DrawItem(LPDRAWITEMSTRUCT item) {
-    try {
-        Paint(item->hDC, item->rcItem, item->itemState);
-    } catch (...) {
+CheckSymbolButton::CaptionLook NeloRadioButton::DrawSymbol(Gdiplus::Graphics& g, int width, int height,
+                                                           const SymbolState& state) {
+    const LookColours<RadioPartCount> colours = kRadioLooks.Read(m_colorInfo, state.look);
+    const geometry::RadioLayout layout = geometry::LayoutRadio(RECT{0, 0, width, height}, SymbolWidth());
+    const Gdiplus::Rect circleBox = ToRect(layout.circle);
+    Gdiplus::GraphicsPath circle;
+    circle.AddEllipse(circleBox);
+    FillGradient(g, circle, circleBox, colours[FaceStart], colours[FaceEnd],
+                 GradientDirection::ForwardDiagonal);
+    if (state.hoverRing && !state.disabled) {
+        Gdiplus::GraphicsPath ring;
+        ring.AddEllipse(ToRect(layout.hoverRing));
+        DrawGradientPath(g, ring, ToRect(layout.hoverRing), m_colorInfo.crRadioHoverStart,
+                         m_colorInfo.crRadioHoverEnd, GradientDirection::ForwardDiagonal, 3.0f);
     }
-}
-
-void NeloRadioButton::Paint(HDC dc, const RECT& item, UINT state) {
-    const bool disabled = (state & ODS_DISABLED) != 0;
-    const bool hovering = m_hover.IsHovering();
-    const Look look = geometry::ResolveLook(disabled, hovering && (state & ODS_SELECTED), hovering);
-    const LookColours<RadioPartCount> colours = kRadioLooks.Read(m_colorInfo, look);
-    const int width = item.right - item.left, height = item.bottom - item.top;
-    const geometry::RadioLayout layout = geometry::LayoutRadio(RECT{0, 0, width, height}, m_symbolWidth);
-    {
-        SkinPaintBuffer buffer(dc, item, Gdiplus::SmoothingModeHighQuality);
-        if (!buffer.IsValid())
-            return;
-        Gdiplus::Graphics& g = buffer.Graphics();
-        Gdiplus::SolidBrush background(Gdiplus::Color(ToArgb(m_colorInfo.crRadioBackground)));
-        g.FillRectangle(&background, 0, 0, width, height);
-        const Gdiplus::Rect circleBox = ToRect(layout.circle);
-        Gdiplus::GraphicsPath circle;
-        circle.AddEllipse(circleBox);
-        FillGradient(g, circle, circleBox, colours[FaceStart], colours[FaceEnd],
+    DrawGradientPath(g, circle, circleBox, colours[RingStart], colours[RingEnd],
+                     GradientDirection::ForwardDiagonal, 1.0f);
+    if (m_checked) {
+        Gdiplus::GraphicsPath dot;
+        dot.AddEllipse(ToRect(layout.dot));
+        FillGradient(g, dot, ToRect(layout.dotBrush), colours[DotStart], colours[DotEnd],
                      GradientDirection::ForwardDiagonal);
-        if (m_hoverEffect && hovering && !disabled) {
-            Gdiplus::GraphicsPath ring;
-            ring.AddEllipse(ToRect(layout.hoverRing));
-            DrawGradientPath(g, ring, ToRect(layout.hoverRing), m_colorInfo.crRadioHoverStart,
-                             m_colorInfo.crRadioHoverEnd, GradientDirection::ForwardDiagonal, 3.0f);
-        }
-        DrawGradientPath(g, circle, circleBox, colours[RingStart], colours[RingEnd],
-                         GradientDirection::ForwardDiagonal, 1.0f);
-        if (m_checked) {
-            Gdiplus::GraphicsPath dot;
-            dot.AddEllipse(ToRect(layout.dot));
-            FillGradient(g, dot, ToRect(layout.dotBrush), colours[DotStart], colours[DotEnd],
-                         GradientDirection::ForwardDiagonal);
-        }
-        buffer.Present();
     }
-    CString text;
-    GetWindowText(text);
-    HFONT font = WindowFont(m_hWnd);
-    DrawSideCaption(dc, item, item.left + layout.captionLeft, text, font, colours[TextColour]);
-    if ((state & ODS_FOCUS) && m_focusEffect && !disabled)
-        DrawSideCaptionFocus(dc, item, item.left + layout.captionLeft, text, font, m_colorInfo.crRadioFocus);
+    return {layout.captionLeft, colours[TextColour], m_colorInfo.crRadioFocus};
 }
 
 } // namespace Tavrin

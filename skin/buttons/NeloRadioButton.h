@@ -15,12 +15,12 @@
 // Takes over: drawing (BS_OWNERDRAW, DrawItem), the checked state
 // (BM_SETCHECK, BM_GETCHECK, the reflected BN_CLICKED), arrow keys and
 // space (WM_KEYDOWN, WM_GETDLGCODE), enabling of the group (WM_ENABLE), the
-// tab stop following the check, hover and erasing. Pressing, capture and
-// focus stay with the system's button.
+// tab stop following the check; drawing, hover and erasing as every
+// CheckSymbolButton does. Pressing, capture and focus stay with the
+// system's button.
 #pragma once
 
-#include "SkinFoundation.h"
-#include "SkinWindow.h"
+#include "CheckSymbolButton.h"
 #include "TavrinExport.h"
 
 #include <afxwin.h>
@@ -52,7 +52,7 @@ struct _RadioButtonColorInfo {
     COLORREF crRadioFocus;
 };
 
-class TAVRIN_API NeloRadioButton : public CButton {
+class TAVRIN_API NeloRadioButton : public CheckSymbolButton {
 public:
     NeloRadioButton();
     virtual ~NeloRadioButton();
@@ -66,24 +66,19 @@ public:
     // The member of this button's group with that dialog control id.
     int SetRadioButtonColorInfo(const int& controlId, const _RadioButtonColorInfo& info);
     int GetRadioButtonColorInfo(const int& controlId, _RadioButtonColorInfo& info);
-    int ShowHoverEffect(int show);
-    int ShowFocusEffect(int show);
+    // The same rule holds for the symbol width and for ShowHoverEffect,
+    // ShowFocusEffect and SetFont (see SettingTargets).
     // 10..30 pixels, and at most the client height - 2.
     int SetRadioSymbolWidth(const int& width);
     int GetRadioSymbolWidth();
-    int SetFont(const CString& face, const int& pointSize, int bold);
-    int Invalidate(int erase);
 
     // True for the button that starts its group (its window has WS_GROUP).
     bool IsGroupLeader() const;
     // The number of members of this button's group (0 without a window).
     int GetGroupSize() const;
 
-    virtual void DrawItem(LPDRAWITEMSTRUCT item);
-
 protected:
     virtual void PreSubclassWindow();
-    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
     afx_msg LRESULT SetRadioButtonState(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT GetRadioButtonState(WPARAM wParam, LPARAM lParam);
@@ -91,31 +86,26 @@ protected:
     afx_msg UINT OnGetDlgCode();
     afx_msg void OnKeyDown(UINT key, UINT repeat, UINT flags);
     afx_msg void OnNcDestroy();
-    afx_msg void OnMouseMove(UINT flags, CPoint point);
-    afx_msg void OnMouseLeave();
-    afx_msg BOOL OnEraseBkgnd(CDC* dc);
     DECLARE_MESSAGE_MAP()
 
 private:
     int UpdateGroup();
     void ResetMembers();
-    void TakeOverWindow();
+    void TakeOverRadioWindow();
     void AttachFollowers();
     void ReleaseFollowers();
     // This button's group in window order (itself included while it has a
     // window); for a leader's group-wide calls, 'self only' otherwise.
     std::vector<NeloRadioButton*> Group() const;
     std::vector<NeloRadioButton*> Targets() const;
+    std::vector<CheckSymbolButton*> SettingTargets() override;
     void MoveCheck(int step);
-    void Paint(HDC dc, const RECT& item, UINT state);
+    COLORREF BackgroundColour() const override;
+    CaptionLook DrawSymbol(Gdiplus::Graphics& graphics, int width, int height,
+                           const SymbolState& state) override;
+    void OnClicked() override;
 
-    GdiplusSessionScope m_gdiplus;
     _RadioButtonColorInfo m_colorInfo;
-    int m_checked;
-    int m_hoverEffect;
-    int m_focusEffect;
-    int m_symbolWidth;
-    HoverTracker m_hover;
     int m_createdFollowers;
     int m_tabStopFollowsCheck;
     // Set by a leader on the objects it makes, before attaching them.

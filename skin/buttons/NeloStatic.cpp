@@ -2,6 +2,7 @@
 
 #include "ButtonsGeometry.h"
 #include "SkinControl.h"
+#include "SkinControlSetters.h"
 #include "SkinDrawing.h"
 #include "SkinWindow.h"
 
@@ -13,7 +14,7 @@ ON_WM_PRINTCLIENT()
 END_MESSAGE_MAP()
 
 NeloStatic::NeloStatic()
-    : m_colorInfo(DefaultColorInfo()), m_pictureX(0), m_pictureY(0), m_icon(nullptr), m_bitmap(nullptr),
+    : m_colorInfo(DefaultColorInfo()), m_picturePos(0, 0), m_icon(nullptr), m_bitmap(nullptr),
       m_font(SkinFont(L"Arial", 10, 0)) {}
 
 NeloStatic::~NeloStatic() {
@@ -26,8 +27,7 @@ _StaticColorInfo NeloStatic::DefaultColorInfo() {
 
 void NeloStatic::PreSubclassWindow() {
     m_colorInfo = DefaultColorInfo();
-    m_pictureX = 0;
-    m_pictureY = 0;
+    m_picturePos = CPoint(0, 0);
     m_icon = nullptr;
     m_bitmap = nullptr;
     ModifyStyleEx(0, WS_EX_TRANSPARENT);
@@ -35,13 +35,14 @@ void NeloStatic::PreSubclassWindow() {
     CStatic::PreSubclassWindow();
 }
 
+// Two colour records are the same when all three colours are.
+static bool operator==(const _StaticColorInfo& a, const _StaticColorInfo& b) {
+    return a.crStaticTop == b.crStaticTop && a.crStaticBottom == b.crStaticBottom &&
+           a.crStaticText == b.crStaticText;
+}
+
 int NeloStatic::SetStaticColorInfo(const _StaticColorInfo& info) {
-    if (info.crStaticTop == m_colorInfo.crStaticTop && info.crStaticBottom == m_colorInfo.crStaticBottom &&
-        info.crStaticText == m_colorInfo.crStaticText)
-        return 1;
-    m_colorInfo = info;
-    Invalidate(FALSE);
-    return 1;
+    return SetDrawingOption(*this, m_colorInfo, info, FALSE);
 }
 
 int NeloStatic::GetStaticColorInfo(_StaticColorInfo& info) {
@@ -68,25 +69,13 @@ int NeloStatic::SetFont(const CString& face, const int& pointSize, int bold) {
 int NeloStatic::SetIcon(HICON icon, int small) {
     m_icon = icon;
     m_bitmap = nullptr;
-    if (icon)
-        LoadIconImage(m_imageList, icon, small);
-    else if (!ClearImage(m_imageList))
-        return 1;
-    Invalidate(FALSE);
-    return 1;
+    return ApplyIconImage(*this, m_imageList, icon, small, FALSE);
 }
 
 int NeloStatic::SetBitmap(HBITMAP bitmap, COLORREF maskColour) {
     m_bitmap = bitmap;
     m_icon = nullptr;
-    if (bitmap) {
-        if (!LoadBitmapImage(m_imageList, bitmap, maskColour))
-            return 0;
-    } else if (!ClearImage(m_imageList)) {
-        return 1;
-    }
-    Invalidate(FALSE);
-    return 1;
+    return ApplyBitmapImage(*this, m_imageList, bitmap, maskColour, FALSE);
 }
 
 HBITMAP NeloStatic::GetBitmap() {
@@ -94,17 +83,12 @@ HBITMAP NeloStatic::GetBitmap() {
 }
 
 int NeloStatic::SetPicturePos(const int& x, const int& y) {
-    if (x == m_pictureX && y == m_pictureY)
-        return 1;
-    m_pictureX = x;
-    m_pictureY = y;
-    Invalidate(FALSE);
-    return 1;
+    return SetDrawingOption(*this, m_picturePos, CPoint(x, y), FALSE);
 }
 
 int NeloStatic::GetPicturePos(int& x, int& y) {
-    x = m_pictureX;
-    y = m_pictureY;
+    x = m_picturePos.x;
+    y = m_picturePos.y;
     return 1;
 }
 
@@ -137,7 +121,7 @@ void NeloStatic::PaintClient(HDC dc, const RECT& client) {
         FillVerticalGradient(graphics, ToGdiplusRect(client), m_colorInfo.crStaticTop,
                              m_colorInfo.crStaticBottom);
     }
-    DrawSingleImage(m_imageList, dc, client.left + m_pictureX, client.top + m_pictureY);
+    DrawSingleImage(m_imageList, dc, client.left + m_picturePos.x, client.top + m_picturePos.y);
 
     CString text;
     GetWindowText(text);

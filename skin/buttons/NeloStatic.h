@@ -58,8 +58,7 @@ private:
     GdiplusSessionScope m_gdiplus;
     _StaticColorInfo m_colorInfo;
     CImageList m_imageList;
-    int m_pictureX;
-    int m_pictureY;
+    CPoint m_picturePos;
     HICON m_icon;
     HBITMAP m_bitmap;
     HFONT m_font;

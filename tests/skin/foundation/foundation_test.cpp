@@ -2,6 +2,7 @@
 // lifetime, the registered messages and the shared paint helper, on Wine's
 // own GDI and GDI+.
 #include <Tavrin.h>
+#include <SkinControlSetters.h>
 
 #include <gtest/gtest.h>
 
@@ -632,4 +633,145 @@ TEST(SkinDrawing, RegionsOfBothCombinedFormsAndTheirOnePixelFrame) {
     EXPECT_EQ(RGB(255, 255, 255), canvas.At(20, 19));
     EXPECT_EQ(RGB(255, 255, 255), canvas.At(20, 1)) << "one pixel wide";
     EXPECT_EQ(RGB(255, 255, 255), canvas.At(40, 10));
+}
+
+namespace {
+
+// Stands in for a control: the window it reports (none, or a plain static)
+// and every Invalidate it was asked for.
+struct StandInControl {
+    HWND window = nullptr;
+    std::vector<int> erases;
+
+    HWND GetSafeHwnd() const { return window; }
+    int Invalidate(int erase) {
+        erases.push_back(erase);
+        return window ? 1 : 0;
+    }
+};
+
+// A size outside 1..100 has no font: the setter fails and changes nothing.
+struct FontCase {
+    int size;
+    int bold;
+    int erase;
+    int result;
+};
+const FontCase kFontCases[] = {
+    {10, 0, FALSE, 1}, {10, 1, TRUE, 1}, {1, 0, TRUE, 1}, {100, 1, FALSE, 1}, {0, 0, TRUE, 0}, {101, 0, FALSE, 0},
+};
+
+} // namespace
+
+TEST(SkinControlFont, AKeptFontIsTheCachedOneAndRepaintsOnce) {
+    for (const FontCase& c : kFontCases) {
+        StandInControl control;
+        HFONT kept = reinterpret_cast<HFONT>(static_cast<INT_PTR>(0x1234));
+        const HFONT before = kept;
+        EXPECT_EQ(c.result, ApplyKeptFont(control, kept, L"Arial", c.size, c.bold, c.erase)) << c.size;
+        if (c.result) {
+            EXPECT_EQ(SkinResourceCache::GetFont(FontKey(L"Arial", c.size, c.bold)), kept) << c.size;
+            EXPECT_EQ(std::vector<int>{c.erase}, control.erases) << c.size;
+        } else {
+            EXPECT_EQ(before, kept) << c.size;
+            EXPECT_TRUE(control.erases.empty()) << c.size;
+        }
+    }
+}
+
+TEST(SkinControlFont, AWindowFontGoesToTheWindowAndRepaintsOnce) {
+    HWND window = ::CreateWindowW(L"STATIC", L"text", WS_POPUP, 0, 0, 80, 20, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, window);
+    for (const FontCase& c : kFontCases) {
+        const HFONT start = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+        ::SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(start), FALSE);
+        StandInControl control;
+        control.window = window;
+        EXPECT_EQ(c.result, ApplyWindowFont(control, L"Arial", c.size, c.bold, c.erase)) << c.size;
+        const HFONT now = reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0));
+        if (c.result) {
+            EXPECT_EQ(SkinResourceCache::GetFont(FontKey(L"Arial", c.size, c.bold)), now) << c.size;
+            EXPECT_EQ(std::vector<int>{c.erase}, control.erases) << c.size;
+        } else {
+            EXPECT_EQ(start, now) << c.size;
+            EXPECT_TRUE(control.erases.empty()) << c.size;
+        }
+    }
+    ::DestroyWindow(window);
+
+    // Without a window there is nobody to send the font to; the control is
+    // still asked to repaint.
+    StandInControl detached;
+    EXPECT_EQ(1, ApplyWindowFont(detached, L"Arial", 10, 0, TRUE));
+    EXPECT_EQ(std::vector<int>{TRUE}, detached.erases);
+}
+
+namespace {
+
+enum class Given { Icon, Bitmap, NoIcon, NoBitmap, UncopyableBitmap };
+
+int ImageCount(const CImageList& list) {
+    return list.GetSafeHandle() ? ImageList_GetImageCount(list.GetSafeHandle()) : 0;
+}
+
+} // namespace
+
+// A handle puts its image in, a null handle takes it away and repaints only
+// when there was one; a bitmap that cannot be copied fails and leaves the
+// old image.
+TEST(SkinControlImage, OneImageInOrOutAndARepaintOnlyWhenItChanged) {
+    HDC screen = ::GetDC(nullptr);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 8, 6);
+    ::ReleaseDC(nullptr, screen);
+    HICON icon = ::LoadIconW(nullptr, MAKEINTRESOURCEW(32512)); // IDI_APPLICATION
+    ASSERT_NE(nullptr, bitmap);
+    ASSERT_NE(nullptr, icon);
+    const HBITMAP uncopyable = reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(0x7ff0));
+    struct {
+        Given given;
+        bool imageBefore;
+        int result;
+        int imagesAfter;
+        bool repainted;
+    } cases[] = {
+        {Given::Icon, false, 1, 1, true},
+        {Given::Icon, true, 1, 1, true},
+        {Given::NoIcon, true, 1, 0, true},
+        {Given::NoIcon, false, 1, 0, false},
+        {Given::Bitmap, false, 1, 1, true},
+        {Given::NoBitmap, true, 1, 0, true},
+        {Given::NoBitmap, false, 1, 0, false},
+        {Given::UncopyableBitmap, true, 0, 1, false},
+    };
+    for (const auto& c : cases) {
+        const int row = static_cast<int>(&c - cases);
+        CImageList list;
+        if (c.imageBefore) {
+            ASSERT_TRUE(LoadIconImage(list, icon, 1)) << row;
+        }
+        StandInControl control;
+        int result = -1;
+        switch (c.given) {
+        case Given::Icon:
+            result = ApplyIconImage(control, list, icon, 1, FALSE);
+            break;
+        case Given::NoIcon:
+            result = ApplyIconImage(control, list, nullptr, 1, FALSE);
+            break;
+        case Given::Bitmap:
+            result = ApplyBitmapImage(control, list, bitmap, RGB(255, 0, 255), FALSE);
+            break;
+        case Given::NoBitmap:
+            result = ApplyBitmapImage(control, list, nullptr, RGB(255, 0, 255), FALSE);
+            break;
+        case Given::UncopyableBitmap:
+            result = ApplyBitmapImage(control, list, uncopyable, RGB(255, 0, 255), FALSE);
+            break;
+        }
+        EXPECT_EQ(c.result, result) << row;
+        EXPECT_EQ(c.imagesAfter, ImageCount(list)) << row;
+        EXPECT_EQ(c.repainted ? std::vector<int>{FALSE} : std::vector<int>{}, control.erases) << row;
+        list.DeleteImageList();
+    }
+    ::DeleteObject(bitmap);
 }
