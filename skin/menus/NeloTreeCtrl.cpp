@@ -143,7 +143,7 @@ END_MESSAGE_MAP()
 
 NeloTreeCtrl::NeloTreeCtrl()
     : m_colors(DefaultColorInfo()), m_hoverEffect(1), m_itemHover(1), m_barThickness(18), m_styleCache(-1),
-      m_tracking(0), m_hotTreeItem(nullptr), m_askingParent(false), m_redrawOffForExpand(false),
+      m_hotTreeItem(nullptr), m_askingParent(false), m_redrawOffForExpand(false),
       m_messageDepth(0) {
     m_bars.Make();
 }
@@ -164,7 +164,7 @@ void NeloTreeCtrl::PreSubclassWindow() {
     m_itemTip.Create();
     m_hoverEffect = 1;
     m_itemHover = 1;
-    m_tracking = 0;
+    m_pointer.Reset();
     m_hotTreeItem = nullptr;
     m_barThickness =
         geometry::HostedScrollBarThickness(::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL));
@@ -474,15 +474,13 @@ void NeloTreeCtrl::TrackHotItem(CPoint point, bool needsHover) {
 void NeloTreeCtrl::OnMouseMove(UINT flags, CPoint point) {
     if (::IsWindowEnabled(m_hWnd))
         TrackHotItem(point, false);
-    if (HoverLooks() && !m_tracking) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, m_hWnd, HOVER_DEFAULT};
-        m_tracking = ::TrackMouseEvent(&track) ? 1 : 0;
-    }
+    if (HoverLooks())
+        m_pointer.Update(m_hWnd, true);
     CTreeCtrl::OnMouseMove(flags, point);
 }
 
 void NeloTreeCtrl::OnMouseLeave() {
-    m_tracking = 0;
+    m_pointer.Leave();
     if (m_hotTreeItem) {
         m_hotTreeItem = nullptr;
         Invalidate(FALSE);
