@@ -236,8 +236,9 @@ LRESULT NeloSpinButtonCtrl::OnNcHitTest(CPoint point) {
     if (m_hoverEffect) {
         POINT p = point;
         ::ScreenToClient(m_hWnd, &p);
-        const int first = geometry::Contains(m_layout.firstHalf, p) ? 1 : 0;
-        const int second = geometry::Contains(m_layout.secondHalf, p) ? 1 : 0;
+        const int half = geometry::SpinHitTest(m_layout, p);
+        const int first = half == 1 ? 1 : 0;
+        const int second = half == 2 ? 1 : 0;
         if (first != m_firstHot) {
             m_firstHot = first;
             Invalidate(FALSE);
@@ -279,9 +280,10 @@ void NeloSpinButtonCtrl::OnMouseLeave() {
 }
 
 void NeloSpinButtonCtrl::OnLButtonDown(UINT, CPoint point) {
-    if (geometry::Contains(m_layout.firstHalf, point))
+    const int half = geometry::SpinHitTest(m_layout, point);
+    if (half == 1)
         m_firstPressed = 1;
-    else if (geometry::Contains(m_layout.secondHalf, point))
+    else if (half == 2)
         m_secondPressed = 1;
     Invalidate(FALSE);
     Default();

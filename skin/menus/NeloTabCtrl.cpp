@@ -1,5 +1,6 @@
 #include "NeloTabCtrl.h"
 
+#include "SkinControlFont.h"
 #include "SkinDrawing.h"
 #include "SkinLook.h"
 #include "SkinSetters.h"
@@ -163,7 +164,7 @@ int NeloTabCtrl::GetTabCtrlColorInfo(_TabCtrlColorInfo& info) {
 }
 
 int NeloTabCtrl::SetFont(const CString& faceName, const int& pointSize, int bold) {
-    return SetSkinFont(*this, m_font, faceName, pointSize, bold, FALSE);
+    return ApplyKeptFont(*this, m_font, faceName, pointSize, bold, FALSE);
 }
 
 int NeloTabCtrl::SetToolTipCtrlFont(const CString& faceName, const int& pointSize, int bold) {
