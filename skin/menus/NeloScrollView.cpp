@@ -67,8 +67,7 @@ BOOL NeloScrollView::PreCreateWindow(CREATESTRUCT& cs) {
 void NeloScrollView::PreSubclassWindow() {
     m_colors = DefaultColorInfo();
     m_hoverEffect = 1;
-    m_barThickness =
-        geometry::HostedScrollBarThickness(::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL));
+    m_barThickness = SystemHostedBarThickness();
     m_styleCache = -1;
     if ((GetExStyle() & WS_EX_CLIENTEDGE) || (GetStyle() & WS_BORDER)) {
         ModifyStyleEx(WS_EX_CLIENTEDGE, WS_EX_STATICEDGE);
@@ -178,11 +177,8 @@ void NeloScrollView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
 void NeloScrollView::OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params) {
     const RECT windowBefore = params->rgrc[0];
     CScrollView::OnNcCalcSize(calcValidRects, params);
+    params->rgrc[0] = HostedClientRect(m_hWnd, params->rgrc[0], m_barThickness);
     const DWORD style = GetStyle();
-    const bool horizontal = (style & WS_HSCROLL) != 0, vertical = (style & WS_VSCROLL) != 0;
-    params->rgrc[0] = geometry::AdjustScrollClient(
-        params->rgrc[0], {horizontal, vertical, m_barThickness, ::GetSystemMetrics(SM_CXVSCROLL),
-                          ::GetSystemMetrics(SM_CYHSCROLL)});
     if (m_inLayout || static_cast<int>(style) == m_styleCache)
         return;
     m_styleCache = static_cast<int>(style);

@@ -166,8 +166,7 @@ void NeloTreeCtrl::PreSubclassWindow() {
     m_itemHover = 1;
     m_pointer.Reset();
     m_hotTreeItem = nullptr;
-    m_barThickness =
-        geometry::HostedScrollBarThickness(::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL));
+    m_barThickness = SystemHostedBarThickness();
     m_styleCache = -1;
     // A border of any kind becomes one static edge (the border ring) with
     // one pixel of background inside it; a WS_BORDER kept beside it would
@@ -381,10 +380,7 @@ void NeloTreeCtrl::DrawItemFrames() {
 // ring.
 void NeloTreeCtrl::OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params) {
     CTreeCtrl::OnNcCalcSize(calcValidRects, params);
-    const DWORD style = GetStyle();
-    params->rgrc[0] = geometry::AdjustScrollClient(
-        params->rgrc[0], {(style & WS_HSCROLL) != 0, (style & WS_VSCROLL) != 0, m_barThickness,
-                          ::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL)});
+    params->rgrc[0] = HostedClientRect(m_hWnd, params->rgrc[0], m_barThickness);
 }
 
 // The background under the bars and the corner square between them, then
