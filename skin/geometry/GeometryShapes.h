@@ -53,5 +53,16 @@ inline bool SameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
+// Whether a point lies in a rectangle: the left and top edges belong to it,
+// the right and bottom edges do not (as with PtInRect).
+inline bool Contains(const RECT& r, POINT p) {
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
+// A rectangle with each side moved inwards by its own amount (negative:
+// outwards).
+inline RECT Inset(const RECT& r, int left, int top, int right, int bottom) {
+    return RECT{r.left + left, r.top + top, r.right - right, r.bottom - bottom};
+}
+
 } // namespace geometry
 } // namespace Tavrin

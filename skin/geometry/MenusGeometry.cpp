@@ -6,18 +6,6 @@
 namespace Tavrin {
 namespace geometry {
 
-namespace {
-
-bool Contains(const RECT& r, POINT p) {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-
-RECT Inset(const RECT& r, int left, int top, int right, int bottom) {
-    return RECT{r.left + left, r.top + top, r.right - right, r.bottom - bottom};
-}
-
-} // namespace
-
 std::vector<MenuBarItem> LayoutMenuBar(const std::vector<MenuBarEntry>& entries, int itemHeight) {
     std::vector<MenuBarItem> items;
     int x = 0;

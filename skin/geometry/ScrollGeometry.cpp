@@ -16,14 +16,6 @@ int AxisEnd(const RECT& r, bool vertical) {
     return vertical ? r.bottom : r.right;
 }
 
-bool Inside(const RECT& r, POINT p) {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-
-RECT Inset(const RECT& r, int left, int top, int right, int bottom) {
-    return RECT{r.left + left, r.top + top, r.right - right, r.bottom - bottom};
-}
-
 // Sets the thumb and both track pieces for a thumb starting 'offset' pixels
 // after the first arrow.
 void SetThumb(ScrollBarLayout& layout, int offset, int length) {
@@ -142,17 +134,17 @@ int PositionFromThumb(const ScrollBarLayout& layout, const ScrollState& s) {
 }
 
 ScrollBarComponent ScrollBarHitTest(const ScrollBarLayout& layout, POINT p) {
-    if (Inside(layout.firstArrow, p))
+    if (Contains(layout.firstArrow, p))
         return ScrollFirstArrow;
-    if (Inside(layout.secondArrow, p))
+    if (Contains(layout.secondArrow, p))
         return ScrollSecondArrow;
     if (Width(layout.thumb) == 0 || Height(layout.thumb) == 0)
         return ScrollNone;
-    if (Inside(layout.trackBefore, p))
+    if (Contains(layout.trackBefore, p))
         return ScrollTrackBefore;
-    if (Inside(layout.trackAfter, p))
+    if (Contains(layout.trackAfter, p))
         return ScrollTrackAfter;
-    if (Inside(layout.thumb, p))
+    if (Contains(layout.thumb, p))
         return ScrollThumb;
     return ScrollNone;
 }
@@ -318,9 +310,9 @@ SpinLayout LayoutSpinButton(int cx, int cy, bool horizontal, bool framed, bool f
 }
 
 int SpinHitTest(const SpinLayout& layout, POINT p) {
-    if (Inside(layout.firstHalf, p))
+    if (Contains(layout.firstHalf, p))
         return 1;
-    if (Inside(layout.secondHalf, p))
+    if (Contains(layout.secondHalf, p))
         return 2;
     return 0;
 }

@@ -7,14 +7,6 @@ namespace geometry {
 
 namespace {
 
-RECT Inset(const RECT& r, int left, int top, int right, int bottom) {
-    return RECT{r.left + left, r.top + top, r.right - right, r.bottom - bottom};
-}
-
-bool Inside(const RECT& r, POINT p) {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-
 // One chevron: 't' is a quarter of the half's width; the strokes run from
 // two pixels before the tip's column to a ninth of the width after it, so
 // that a wider scroller gets a bolder glyph.
@@ -140,9 +132,9 @@ TabScrollerLayout LayoutTabScroller(int cx, int cy, bool leftPressed, bool right
 }
 
 int TabScrollerHitTest(const TabScrollerLayout& layout, POINT p) {
-    if (Inside(layout.left, p))
+    if (Contains(layout.left, p))
         return 1;
-    if (Inside(layout.right, p))
+    if (Contains(layout.right, p))
         return 2;
     return 0;
 }

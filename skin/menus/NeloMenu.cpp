@@ -1,7 +1,9 @@
 #include "NeloMenu.h"
 
+#include "MenuWindowParts.h"
 #include "NeloMenuPopupWnd.h"
 #include "SkinDrawing.h"
+#include "SkinSetters.h"
 #include "SkinWindow.h"
 
 #include <commctrl.h>
@@ -24,30 +26,6 @@ std::vector<NeloMenuWnd*>& LiveBars() {
     return bars;
 }
 HHOOK g_accessKeyHook = nullptr;
-
-bool RegisterBarClass() {
-    WNDCLASSW wc{};
-    wc.style = CS_SAVEBITS;
-    wc.lpfnWndProc = ::DefWindowProcW;
-    wc.hInstance = AfxGetInstanceHandle();
-    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = kBarClass;
-    return AfxRegisterClass(&wc) != FALSE;
-}
-
-CString MenuText(HMENU menu, int position) {
-    wchar_t text[257] = {};
-    ::GetMenuStringW(menu, position, text, 257, MF_BYPOSITION);
-    return CString(text);
-}
-
-int TextWidth(HDC dc, const CString& text) {
-    SIZE size{};
-    if (!text.IsEmpty())
-        ::GetTextExtentPoint32W(dc, text, text.GetLength(), &size);
-    return size.cx;
-}
 
 // The character an item's text marks with a single ampersand, 0 for none.
 wchar_t AccessKey(const CString& text) {
@@ -159,8 +137,7 @@ int NeloMenu::SetMenuColorInfo(const _MenuColorInfo& info) {
 }
 
 int NeloMenu::GetMenuColorInfo(_MenuColorInfo& info) {
-    info = m_colors;
-    return 1;
+    return CopyColourRecord(m_colors, info);
 }
 
 int NeloMenu::SetMenuItemHeight(const int& height) {
@@ -313,7 +290,7 @@ END_MESSAGE_MAP()
 
 NeloMenuWnd::NeloMenuWnd()
     : m_menu(nullptr), m_owner(nullptr), m_keyWindow(nullptr), m_font(nullptr),
-      m_hotIndex(-1), m_hotItemRect{0, 0, 0, 0}, m_tracking(false), m_openDepth(0), m_orphan(false) {}
+      m_hotIndex(-1), m_hotItemRect{0, 0, 0, 0}, m_openDepth(0), m_orphan(false) {}
 
 NeloMenuWnd::~NeloMenuWnd() {
     UnhookOwner();
@@ -330,7 +307,7 @@ int NeloMenuWnd::ItemForAccessKey(wchar_t key) const {
         return -1;
     const wchar_t wanted = AccessKey(CString(L"&") + key);
     for (const geometry::MenuBarItem& item : Layout())
-        if (AccessKey(MenuText(m_menu->m_hMenu, item.position)) == wanted &&
+        if (AccessKey(MenuItemText(m_menu->m_hMenu, item.position)) == wanted &&
             ::GetSubMenu(m_menu->m_hMenu, item.position))
             return item.position;
     return -1;
@@ -375,7 +352,7 @@ bool NeloMenuWnd::Create(NeloMenu* menu, CWnd* owner) {
         ::ReleaseDC(::GetDesktopWindow(), dc);
     }
     const int height = geometry::MenuBarHeight(count > 0 ? count : 0, menu->m_itemHeight, textHeight);
-    if (!RegisterBarClass())
+    if (!RegisterMenuWindowClass(kBarClass))
         return false;
     if (!CreateEx(WS_EX_TOOLWINDOW, kBarClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_CLIPSIBLINGS, 0, 0,
                   ::GetSystemMetrics(SM_CXSCREEN), height, m_owner, nullptr))
@@ -446,7 +423,7 @@ std::vector<geometry::MenuBarItem> NeloMenuWnd::Layout() const {
         for (int i = 0; i < count; ++i) {
             const bool separator = ::GetMenuItemID(menu, i) == 0;
             entries.push_back(
-                geometry::MenuBarEntry{separator ? 0 : TextWidth(dc, MenuText(menu, i)), separator});
+                geometry::MenuBarEntry{separator ? 0 : MenuTextWidth(dc, MenuItemText(menu, i)), separator});
         }
     }
     ::ReleaseDC(m_hWnd, dc);
@@ -489,7 +466,7 @@ void NeloMenuWnd::PaintClient(HDC dc, const RECT& client) {
         ::SetBkMode(mem, TRANSPARENT);
         ::SetTextColor(mem, greyed ? c.clrTextDisabled : hot ? c.clrTextHot : c.clrTextNormal);
         RECT text = geometry::MenuBarTextRect(item.rect);
-        const CString label = MenuText(m_menu->m_hMenu, item.position);
+        const CString label = MenuItemText(m_menu->m_hMenu, item.position);
         ::DrawTextW(mem, label, label.GetLength(), &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
         if (hot)
             ::FrameRect(mem, &hotRect, SkinResourceCache::GetSolidBrush(c.clrHotFrame));
@@ -507,15 +484,8 @@ void NeloMenuWnd::OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params) {
 
 void NeloMenuWnd::OnNcPaint() {
     try {
-        if (!m_menu)
-            return;
-        CWindowDC windowDC(this);
-        HDC dc = windowDC.GetSafeHdc();
-        if (!dc)
-            return;
-        const RECT window = WindowLocalRect(m_hWnd);
-        const RECT line{window.left, window.bottom - 1, window.right, window.bottom};
-        ::FillRect(dc, &line, SkinResourceCache::GetSolidBrush(m_menu->m_colors.clrBorder));
+        if (m_menu)
+            PaintMenuBorder(*this, m_menu->m_colors.clrBorder, MenuBorder::BottomLine);
     } catch (...) {
     }
 }
@@ -527,10 +497,7 @@ void NeloMenuWnd::OnMouseMove(UINT flags, CPoint point) {
         ::InvalidateRect(m_hWnd, nullptr, FALSE);
     }
     if (hit >= 0) {
-        if (!m_tracking) {
-            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, m_hWnd, 0};
-            m_tracking = ::TrackMouseEvent(&track) != FALSE;
-        }
+        m_pointer.Update(m_hWnd, true);
         for (const geometry::MenuBarItem& item : Layout())
             if (item.position == hit)
                 m_hotItemRect = item.rect;
@@ -539,7 +506,7 @@ void NeloMenuWnd::OnMouseMove(UINT flags, CPoint point) {
 }
 
 void NeloMenuWnd::OnMouseLeave() {
-    m_tracking = false;
+    m_pointer.Leave();
     if (m_openDepth == 0 && m_hotIndex != -1) {
         m_hotIndex = -1;
         ::InvalidateRect(m_hWnd, nullptr, FALSE);

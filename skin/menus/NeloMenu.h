@@ -18,6 +18,7 @@
 #include "MenusGeometry.h"
 #include "SkinControl.h"
 #include "SkinFoundation.h"
+#include "SkinWindow.h"
 #include "TavrinExport.h"
 
 #include <afxwin.h>
@@ -196,7 +197,7 @@ private:
     HFONT m_font;
     int m_hotIndex;
     RECT m_hotItemRect;
-    bool m_tracking; // leave notification requested
+    HoverTracker m_pointer; // the leave notification, requested over an item
     int m_openDepth; // popups opened from the bar on the stack
     bool m_orphan;   // the menu has gone; the bar deletes itself
     std::unique_ptr<NeloMenu> m_popupMenu;

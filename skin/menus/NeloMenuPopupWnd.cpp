@@ -1,5 +1,6 @@
 #include "NeloMenuPopupWnd.h"
 
+#include "MenuWindowParts.h"
 #include "SkinDrawing.h"
 #include "SkinWindow.h"
 
@@ -12,17 +13,6 @@ namespace {
 const wchar_t kPopupClass[] = L"NeloMenuPopupWnd";
 const UINT kHoverDelay = 400;
 const UINT kOpenDelay = 10;
-
-bool RegisterPopupClass() {
-    WNDCLASSW wc{};
-    wc.style = CS_SAVEBITS;
-    wc.lpfnWndProc = ::DefWindowProcW;
-    wc.hInstance = AfxGetInstanceHandle();
-    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = kPopupClass;
-    return AfxRegisterClass(&wc) != FALSE;
-}
 
 SIZE ScreenSize() {
     return SIZE{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
@@ -72,9 +62,7 @@ std::vector<NeloMenuPopupWnd::Item> NeloMenuPopupWnd::ReadItems() const {
         item.id = ::GetMenuItemID(menu, i);
         item.state = ::GetMenuState(menu, i, MF_BYPOSITION) & 0xFF;
         item.subMenu = ::GetSubMenu(menu, i);
-        wchar_t text[257] = {};
-        ::GetMenuStringW(menu, i, text, 257, MF_BYPOSITION);
-        item.text = text;
+        item.text = MenuItemText(menu, i);
         items.push_back(item);
     }
     return items;
@@ -83,12 +71,8 @@ std::vector<NeloMenuPopupWnd::Item> NeloMenuPopupWnd::ReadItems() const {
 std::vector<geometry::PopupEntry> NeloMenuPopupWnd::Entries(HDC dc, const std::vector<Item>& items) const {
     std::vector<geometry::PopupEntry> entries;
     ScopedSelectObject font(dc, m_font);
-    for (const Item& item : items) {
-        SIZE size{};
-        if (!item.text.IsEmpty())
-            ::GetTextExtentPoint32W(dc, item.text, item.text.GetLength(), &size);
-        entries.push_back(geometry::PopupEntry{size.cx, item.id == 0 && !item.subMenu, HasSubMenu(item)});
-    }
+    for (const Item& item : items)
+        entries.push_back(geometry::PopupEntry{MenuTextWidth(dc, item.text), IsSeparator(item), HasSubMenu(item)});
     return entries;
 }
 
@@ -97,8 +81,15 @@ std::vector<geometry::PopupRow> NeloMenuPopupWnd::Rows(const std::vector<Item>& 
     ::GetClientRect(m_hWnd, &client);
     std::vector<geometry::PopupEntry> entries;
     for (const Item& item : items)
-        entries.push_back(geometry::PopupEntry{0, item.id == 0 && !item.subMenu, HasSubMenu(item)});
+        entries.push_back(geometry::PopupEntry{0, IsSeparator(item), HasSubMenu(item)});
     return geometry::LayoutPopupRows(entries, m_menu->m_itemHeight, client.right);
+}
+
+std::vector<bool> NeloMenuPopupWnd::Separators(const std::vector<Item>& items) {
+    std::vector<bool> separators;
+    for (const Item& item : items)
+        separators.push_back(IsSeparator(item));
+    return separators;
 }
 
 // ---- Opening and the loop -------------------------------------------------------
@@ -126,7 +117,7 @@ int NeloMenuPopupWnd::Run(const RunArgs& args) {
     }
     const RECT place = m_isTopLevel ? geometry::PlaceTopLevelPopup(args.at, size, m_flags, ScreenSize())
                                     : geometry::PlaceSubMenuPopup(*args.parentItem, size, ScreenSize());
-    if (!RegisterPopupClass())
+    if (!RegisterMenuWindowClass(kPopupClass))
         return 0;
     // A popup of its own rather than a child of the desktop: topmost, never
     // activated, so the owner keeps its active look and its focus.
@@ -378,19 +369,20 @@ void NeloMenuPopupWnd::DrawCheckMark(Gdiplus::Graphics& graphics, const RECT& ce
 
 void NeloMenuPopupWnd::OnNcPaint() {
     try {
-        if (!m_menu)
-            return;
-        CWindowDC windowDC(this);
-        HDC dc = windowDC.GetSafeHdc();
-        if (!dc)
-            return;
-        const RECT frame = WindowLocalRect(m_hWnd);
-        ::FrameRect(dc, &frame, SkinResourceCache::GetSolidBrush(m_menu->m_colors.clrBorder));
+        if (m_menu)
+            PaintMenuBorder(*this, m_menu->m_colors.clrBorder, MenuBorder::Outline);
     } catch (...) {
     }
 }
 
 // ---- Mouse ------------------------------------------------------------------------
+
+void NeloMenuPopupWnd::SetHotIndex(int index, BOOL erase) {
+    if (index == m_hotIndex)
+        return;
+    m_hotIndex = index;
+    ::InvalidateRect(m_hWnd, nullptr, erase);
+}
 
 int NeloMenuPopupWnd::HitTest(POINT client, RECT* itemRect) {
     RECT area{};
@@ -452,10 +444,7 @@ bool NeloMenuPopupWnd::ButtonUp(POINT screen) {
     const std::vector<Item> items = ReadItems();
     if (hit >= static_cast<int>(items.size()))
         return true;
-    if (hit != m_hotIndex) {
-        m_hotIndex = hit;
-        ::InvalidateRect(m_hWnd, nullptr, FALSE);
-    }
+    SetHotIndex(hit, FALSE);
     m_hotItemRect = itemRect;
     const Item& item = items[hit];
     if (Unavailable(item))
@@ -477,10 +466,8 @@ bool NeloMenuPopupWnd::RightButtonDown(POINT screen) {
     const int hit = HitTest(ToClient(screen), nullptr);
     if (hit == -2)
         return false;
-    if (hit >= 0 && hit != m_hotIndex) {
-        m_hotIndex = hit;
-        ::InvalidateRect(m_hWnd, nullptr, FALSE);
-    }
+    if (hit >= 0)
+        SetHotIndex(hit, FALSE);
     if (m_hotIndex != m_openSubIndex)
         ScheduleSubMenu();
     return true;
@@ -601,17 +588,9 @@ void NeloMenuPopupWnd::OnKeyDown(UINT key, UINT repeat, UINT flags) {
     case VK_HOME:
     case VK_END:
     case VK_UP:
-    case VK_DOWN: {
-        std::vector<bool> separators;
-        for (const Item& item : items)
-            separators.push_back(item.id == 0 && !item.subMenu);
-        const int next = geometry::PopupKeyStep(separators, m_hotIndex, key);
-        if (next != m_hotIndex) {
-            m_hotIndex = next;
-            ::InvalidateRect(m_hWnd, nullptr, TRUE);
-        }
+    case VK_DOWN:
+        SetHotIndex(geometry::PopupKeyStep(Separators(items), m_hotIndex, key), TRUE);
         break;
-    }
     case VK_LEFT:
         if (!m_isTopLevel) {
             m_hotIndex = -1;
@@ -630,10 +609,7 @@ void NeloMenuPopupWnd::OnKeyDown(UINT key, UINT repeat, UINT flags) {
         if (opened && m_closeAll) {
             Close();
         } else if (!opened && m_hWnd) {
-            std::vector<bool> separators;
-            for (const Item& item : items)
-                separators.push_back(item.id == 0 && !item.subMenu);
-            m_hotIndex = geometry::PopupKeyStep(separators, -1, VK_DOWN);
+            m_hotIndex = geometry::PopupKeyStep(Separators(items), -1, VK_DOWN);
             ::InvalidateRect(m_hWnd, nullptr, TRUE);
         }
         break;

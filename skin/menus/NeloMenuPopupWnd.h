@@ -96,6 +96,12 @@ private:
     void Choose(const Item& item);
     static bool Unavailable(const Item& item) { return (item.state & (MF_GRAYED | MF_DISABLED)) != 0; }
     static bool HasSubMenu(const Item& item) { return item.subMenu != nullptr; }
+    static bool IsSeparator(const Item& item) { return item.id == 0 && !item.subMenu; }
+    // Which items are separators, as the keyboard's steps take them.
+    static std::vector<bool> Separators(const std::vector<Item>& items);
+    // Makes the item at a position hot (-1: none) and repaints when that
+    // changed.
+    void SetHotIndex(int index, BOOL erase);
 
     GdiplusSessionScope m_gdiplus;
     NeloMenu* m_menu;

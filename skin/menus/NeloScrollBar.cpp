@@ -2,6 +2,7 @@
 
 #include "SkinDrawing.h"
 #include "SkinLook.h"
+#include "SkinSetters.h"
 #include "SkinWindow.h"
 
 #include <algorithm>
@@ -48,10 +49,6 @@ using BarRow = MemberRow<S, BarPartCount>;
 const BarRow kBarEnabled{&S::clrTrackA, &S::clrTrackB, &S::clrFrame};
 const BarRow kBarDisabled{&S::clrTrackDisabledA, &S::clrTrackDisabledB, &S::clrFrameDisabled};
 const LookTable<S, BarPartCount> kBarLooks{{{kBarEnabled, kBarEnabled, kBarEnabled, kBarDisabled, kBarEnabled}}};
-
-bool Inside(const RECT& r, POINT p) {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
 
 int AlongAxis(POINT p, bool vertical) {
     return vertical ? p.y : p.x;
@@ -175,30 +172,19 @@ bool NeloScrollBar::Dragging() const {
 }
 
 int NeloScrollBar::SetScrollBarColorInfo(const _ScrollBarColorInfo& info) {
-    m_colors = info;
-    Invalidate(FALSE);
-    return 1;
+    return ReplaceColourRecord(*this, m_colors, info, FALSE);
 }
 
 int NeloScrollBar::GetScrollBarColorInfo(_ScrollBarColorInfo& info) {
-    info = m_colors;
-    return 1;
+    return CopyColourRecord(m_colors, info);
 }
 
 int NeloScrollBar::ShowThumbSymbol(int show) {
-    if (show != m_thumbSymbol) {
-        m_thumbSymbol = show;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_thumbSymbol, show, FALSE);
 }
 
 int NeloScrollBar::ShowHoverEffect(int show) {
-    if (show != m_hoverEffect) {
-        m_hoverEffect = show;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_hoverEffect, show, FALSE);
 }
 
 int NeloScrollBar::SetScrollPos(const int& pos) {
@@ -318,7 +304,7 @@ void NeloScrollBar::Step() {
     if (m_pressedPart == ComponentNone)
         return;
     const RECT part = geometry::ScrollBarPart(m_layout, static_cast<geometry::ScrollBarComponent>(m_pressedPart));
-    const bool inside = Inside(part, m_lastPoint);
+    const bool inside = geometry::Contains(part, m_lastPoint);
     if (inside) {
         switch (m_pressedPart) {
         case ComponentFirstArrow:
@@ -501,7 +487,7 @@ long NeloScrollBar::LButtonDown(const CPoint& screenPoint) {
     ::ScreenToClient(m_hWnd, &p);
     RECT client;
     ::GetClientRect(m_hWnd, &client);
-    if (!Inside(client, p))
+    if (!geometry::Contains(client, p))
         return E_FAIL;
     m_hostDriven = 1;
     OnLButtonDown(MK_LBUTTON, CPoint(p));
@@ -532,7 +518,7 @@ long NeloScrollBar::MouseMove(const CPoint& screenPoint) {
     }
     RECT client;
     ::GetClientRect(m_hWnd, &client);
-    if (Inside(client, p)) {
+    if (geometry::Contains(client, p)) {
         const ScrollBarComponentType hot = geometry::ScrollBarHitTest(m_layout, p);
         const bool changed = hot != m_hotPart || !m_tracking;
         m_hotPart = hot;

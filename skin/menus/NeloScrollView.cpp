@@ -7,6 +7,25 @@
 
 namespace Tavrin {
 
+namespace {
+
+// The keys the view scrolls with, as the scroll codes OnScroll takes for
+// the horizontal and the vertical direction (kStay: that direction does not
+// move).
+const BYTE kStay = 0xff;
+struct KeyScroll {
+    UINT key;
+    BYTE horizontal;
+    BYTE vertical;
+};
+const KeyScroll kKeyScrolls[] = {
+    {VK_UP, kStay, SB_LINEUP},     {VK_DOWN, kStay, SB_LINEDOWN}, {VK_PRIOR, kStay, SB_PAGEUP},
+    {VK_NEXT, kStay, SB_PAGEDOWN}, {VK_HOME, kStay, SB_TOP},      {VK_END, kStay, SB_BOTTOM},
+    {VK_LEFT, SB_LINEUP, kStay},   {VK_RIGHT, SB_LINEDOWN, kStay},
+};
+
+} // namespace
+
 IMPLEMENT_DYNCREATE(NeloScrollView, CScrollView)
 
 BEGIN_MESSAGE_MAP(NeloScrollView, CScrollView)
@@ -48,8 +67,7 @@ BOOL NeloScrollView::PreCreateWindow(CREATESTRUCT& cs) {
 void NeloScrollView::PreSubclassWindow() {
     m_colors = DefaultColorInfo();
     m_hoverEffect = 1;
-    m_barThickness =
-        geometry::HostedScrollBarThickness(::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL));
+    m_barThickness = SystemHostedBarThickness();
     m_styleCache = -1;
     if ((GetExStyle() & WS_EX_CLIENTEDGE) || (GetStyle() & WS_BORDER)) {
         ModifyStyleEx(WS_EX_CLIENTEDGE, WS_EX_STATICEDGE);
@@ -141,38 +159,13 @@ BOOL NeloScrollView::OnScrollBy(CSize sizeScroll, BOOL bDoScroll) {
 }
 
 void NeloScrollView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
-    const UINT none = 0xff;
-    UINT code = 0;
-    switch (nChar) {
-    case VK_UP:
-        code = MAKEWORD(none, SB_LINEUP);
-        break;
-    case VK_DOWN:
-        code = MAKEWORD(none, SB_LINEDOWN);
-        break;
-    case VK_PRIOR:
-        code = MAKEWORD(none, SB_PAGEUP);
-        break;
-    case VK_NEXT:
-        code = MAKEWORD(none, SB_PAGEDOWN);
-        break;
-    case VK_HOME:
-        code = MAKEWORD(none, SB_TOP);
-        break;
-    case VK_END:
-        code = MAKEWORD(none, SB_BOTTOM);
-        break;
-    case VK_LEFT:
-        code = MAKEWORD(SB_LINEUP, none);
-        break;
-    case VK_RIGHT:
-        code = MAKEWORD(SB_LINEDOWN, none);
-        break;
-    default:
-        CScrollView::OnKeyDown(nChar, nRepCnt, nFlags);
-        return;
+    for (const KeyScroll& k : kKeyScrolls) {
+        if (k.key == nChar) {
+            OnScroll(MAKEWORD(k.horizontal, k.vertical), 0);
+            return;
+        }
     }
-    OnScroll(code, 0);
+    CScrollView::OnKeyDown(nChar, nRepCnt, nFlags);
 }
 
 // The frame: the border ring and one pixel of background inside it; the
@@ -184,11 +177,8 @@ void NeloScrollView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
 void NeloScrollView::OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params) {
     const RECT windowBefore = params->rgrc[0];
     CScrollView::OnNcCalcSize(calcValidRects, params);
+    params->rgrc[0] = HostedClientRect(m_hWnd, params->rgrc[0], m_barThickness);
     const DWORD style = GetStyle();
-    const bool horizontal = (style & WS_HSCROLL) != 0, vertical = (style & WS_VSCROLL) != 0;
-    params->rgrc[0] = geometry::AdjustScrollClient(
-        params->rgrc[0], {horizontal, vertical, m_barThickness, ::GetSystemMetrics(SM_CXVSCROLL),
-                          ::GetSystemMetrics(SM_CYHSCROLL)});
     if (m_inLayout || static_cast<int>(style) == m_styleCache)
         return;
     m_styleCache = static_cast<int>(style);

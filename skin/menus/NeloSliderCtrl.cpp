@@ -1,6 +1,7 @@
 #include "NeloSliderCtrl.h"
 
 #include "SkinDrawing.h"
+#include "SkinSetters.h"
 #include "SkinWindow.h"
 
 namespace Tavrin {
@@ -32,10 +33,6 @@ const LookTable<S, KnobPartCount> kKnobLooks{{{kKnobNormal,
                                                {&S::clrKnobPressedFrom, &S::clrKnobPressedTo},
                                                {&S::clrKnobDisabledFrom, &S::clrKnobDisabledTo},
                                                kKnobNormal}}};
-
-bool Contains(const RECT& r, POINT p) {
-    return ::PtInRect(&r, p) != FALSE;
-}
 
 Gdiplus::Color Opaque(COLORREF colour) {
     return Gdiplus::Color(ToArgb(colour));
@@ -92,14 +89,11 @@ void NeloSliderCtrl::SendThumbLength() {
 }
 
 int NeloSliderCtrl::SetSliderCtrlColorInfo(const _SliderCtrlColorInfo& info) {
-    m_colors = info;
-    Invalidate(FALSE);
-    return 1;
+    return ReplaceColourRecord(*this, m_colors, info, FALSE);
 }
 
 int NeloSliderCtrl::GetSliderCtrlColorInfo(_SliderCtrlColorInfo& info) {
-    info = m_colors;
-    return 1;
+    return CopyColourRecord(m_colors, info);
 }
 
 int NeloSliderCtrl::SetChannelThickness(const int& thickness) {
@@ -280,8 +274,8 @@ void NeloSliderCtrl::DrawFocus(HDC dc, const RECT& client) {
 void NeloSliderCtrl::OnMouseMove(UINT flags, CPoint point) {
     if (m_hoverEffect) {
         const ControlParts parts = ReadControlParts();
-        const bool inChannel = Contains(m_channelRect, point);
-        const bool inThumb = Contains(ThumbArea(parts), point);
+        const bool inChannel = geometry::Contains(m_channelRect, point);
+        const bool inThumb = geometry::Contains(ThumbArea(parts), point);
         if ((inChannel || inThumb) && !m_mouseInside) {
             m_mouseInside = 1;
             m_overThumb = inThumb;
@@ -308,7 +302,7 @@ void NeloSliderCtrl::OnMouseLeave() {
 }
 
 void NeloSliderCtrl::OnLButtonDown(UINT flags, CPoint point) {
-    m_pressed = Contains(ThumbArea(ReadControlParts()), point) ? 1 : 0;
+    m_pressed = geometry::Contains(ThumbArea(ReadControlParts()), point) ? 1 : 0;
     Invalidate(FALSE);
     CSliderCtrl::OnLButtonDown(flags, point);
 }

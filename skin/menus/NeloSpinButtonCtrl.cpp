@@ -2,6 +2,7 @@
 
 #include "NeloEdit.h"
 #include "SkinDrawing.h"
+#include "SkinSetters.h"
 #include "SkinWindow.h"
 
 #include <commctrl.h>
@@ -26,10 +27,6 @@ const ButtonRow kButtonLooks[] = {
     {&C::clrButtonDisabledFrom, &C::clrButtonDisabledTo, &C::clrButtonDisabledBorder, &C::clrButtonDisabledGlyph},
     {&C::clrButtonFocusFrom, &C::clrButtonFocusTo, &C::clrButtonFocusBorder, &C::clrButtonFocusGlyph},
 };
-
-bool Inside(const RECT& r, POINT p) {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
 
 void DrawButton(Gdiplus::Graphics& g, const RECT& face, const RECT& fill, const POINT (&glyph)[3],
                 const C& colours, const ButtonRow& row) {
@@ -218,22 +215,15 @@ LRESULT CALLBACK NeloSpinButtonCtrl::EditSubClassProc(HWND window, UINT message,
 }
 
 int NeloSpinButtonCtrl::SetSpinButtonCtrlColorInfo(const _SpinButtonCtrlColorInfo& info) {
-    m_colors = info;
-    Invalidate(TRUE);
-    return 1;
+    return ReplaceColourRecord(*this, m_colors, info, TRUE);
 }
 
 int NeloSpinButtonCtrl::GetSpinButtonCtrlColorInfo(_SpinButtonCtrlColorInfo& info) {
-    info = m_colors;
-    return 1;
+    return CopyColourRecord(m_colors, info);
 }
 
 int NeloSpinButtonCtrl::ShowHoverEffect(int show) {
-    if (show != m_hoverEffect) {
-        m_hoverEffect = show;
-        Invalidate(TRUE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_hoverEffect, show, TRUE);
 }
 
 int NeloSpinButtonCtrl::Invalidate(int erase) {
@@ -246,8 +236,9 @@ LRESULT NeloSpinButtonCtrl::OnNcHitTest(CPoint point) {
     if (m_hoverEffect) {
         POINT p = point;
         ::ScreenToClient(m_hWnd, &p);
-        const int first = Inside(m_layout.firstHalf, p) ? 1 : 0;
-        const int second = Inside(m_layout.secondHalf, p) ? 1 : 0;
+        const int half = geometry::SpinHitTest(m_layout, p);
+        const int first = half == 1 ? 1 : 0;
+        const int second = half == 2 ? 1 : 0;
         if (first != m_firstHot) {
             m_firstHot = first;
             Invalidate(FALSE);
@@ -289,9 +280,10 @@ void NeloSpinButtonCtrl::OnMouseLeave() {
 }
 
 void NeloSpinButtonCtrl::OnLButtonDown(UINT, CPoint point) {
-    if (Inside(m_layout.firstHalf, point))
+    const int half = geometry::SpinHitTest(m_layout, point);
+    if (half == 1)
         m_firstPressed = 1;
-    else if (Inside(m_layout.secondHalf, point))
+    else if (half == 2)
         m_secondPressed = 1;
     Invalidate(FALSE);
     Default();
@@ -334,17 +326,10 @@ geometry::SpinLayout NeloSpinButtonCtrl::ComputeLayout() const {
 }
 
 void NeloSpinButtonCtrl::OnPaint() {
-    PAINTSTRUCT ps{};
-    HDC dc = ::BeginPaint(m_hWnd, &ps);
-    if (dc) {
-        RECT client{};
-        ::GetClientRect(m_hWnd, &client);
-        Paint(dc, client);
-    }
-    ::EndPaint(m_hWnd, &ps);
+    Tavrin::PaintClient(*this, *this);
 }
 
-void NeloSpinButtonCtrl::Paint(HDC dc, const RECT& client) {
+void NeloSpinButtonCtrl::PaintClient(HDC dc, const RECT& client) {
     m_layout = ComputeLayout();
     SkinPaintBuffer buffer(dc, client, Gdiplus::SmoothingModeAntiAlias);
     if (!buffer.IsValid())

@@ -54,7 +54,7 @@ struct _SpinButtonCtrlColorInfo {
     COLORREF clrButtonFocusGlyph;     // glyph while the buddy has the focus
 };
 
-class TAVRIN_API NeloSpinButtonCtrl : public CSpinButtonCtrl {
+class TAVRIN_API NeloSpinButtonCtrl : public CSpinButtonCtrl, public ClientPainter {
 public:
     NeloSpinButtonCtrl();
     virtual ~NeloSpinButtonCtrl();
@@ -101,7 +101,7 @@ private:
     void StartTracking();
     SpinLook LookOf(bool pressed, bool hot) const;
     geometry::SpinLayout ComputeLayout() const;
-    void Paint(HDC dc, const RECT& client);
+    void PaintClient(HDC dc, const RECT& client) override;
 
     GdiplusSessionScope m_gdiplus;
     _SpinButtonCtrlColorInfo m_colors;

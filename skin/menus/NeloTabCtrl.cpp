@@ -1,7 +1,9 @@
 #include "NeloTabCtrl.h"
 
+#include "SkinControlFont.h"
 #include "SkinDrawing.h"
 #include "SkinLook.h"
+#include "SkinSetters.h"
 #include "SkinWindow.h"
 #include "TabGeometry.h"
 
@@ -113,7 +115,7 @@ void NeloTabCtrl::PreSubclassWindow() {
     m_colors.spinColors = spinColors;
     m_hoverEffect = m_focusEffect = m_toolTipsOn = 1;
     m_hotItem = -1;
-    m_mouseInside = 0;
+    m_pointer.Reset();
     m_keyTarget = -1;
 
     m_tabSpin.SetTabSpinColorInfo(NeloTabSpin::DefaultColorInfo());
@@ -162,12 +164,7 @@ int NeloTabCtrl::GetTabCtrlColorInfo(_TabCtrlColorInfo& info) {
 }
 
 int NeloTabCtrl::SetFont(const CString& faceName, const int& pointSize, int bold) {
-    HFONT font = SkinFont(faceName, pointSize, bold);
-    if (!font)
-        return 0;
-    m_font = font;
-    Invalidate(FALSE);
-    return 1;
+    return ApplyKeptFont(*this, m_font, faceName, pointSize, bold, FALSE);
 }
 
 int NeloTabCtrl::SetToolTipCtrlFont(const CString& faceName, const int& pointSize, int bold) {
@@ -178,19 +175,11 @@ int NeloTabCtrl::ShowHoverEffect(int show) {
     if (!m_hWnd)
         return 0;
     m_tabSpin.ShowHoverEffect(show);
-    if (show != m_hoverEffect) {
-        m_hoverEffect = show;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_hoverEffect, show, FALSE);
 }
 
 int NeloTabCtrl::ShowFocusEffect(int show) {
-    if (show != m_focusEffect) {
-        m_focusEffect = show;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_focusEffect, show, FALSE);
 }
 
 int NeloTabCtrl::ShowToolTipCtrl(int show) {
@@ -430,11 +419,8 @@ void NeloTabCtrl::OnMouseMove(UINT flags, CPoint point) {
                      POINT{static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))}};
             SetHotItem(index, &move);
         }
-        if (m_hoverEffect && !m_mouseInside) {
-            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, m_hWnd, 0};
-            if (::TrackMouseEvent(&track))
-                m_mouseInside = 1;
-        }
+        if (m_hoverEffect)
+            m_pointer.Update(m_hWnd, true);
     } else {
         SetHotItem(-1);
     }
@@ -442,7 +428,7 @@ void NeloTabCtrl::OnMouseMove(UINT flags, CPoint point) {
 }
 
 void NeloTabCtrl::OnMouseLeave() {
-    m_mouseInside = 0;
+    m_pointer.Leave();
     if (m_hotItem != -1) {
         m_hotItem = -1;
         Invalidate(FALSE);
@@ -582,7 +568,7 @@ void NeloTabCtrl::PaintClient(HDC dc, const RECT& client) {
 }
 
 void NeloTabCtrl::DrawTab(SkinPaintBuffer& buffer, int index, const RECT& item, bool enabled, int selected) {
-    const bool hot = m_hoverEffect && m_mouseInside && index == m_hotItem;
+    const bool hot = m_hoverEffect && m_pointer.IsTracking() && index == m_hotItem;
     const Look look = geometry::ResolveTabLook(enabled, ItemEnabled(index), index == selected, hot);
     const LookColours<TabPartCount> colours = kTabLooks.Read(m_colors, look);
 

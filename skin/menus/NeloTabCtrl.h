@@ -23,6 +23,7 @@
 #include "NeloToolTipCtrl.h"
 #include "SkinControl.h"
 #include "SkinFoundation.h"
+#include "SkinWindow.h"
 #include "SkinToolTipHost.h"
 #include "TavrinExport.h"
 
@@ -97,7 +98,7 @@ public:
     // For tests and owners: the tab under the pointer (-1 none) and whether
     // the pointer is being tracked over the control.
     int HotItem() const { return m_hotItem; }
-    bool MouseInside() const { return m_mouseInside != 0; }
+    bool MouseInside() const { return m_pointer.IsTracking(); }
     NeloTabSpin& TabSpin() { return m_tabSpin; }
     NeloToolTipCtrl* ToolTip() const { return m_toolTip.Tip(); }
 
@@ -148,7 +149,7 @@ private:
     int m_toolTipsOn = 1;
     HFONT m_font = nullptr;
     int m_hotItem = -1;
-    int m_mouseInside = 0;
+    HoverTracker m_pointer; // the leave notification, requested while the hover looks are on
     // The tab a key is moving to while the parent is asked about it (-1
     // while a click is asked about).
     int m_keyTarget = -1;

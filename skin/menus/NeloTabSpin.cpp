@@ -2,6 +2,7 @@
 
 #include "SkinDrawing.h"
 #include "SkinLook.h"
+#include "SkinSetters.h"
 
 namespace Tavrin {
 
@@ -55,7 +56,7 @@ _TabSpinColorInfo NeloTabSpin::DefaultColorInfo() {
 void NeloTabSpin::PreSubclassWindow() {
     m_leftPressed = m_rightPressed = 0;
     m_leftHot = m_rightHot = 0;
-    m_tracking = 0;
+    m_pointer.Reset();
     TabSpinBase::PreSubclassWindow();
 }
 
@@ -68,14 +69,11 @@ LRESULT NeloTabSpin::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int NeloTabSpin::SetTabSpinColorInfo(const _TabSpinColorInfo& info) {
-    m_colors = info;
-    Invalidate(FALSE);
-    return 1;
+    return ReplaceColourRecord(*this, m_colors, info, FALSE);
 }
 
 int NeloTabSpin::GetTabSpinColorInfo(_TabSpinColorInfo& info) {
-    info = m_colors;
-    return 1;
+    return CopyColourRecord(m_colors, info);
 }
 
 int NeloTabSpin::SetBackgroundColors(COLORREF top, COLORREF bottom) {
@@ -92,11 +90,7 @@ int NeloTabSpin::GetBackgroundColors(COLORREF& top, COLORREF& bottom) {
 }
 
 int NeloTabSpin::ShowHoverEffect(int show) {
-    if (show != m_hoverEffect) {
-        m_hoverEffect = show;
-        Invalidate(FALSE);
-    }
-    return 1;
+    return SetDrawingOption(*this, m_hoverEffect, show, FALSE);
 }
 
 int NeloTabSpin::Invalidate(int erase) {
@@ -186,11 +180,8 @@ void NeloTabSpin::OnLButtonUp(UINT flags, CPoint point) {
 }
 
 void NeloTabSpin::OnMouseMove(UINT flags, CPoint point) {
-    if (m_hoverEffect && !m_tracking) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, m_hWnd, 0};
-        if (::TrackMouseEvent(&track))
-            m_tracking = 1;
-    }
+    if (m_hoverEffect)
+        m_pointer.Update(m_hWnd, true);
     TabSpinBase::OnMouseMove(flags, point);
 }
 
@@ -212,7 +203,7 @@ LRESULT NeloTabSpin::OnNcHitTest(CPoint point) {
 
 void NeloTabSpin::OnMouseLeave() {
     m_leftHot = m_rightHot = 0;
-    m_tracking = 0;
+    m_pointer.Leave();
     Invalidate(FALSE);
     Default();
 }

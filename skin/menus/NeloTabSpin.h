@@ -94,7 +94,7 @@ private:
     int m_rightPressed = 0;
     int m_leftHot = 0;
     int m_rightHot = 0;
-    int m_tracking = 0;
+    HoverTracker m_pointer; // the leave notification, requested while the hover looks are on
 };
 
 } // namespace Tavrin

@@ -143,7 +143,7 @@ END_MESSAGE_MAP()
 
 NeloTreeCtrl::NeloTreeCtrl()
     : m_colors(DefaultColorInfo()), m_hoverEffect(1), m_itemHover(1), m_barThickness(18), m_styleCache(-1),
-      m_tracking(0), m_hotTreeItem(nullptr), m_askingParent(false), m_redrawOffForExpand(false),
+      m_hotTreeItem(nullptr), m_askingParent(false), m_redrawOffForExpand(false),
       m_messageDepth(0) {
     m_bars.Make();
 }
@@ -164,10 +164,9 @@ void NeloTreeCtrl::PreSubclassWindow() {
     m_itemTip.Create();
     m_hoverEffect = 1;
     m_itemHover = 1;
-    m_tracking = 0;
+    m_pointer.Reset();
     m_hotTreeItem = nullptr;
-    m_barThickness =
-        geometry::HostedScrollBarThickness(::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL));
+    m_barThickness = SystemHostedBarThickness();
     m_styleCache = -1;
     // A border of any kind becomes one static edge (the border ring) with
     // one pixel of background inside it; a WS_BORDER kept beside it would
@@ -381,10 +380,7 @@ void NeloTreeCtrl::DrawItemFrames() {
 // ring.
 void NeloTreeCtrl::OnNcCalcSize(BOOL calcValidRects, NCCALCSIZE_PARAMS* params) {
     CTreeCtrl::OnNcCalcSize(calcValidRects, params);
-    const DWORD style = GetStyle();
-    params->rgrc[0] = geometry::AdjustScrollClient(
-        params->rgrc[0], {(style & WS_HSCROLL) != 0, (style & WS_VSCROLL) != 0, m_barThickness,
-                          ::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL)});
+    params->rgrc[0] = HostedClientRect(m_hWnd, params->rgrc[0], m_barThickness);
 }
 
 // The background under the bars and the corner square between them, then
@@ -474,15 +470,13 @@ void NeloTreeCtrl::TrackHotItem(CPoint point, bool needsHover) {
 void NeloTreeCtrl::OnMouseMove(UINT flags, CPoint point) {
     if (::IsWindowEnabled(m_hWnd))
         TrackHotItem(point, false);
-    if (HoverLooks() && !m_tracking) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, m_hWnd, HOVER_DEFAULT};
-        m_tracking = ::TrackMouseEvent(&track) ? 1 : 0;
-    }
+    if (HoverLooks())
+        m_pointer.Update(m_hWnd, true);
     CTreeCtrl::OnMouseMove(flags, point);
 }
 
 void NeloTreeCtrl::OnMouseLeave() {
-    m_tracking = 0;
+    m_pointer.Leave();
     if (m_hotTreeItem) {
         m_hotTreeItem = nullptr;
         Invalidate(FALSE);

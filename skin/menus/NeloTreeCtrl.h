@@ -21,6 +21,7 @@
 #include "SkinScrollHost.h"
 #include "SkinControl.h"
 #include "SkinFoundation.h"
+#include "SkinWindow.h"
 #include "TavrinExport.h"
 
 #include <afxwin.h>
@@ -157,7 +158,7 @@ private:
     int m_itemHover;
     int m_barThickness;
     int m_styleCache;
-    int m_tracking;
+    HoverTracker m_pointer; // the leave notification, requested while the hover looks are on
     HTREEITEM m_hotTreeItem;
     bool m_askingParent;       // the parent is deciding an expansion
     bool m_redrawOffForExpand; // redraw is off until the expansion ends

@@ -29,6 +29,17 @@ RECT WindowRelativeClient(HWND host) {
     return client;
 }
 
+int SystemHostedBarThickness() {
+    return geometry::HostedScrollBarThickness(::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL));
+}
+
+RECT HostedClientRect(HWND host, const RECT& computed, int thickness) {
+    const LONG_PTR style = ::GetWindowLongPtrW(host, GWL_STYLE);
+    return geometry::AdjustScrollClient(computed, {(style & WS_HSCROLL) != 0, (style & WS_VSCROLL) != 0, thickness,
+                                                   ::GetSystemMetrics(SM_CXVSCROLL),
+                                                   ::GetSystemMetrics(SM_CYHSCROLL)});
+}
+
 long LayoutHostedScrollBars(CWnd& host, HostedScrollBarPair& bars, const RECT* client, int thickness,
                             bool showHorizontal, bool showVertical, bool narrowClient) {
     const HWND window = host.GetSafeHwnd();

@@ -27,6 +27,14 @@ TAVRIN_API long LayoutHostedScrollBars(CWnd& host, HostedScrollBarPair& bars, co
 // The host's client rectangle relative to its window's top-left corner.
 TAVRIN_API RECT WindowRelativeClient(HWND host);
 
+// The bars' thickness for the system's scroll bar metrics.
+TAVRIN_API int SystemHostedBarThickness();
+
+// The host's client rectangle once the system has computed its frame
+// ('computed'): the inner background ring, and the skinned bars' areas for
+// the bars its style shows in place of the system's.
+TAVRIN_API RECT HostedClientRect(HWND host, const RECT& computed, int thickness);
+
 struct ScrollFrameLook {
     COLORREF back;         // under the bars and the inner ring
     COLORREF border;       // the outer ring, with a static edge

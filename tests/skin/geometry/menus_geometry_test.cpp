@@ -367,4 +367,46 @@ TEST(SliderLayout, ChannelThicknessMustFitThreeTimes) {
     }
 }
 
+// Every hit test of the menus family (bar items, popup rows, scroll bar
+// parts, spin halves, scroller halves) asks the same question of a
+// rectangle: its left and top edges belong to it, its right and bottom
+// edges to whatever lies beyond.
+TEST(RectangleRules, ContainsTakesTheLeftAndTopEdgesOnly) {
+    const RECT r{10, 20, 30, 40};
+    struct Case {
+        const char* name;
+        POINT point;
+        bool inside;
+    };
+    const Case cases[] = {
+        {"top-left corner", {10, 20}, true},     {"last column and row", {29, 39}, true},
+        {"right edge", {30, 25}, false},         {"bottom edge", {15, 40}, false},
+        {"left of it", {9, 25}, false},          {"above it", {15, 19}, false},
+        {"middle", {20, 30}, true},              {"bottom-right corner", {30, 40}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.inside, Contains(r, c.point));
+    }
+    EXPECT_FALSE(Contains(RECT{5, 5, 5, 9}, POINT{5, 6})) << "an empty rectangle holds no point";
+}
+
+TEST(RectangleRules, InsetMovesEachSideByItsOwnAmount) {
+    struct Case {
+        const char* name;
+        int left, top, right, bottom;
+        RECT expected;
+    };
+    const RECT r{10, 20, 110, 70};
+    const Case cases[] = {
+        {"one pixel all round", 1, 1, 1, 1, {11, 21, 109, 69}},
+        {"left and right only", 3, 0, 4, 0, {13, 20, 106, 70}},
+        {"negative grows", -2, -1, -2, -1, {8, 19, 112, 71}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_RECT(c.expected, Inset(r, c.left, c.top, c.right, c.bottom));
+    }
+}
+
 } // namespace
