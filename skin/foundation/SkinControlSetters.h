@@ -1,11 +1,31 @@
 // The setters skinned controls share beyond the drawing switches
-// (SetDrawingOption): fonts and the one image of a control. Each repaints
-// through the control's own Invalidate.
+// (SetDrawingOption): colour records, fonts and the one image of a control.
+// Each repaints through the control's own Invalidate, so it behaves as the
+// control's hand-written setter would.
 #pragma once
 
 #include "SkinControl.h"
 
 namespace Tavrin {
+
+// ---- Colour records ----------------------------------------------------
+// A record taken and handed out whole. A record has no invalid values, so
+// both always succeed: 1. Controls whose record holds the records of their
+// parts (scroll bars, tips) pass those on themselves.
+
+// Stores the caller's record and repaints the control.
+template <typename Control, typename Record>
+int ReplaceColourRecord(Control& control, Record& record, const Record& given, int erase) {
+    record = given;
+    control.Invalidate(erase);
+    return 1;
+}
+
+// Copies the record out.
+template <typename Record> int CopyColourRecord(const Record& record, Record& out) {
+    out = record;
+    return 1;
+}
 
 // ---- Fonts -------------------------------------------------------------
 // The two shapes of SetFont(face, pointSize, bold). The font is always the

@@ -3,7 +3,7 @@
 #include "MenuWindowParts.h"
 #include "NeloMenuPopupWnd.h"
 #include "SkinDrawing.h"
-#include "SkinSetters.h"
+#include "SkinControlSetters.h"
 #include "SkinWindow.h"
 
 #include <commctrl.h>

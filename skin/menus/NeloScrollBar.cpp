@@ -2,7 +2,7 @@
 
 #include "SkinDrawing.h"
 #include "SkinLook.h"
-#include "SkinSetters.h"
+#include "SkinControlSetters.h"
 #include "SkinWindow.h"
 
 #include <algorithm>

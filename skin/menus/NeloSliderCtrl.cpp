@@ -1,7 +1,7 @@
 #include "NeloSliderCtrl.h"
 
 #include "SkinDrawing.h"
-#include "SkinSetters.h"
+#include "SkinControlSetters.h"
 #include "SkinWindow.h"
 
 namespace Tavrin {

@@ -2,7 +2,7 @@
 
 #include "NeloEdit.h"
 #include "SkinDrawing.h"
-#include "SkinSetters.h"
+#include "SkinControlSetters.h"
 #include "SkinWindow.h"
 
 #include <commctrl.h>

@@ -1,9 +1,8 @@
 #include "NeloTabCtrl.h"
 
-#include "SkinControlFont.h"
 #include "SkinDrawing.h"
 #include "SkinLook.h"
-#include "SkinSetters.h"
+#include "SkinControlSetters.h"
 #include "SkinWindow.h"
 #include "TabGeometry.h"
 
