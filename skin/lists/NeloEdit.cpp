@@ -126,8 +126,7 @@ void NeloEdit::PreSubclassWindow() {
     m_icon = nullptr;
     m_spinAttached = 0;
     m_spin = nullptr;
-    m_thickness = geometry::HostedScrollBarThickness(::GetSystemMetrics(SM_CXVSCROLL),
-                                                     ::GetSystemMetrics(SM_CYHSCROLL));
+    m_thickness = SystemHostedBarThickness();
     CEdit::PreSubclassWindow();
     // The box draws its own one-pixel edge: a border or a sunken edge
     // becomes a static edge, which the frame painting then covers.

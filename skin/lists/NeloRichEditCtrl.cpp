@@ -45,8 +45,7 @@ void NeloRichEditCtrl::PreSubclassWindow() {
         return;
     m_hover.Clear();
     m_lastStyle = 0;
-    m_thickness =
-        geometry::HostedScrollBarThickness(::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL));
+    m_thickness = SystemHostedBarThickness();
     // A border of any kind becomes one static edge with one ring of
     // background inside it (a WS_BORDER kept beside it would be a third ring).
     if ((GetStyle() & WS_BORDER) || (GetExStyle() & WS_EX_CLIENTEDGE)) {
