@@ -93,6 +93,19 @@ protected:
             texts.push_back(list.GetItemText(i, column));
         return texts;
     }
+    // The combo box's drop list: a 200 x 150 owner-data list at (20, 20)
+    // without a header, one column of the given width, 500 rows. Null when
+    // it could not be made.
+    HWND MakeOwnerDataList(NeloListCtrl& list, int id, int columnWidth) {
+        HWND window = CreateChild(WC_LISTVIEWW, L"",
+                                  WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LVS_REPORT | LVS_SINGLESEL |
+                                      LVS_OWNERDATA | LVS_NOCOLUMNHEADER,
+                                  20, 20, 200, 150, id);
+        if (!list.SubclassWindow(window))
+            return nullptr;
+        list.InsertColumn(0, L"", LVCFMT_LEFT, columnWidth, -1);
+        return list.SetItemCountEx(500, LVSICF_NOINVALIDATEALL) ? window : nullptr;
+    }
     static RECT RowOf(NeloListCtrl& list, int item) {
         RECT r{};
         list.GetItemRect(item, &r, LVIR_BOUNDS);
@@ -420,13 +433,8 @@ TEST_F(ListCtrlTest, CellImagesAndSharedImageLists) {
 
 TEST_F(ListCtrlTest, OwnerDataRowsAreDrawnFromTheOwnersTexts) {
     VirtualList list;
-    HWND window = CreateChild(WC_LISTVIEWW, L"",
-                              WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LVS_REPORT | LVS_SINGLESEL |
-                                  LVS_OWNERDATA | LVS_NOCOLUMNHEADER,
-                              20, 20, 200, 150, 3007);
-    ASSERT_TRUE(list.SubclassWindow(window));
-    list.InsertColumn(0, L"", LVCFMT_LEFT, 180, -1);
-    ASSERT_TRUE(list.SetItemCountEx(500, LVSICF_NOINVALIDATEALL));
+    HWND window = MakeOwnerDataList(list, 3007, 180);
+    ASSERT_NE(nullptr, window);
     EXPECT_EQ(500, list.GetItemCount());
     Capture shot = ClientCapture(window);
     EXPECT_GT(list.asked, 0);
@@ -763,13 +771,8 @@ TEST_F(ListBarsTest, SettingsReachBothBars) {
 // The combo box's drop list: an owner-data list scrolled by its skinned bar.
 TEST_F(ListBarsTest, OwnerDataListScrollsByItsBar) {
     VirtualList list;
-    HWND window = CreateChild(WC_LISTVIEWW, L"",
-                              WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | LVS_REPORT | LVS_SINGLESEL |
-                                  LVS_OWNERDATA | LVS_NOCOLUMNHEADER,
-                              20, 20, 200, 150, 3105);
-    ASSERT_TRUE(list.SubclassWindow(window));
-    list.InsertColumn(0, L"", LVCFMT_LEFT, 170, -1);
-    ASSERT_TRUE(list.SetItemCountEx(500, LVSICF_NOINVALIDATEALL));
+    HWND window = MakeOwnerDataList(list, 3105, 170);
+    ASSERT_NE(nullptr, window);
     Repaint(window);
     HWND v = list.VerticalBar()->GetSafeHwnd();
     ASSERT_NE(nullptr, v);
